@@ -1,0 +1,50 @@
+# Set-up on a fresh Debian 12 machine, as root:
+#   make run    installs what is missing, builds and starts the program
+#   make test   the same set-up, then every test (also in an ASan + UBSan build)
+
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libgl-dev \
+            libbenchmark-dev fonts-liberation xvfb xdotool xauth
+JOBS := $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+
+.PHONY: deps build build-asan run test bench install clean
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMALVORA_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: starting the program in a virtual X server (xvfb-run)."; \
+	  xvfb-run -a $(BUILD)/app/malvora; \
+	else \
+	  $(BUILD)/app/malvora; \
+	fi
+
+test: build build-asan
+	cd $(BUILD) && ctest --output-on-failure
+	cd $(ASAN_BUILD) && ctest --output-on-failure
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/malvora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

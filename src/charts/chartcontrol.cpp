@@ -1,0 +1,148 @@
+#include "charts/chartcontrol.h"
+
+#include <QChart>
+#include <QKeyEvent>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+ChartControl::ChartControl(Owner owner, QWidget *parent) : QChartView(parent), m_owner(owner)
+{
+    setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);
+    chart()->setBackgroundRoundness(0);
+}
+
+void ChartControl::setColumnCount(int columns)
+{
+    m_columns = std::max(columns, 0);
+    m_labels.assign(size_t(m_columns), QString());
+    m_grid.assign(size_t(m_rows) * size_t(m_columns), 0.0);
+}
+
+void ChartControl::setRowCount(int rows)
+{
+    m_rows = std::max(rows, 0);
+    m_grid.assign(size_t(m_rows) * size_t(m_columns), 0.0);
+}
+
+void ChartControl::setTitleText(const QString &title)
+{
+    m_title = title;
+    setAccessibleName(title);
+}
+
+void ChartControl::setColumnLabel(int column, const QString &label)
+{
+    if (column >= 1 && column <= m_columns)
+        m_labels[size_t(column - 1)] = label;
+}
+
+void ChartControl::setData(int row, int column, double value)
+{
+    if (row >= 1 && row <= m_rows && column >= 1 && column <= m_columns)
+        m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)] = value;
+}
+
+double ChartControl::cell(int row, int column) const
+{
+    return m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)];
+}
+
+void ChartControl::refresh()
+{
+    QChart *c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis *old : c->axes()) {
+        c->removeAxis(old);
+        delete old;
+    }
+
+    c->setTitle(m_title);
+    c->setTitleFont(m_titleFont);
+    c->legend()->setVisible(m_showLegend);
+    c->legend()->setAlignment(m_legendLocation == LocationRight ? Qt::AlignRight : Qt::AlignBottom);
+
+    std::vector<QList<QPointF>> curves;
+    for (int k = 1; 2 * k <= m_columns; ++k) {
+        QList<QPointF> points;
+        points.reserve(m_rows);
+        for (int row = 1; row <= m_rows; ++row) {
+            const QPointF p(cell(row, 2 * k - 1), cell(row, 2 * k));
+            if (std::isfinite(p.x()) && std::isfinite(p.y()))
+                points.append(p);
+        }
+        curves.push_back(std::move(points));
+    }
+    addAxis(X, curves);
+    addAxis(Y, curves);
+    for (size_t k = 0; k < curves.size(); ++k) {
+        auto *series = new QLineSeries;
+        series->setName(m_labels[2 * k]);
+        series->replace(curves[k]);
+        c->addSeries(series);
+        for (QAbstractAxis *a : c->axes())
+            series->attachAxis(a);
+    }
+}
+
+// A linear axis over the range of the curves, or over the fixed range when it
+// is a proper one.
+void ChartControl::addAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
+{
+    const Axis &settings = m_axes[id];
+    auto *axis = new QValueAxis;
+    axis->setTitleText(settings.title);
+    axis->setTitleFont(settings.titleFont);
+    axis->setTitleVisible(settings.titleVisible);
+    if (settings.blackMajorGrid)
+        axis->setGridLinePen(QPen(Qt::black, 1, Qt::SolidLine));
+
+    const bool fixed = !settings.autoScale && std::isfinite(settings.minimum) &&
+                       std::isfinite(settings.maximum) && settings.maximum > settings.minimum;
+    if (fixed) {
+        axis->setRange(settings.minimum, settings.maximum);
+    } else {
+        double low = INFINITY, high = -INFINITY;
+        for (const auto &curve : curves)
+            for (const QPointF &p : curve) {
+                const double v = id == X ? p.x() : p.y();
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        if (low > high)
+            low = 0, high = 1;
+        if (low == high) {
+            const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
+            low -= margin, high += margin;
+        }
+        axis->setRange(low, high);
+        axis->applyNiceNumbers();
+    }
+    chart()->addAxis(axis, id == X ? Qt::AlignBottom : Qt::AlignLeft);
+}
+
+void ChartControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    QChartView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+// The keyboard's way to click the chart.
+void ChartControl::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        QChartView::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+class QDateTime;
+class QLocale;
+
+// How text becomes a number and a number becomes text. Every number that the
+// program shows or writes is formatted here and nowhere else.
+
+/*
+ * The Val rule: blanks, tabs and line feeds anywhere in the text are ignored;
+ * then the longest leading part that reads as a number is taken: an optional
+ * sign, digits with a period as decimal point, an optional power of ten
+ * written with E, or a whole number in hexadecimal (&H) or octal (&O). Text
+ * with no such part is 0. A number beyond the double range gives no value.
+ */
+std::optional<double> Val(QStringView text);
+
+// The nearest whole number, exact halves going to the even neighbour
+// (20.5 -> 20, 21.5 -> 22), independent of the processor's rounding mode.
+double roundHalfEven(double x);
+
+// x rounded to a 16-bit integer with ties to the even neighbour; no value
+// when the result does not fit -32768 to 32767 (or x is not a number).
+std::optional<std::int16_t> toInteger16(double x);
+
+/*
+ * x rounded to 1/scale (scale 100 for 0.01, 10000 for 0.0001): x * scale
+ * rounded to the nearest whole number, ties to the even neighbour, then
+ * divided by scale. Within the 32-bit range this is the classic rounding
+ * through a signed 32-bit integer; beyond it the same rounding is done in
+ * wider arithmetic, so values of any size keep their places.
+ */
+double roundToPlaces(double x, double scale);
+
+// The general number format of the screen: up to 15 significant digits,
+// E notation for very large and very small magnitudes (1.5E+16, 1E-05),
+// the decimal separator of the given locale.
+QString generalNumber(double x, const QLocale &locale);
+
+// The number form of the data file: up to 15 significant digits, always a
+// period, no leading zero before it (.5, -.25), no point for whole values.
+QString fileNumber(double x);
+
+// A whole number as plain decimal digits, minus sign for negatives.
+QString integerText(int x);
+
+// Date and time in the locale's short date and its time with seconds.
+QString generalDateTime(const QDateTime &moment, const QLocale &locale);

@@ -1,0 +1,34 @@
+#include "output/datafile.h"
+
+#include "model/malvora1.h"
+#include "model/numbertext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+
+using namespace MALVORA1;
+
+QByteArray dataFileText()
+{
+    QByteArray text;
+    text.reserve(40 * (Simut + 2));
+    text += "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
+    for (i = 0; i <= Simut; ++i) {
+        text += integerText(i).toLatin1() + ',';
+        text += fileNumber(roundToPlaces(Nt[size_t(i)], 10000)).toLatin1() + ',';
+        text += fileNumber(roundToPlaces(DeltaN[size_t(i)], 10000)).toLatin1() + "\r\n";
+    }
+    return text;
+}
+
+bool writeDataFile(const QString &fileName, QString *problem)
+{
+    QSaveFile file(fileName);
+    const QByteArray text = dataFileText();
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return true;
+    *problem = QCoreApplication::translate("DataFile", "Cannot write %1:\n%2.")
+                   .arg(QDir::toNativeSeparators(fileName), file.errorString());
+    return false;
+}

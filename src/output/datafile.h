@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/*
+ * The graphic data file of the last run: the header "T","N(t)","DeltaN(t)"
+ * and one line t,N(t),N(t+1)-N(t) for t = 0 ... Simut, every line ended by
+ * CR LF. Values are rounded to 0.0001 (ties to the even neighbour) and written
+ * with a period whatever the locale, without a leading zero (.5, -.25) and
+ * without a point when whole.
+ */
+QByteArray dataFileText();
+
+// Writes the file in one piece: the old file of that name is replaced only
+// once the new one is complete. On failure *problem says why, for the user.
+bool writeDataFile(const QString &fileName, QString *problem);

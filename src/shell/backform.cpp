@@ -1,0 +1,6 @@
+#include "shell/backform.h"
+
+backform::backform(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Malvora4"));
+}

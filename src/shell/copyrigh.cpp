@@ -1,0 +1,6 @@
+#include "shell/copyrigh.h"
+
+copyrigh::copyrigh(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Copyright"));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+// A window of the program: one program-wide instance per form, created by the
+// registry on first use (its Form_Load runs then), hidden and shown by the
+// navigation, and destroyed when the user closes it with its close box (its
+// Form_Unload runs first); the next use creates it afresh.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+    virtual void Form_Load() {}
+
+protected:
+    virtual void Form_Unload() {}
+
+    enum class Border { FixedSingle, FixedDialog, Sizable, None };
+    // The window's client area in twips and its border; centred when first shown.
+    void setClientArea(double width, double height, Border border);
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_placed = false;
+};

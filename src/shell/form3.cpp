@@ -1,0 +1,6 @@
+#include "shell/form3.h"
+
+Form3::Form3(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("More about exponential growth"));
+}

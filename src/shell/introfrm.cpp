@@ -1,0 +1,6 @@
+#include "shell/introfrm.h"
+
+Introfrm::Introfrm(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Introduction"));
+}

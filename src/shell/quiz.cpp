@@ -1,0 +1,6 @@
+#include "shell/quiz.h"
+
+Quiz::Quiz(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Quiz"));
+}

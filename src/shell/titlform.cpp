@@ -1,0 +1,6 @@
+#include "shell/titlform.h"
+
+titlform::titlform(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr(""));
+}

@@ -1,0 +1,6 @@
+#include "shell/vater.h"
+
+Vater::Vater(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Dedication"));
+}
