@@ -38,8 +38,7 @@ void ChartControl::setTitleText(const QString &title)
 
 void ChartControl::setColumnLabel(int column, const QString &label)
 {
-    if (column >= 1 && column <= m_columns)
-        m_labels[size_t(column - 1)] = label;
+    if (column >= 1 && column <= m_columns) m_labels[size_t(column - 1)] = label;
 }
 
 void ChartControl::setData(int row, int column, double value)
@@ -73,8 +72,7 @@ void ChartControl::refresh()
         points.reserve(m_rows);
         for (int row = 1; row <= m_rows; ++row) {
             const QPointF p(cell(row, 2 * k - 1), cell(row, 2 * k));
-            if (std::isfinite(p.x()) && std::isfinite(p.y()))
-                points.append(p);
+            if (std::isfinite(p.x()) && std::isfinite(p.y())) points.append(p);
         }
         curves.push_back(std::move(points));
     }
@@ -99,8 +97,7 @@ void ChartControl::addAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
     axis->setTitleText(settings.title);
     axis->setTitleFont(settings.titleFont);
     axis->setTitleVisible(settings.titleVisible);
-    if (settings.blackMajorGrid)
-        axis->setGridLinePen(QPen(Qt::black, 1, Qt::SolidLine));
+    if (settings.blackMajorGrid) axis->setGridLinePen(QPen(Qt::black, 1, Qt::SolidLine));
 
     const bool fixed = !settings.autoScale && std::isfinite(settings.minimum) &&
                        std::isfinite(settings.maximum) && settings.maximum > settings.minimum;
@@ -114,8 +111,7 @@ void ChartControl::addAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
                 low = std::min(low, v);
                 high = std::max(high, v);
             }
-        if (low > high)
-            low = 0, high = 1;
+        if (low > high) low = 0, high = 1;
         if (low == high) {
             const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
             low -= margin, high += margin;

@@ -20,7 +20,7 @@
 class ChartControl : public QChartView
 {
     Q_OBJECT
-public:
+  public:
     enum AxisId { X = 0, Y = 1 };
     enum { ChartTypeXY = 16, SeriesTypeXY = 11, LocationRight = 4 };
 
@@ -60,14 +60,14 @@ public:
     int columnCount() const { return m_columns; }
     QString title() const { return m_title; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
     double cell(int row, int column) const;
     void addAxis(AxisId id, const std::vector<QList<QPointF>> &curves);
 

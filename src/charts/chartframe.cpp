@@ -6,8 +6,12 @@
 
 using namespace MALVORA1;
 
-namespace {
-QFont arial10() { return designFont(QStringLiteral("Arial"), 10); }
+namespace
+{
+QFont arial10()
+{
+    return designFont(QStringLiteral("Arial"), 10);
+}
 } // namespace
 
 void drawChart(ChartControl &chart, const ChartPlan &plan)
@@ -15,8 +19,7 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     const int curves = int(plan.curves.size());
     chart.setColumnCount(2 * curves);
     chart.setRowCount(std::int16_t(Simut + 1));
-    if (chart.owner() == ChartControl::MainWindow)
-        chart.setSeriesType(ChartControl::SeriesTypeXY);
+    if (chart.owner() == ChartControl::MainWindow) chart.setSeriesType(ChartControl::SeriesTypeXY);
     chart.setChartType(ChartControl::ChartTypeXY);
     chart.setShowLegend(plan.legend);
     chart.titleFont() = arial10();
@@ -35,8 +38,7 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     y.title = plan.yTitle;
 
     ChartControl::Axis &x = chart.axis(ChartControl::X);
-    if (plan.xAutoScale)
-        x.autoScale = true;
+    if (plan.xAutoScale) x.autoScale = true;
     x.titleFont = arial10();
     x.titleVisible = true;
     x.title = plan.xTitle;

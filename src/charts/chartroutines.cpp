@@ -9,12 +9,22 @@
 
 using namespace MALVORA1;
 
-namespace {
+namespace
+{
 
-QString tr(const char *text) { return QCoreApplication::translate("ChartRoutines", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ChartRoutines", text);
+}
 
-double time(int t) { return t; }
-double population(int t) { return Nt[size_t(t)]; }
+double time(int t)
+{
+    return t;
+}
+double population(int t)
+{
+    return Nt[size_t(t)];
+}
 
 ChartPlan againstTime(const char *title, const char *yTitle, double (*y)(int))
 {
@@ -49,8 +59,13 @@ void ShowdNvsT(ChartControl &MSChart1)
 void ShowdNNvsN(ChartControl &MSChart1)
 {
     const ChartCurve curve{{}, population, [](int t) { return dNdt[size_t(t)] / Nt[size_t(t)]; }};
-    drawChart(MSChart1, {tr("Curve of dN(t)/N(t)dt vs. N(t)"), tr("dN/Ndt"), tr("N(t)"),
-                         1.5 * Rrate, true, false, {curve}});
+    drawChart(MSChart1, {tr("Curve of dN(t)/N(t)dt vs. N(t)"),
+                         tr("dN/Ndt"),
+                         tr("N(t)"),
+                         1.5 * Rrate,
+                         true,
+                         false,
+                         {curve}});
 }
 
 void ShowlndNvsT(ChartControl &MSChart1)
@@ -69,11 +84,11 @@ void CompareDifferentialAndDifference(ChartControl &MSChart1)
 
 void CompareDeltaNanddN(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              comparison("N(t+1)-N(t) (Differential and difference models)", "dN(t)", "Time",
-                         {tr("differential"), time, [](int t) { return DeltaN[size_t(t)]; }},
-                         {tr("difference"), time,
-                          [](int t) { return DeltaNDifference[size_t(t)]; }}));
+    drawChart(
+        MSChart1,
+        comparison("N(t+1)-N(t) (Differential and difference models)", "dN(t)", "Time",
+                   {tr("differential"), time, [](int t) { return DeltaN[size_t(t)]; }},
+                   {tr("difference"), time, [](int t) { return DeltaNDifference[size_t(t)]; }}));
 }
 
 void ShowNnextvsN(ChartControl &MSChart1)

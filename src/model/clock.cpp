@@ -1,6 +1,7 @@
 #include "model/clock.h"
 
-namespace {
+namespace
+{
 std::function<QDateTime()> &source()
 {
     static std::function<QDateTime()> clock;
@@ -8,6 +9,12 @@ std::function<QDateTime()> &source()
 }
 } // namespace
 
-QDateTime Clock::now() { return source() ? source()() : QDateTime::currentDateTime(); }
+QDateTime Clock::now()
+{
+    return source() ? source()() : QDateTime::currentDateTime();
+}
 
-void Clock::set(std::function<QDateTime()> clock) { source() = std::move(clock); }
+void Clock::set(std::function<QDateTime()> clock)
+{
+    source() = std::move(clock);
+}

@@ -1,6 +1,7 @@
 #include "model/malvora1.h"
 
-namespace MALVORA1 {
+namespace MALVORA1
+{
 
 Series Nt{}, dNdt{}, DeltaN{}, NtDifference{}, DeltaNDifference{};
 std::int16_t Simut = 0;

@@ -9,9 +9,13 @@
 #include <limits>
 #include <string>
 
-namespace {
+namespace
+{
 
-bool isIgnored(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isIgnored(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 int digitValue(QChar c, int base)
 {
@@ -34,15 +38,12 @@ double radixValue(QStringView s, int base)
     std::uint64_t bits = 0;
     for (QChar c : s) {
         const int d = digitValue(c, base);
-        if (d < 0)
-            break;
+        if (d < 0) break;
         value = value * base + d;
         bits = value < 1e19 ? bits * base + d : bits;
     }
-    if (value <= 0xFFFF)
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));
-    if (value <= 0xFFFFFFFF)
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
+    if (value <= 0xFFFF) return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));
+    if (value <= 0xFFFFFFFF) return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
     return value;
 }
 
@@ -53,8 +54,7 @@ std::optional<double> decimalValue(QStringView s)
     std::string text;
     qsizetype k = 0;
     bool negative = false;
-    if (k < s.size() && (s[k] == u'+' || s[k] == u'-'))
-        negative = s[k++] == u'-';
+    if (k < s.size() && (s[k] == u'+' || s[k] == u'-')) negative = s[k++] == u'-';
     qsizetype intDigits = 0;
     for (; k < s.size() && s[k].isDigit() && s[k].unicode() < 128; ++k, ++intDigits)
         text += char(s[k].unicode());
@@ -63,14 +63,12 @@ std::optional<double> decimalValue(QStringView s)
         for (; k < s.size() && s[k].isDigit() && s[k].unicode() < 128; ++k)
             text += char(s[k].unicode());
     }
-    if (text.empty())
-        return 0.0;
+    if (text.empty()) return 0.0;
     long exponent = 0;
     if (k + 1 < s.size() && (s[k] == u'E' || s[k] == u'e')) {
         qsizetype e = k + 1;
         const bool negativeExp = s[e] == u'-';
-        if (s[e] == u'+' || s[e] == u'-')
-            ++e;
+        if (s[e] == u'+' || s[e] == u'-') ++e;
         if (e < s.size() && s[e].isDigit() && s[e].unicode() < 128) {
             for (; e < s.size() && s[e].isDigit() && s[e].unicode() < 128; ++e)
                 exponent = std::min(exponent * 10 + (s[e].unicode() - u'0'), 1000000L);
@@ -79,18 +77,15 @@ std::optional<double> decimalValue(QStringView s)
     }
     // The power of ten of the leading digit tells an overflow from an underflow.
     const auto first = text.find_first_not_of('0');
-    if (first == std::string::npos)
-        return negative ? -0.0 : 0.0;
+    if (first == std::string::npos) return negative ? -0.0 : 0.0;
     const long order = long(intDigits) - long(first) - 1 + exponent;
-    const std::string number =
-        text.substr(0, size_t(intDigits)) + "." + text.substr(size_t(intDigits)) + "e" +
-        std::to_string(exponent);
+    const std::string number = text.substr(0, size_t(intDigits)) + "." +
+                               text.substr(size_t(intDigits)) + "e" + std::to_string(exponent);
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        if (order > 0)
-            return std::nullopt;
+        if (order > 0) return std::nullopt;
         value = 0;
     }
     return negative ? -value : value;
@@ -99,15 +94,13 @@ std::optional<double> decimalValue(QStringView s)
 // Up to 15 significant digits, %G style: E notation below 1E-04 and from 1E+15.
 std::string shortest15(double x)
 {
-    if (x == 0)
-        x = 0; // no "-0"
+    if (x == 0) x = 0; // no "-0"
     std::array<char, 40> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                      std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
     for (char &c : text)
-        if (c == 'e')
-            c = 'E';
+        if (c == 'e') c = 'E';
     return text;
 }
 
@@ -118,14 +111,11 @@ std::optional<double> Val(QStringView text)
     QString s;
     s.reserve(text.size());
     for (QChar c : text)
-        if (!isIgnored(c))
-            s += c;
+        if (!isIgnored(c)) s += c;
     if (s.size() >= 2 && s[0] == u'&') {
         const QChar kind = s[1].toUpper();
-        if (kind == u'H')
-            return radixValue(QStringView(s).mid(2), 16);
-        if (kind == u'O')
-            return radixValue(QStringView(s).mid(2), 8);
+        if (kind == u'H') return radixValue(QStringView(s).mid(2), 16);
+        if (kind == u'O') return radixValue(QStringView(s).mid(2), 8);
     }
     return decimalValue(s);
 }
@@ -134,20 +124,23 @@ double roundHalfEven(double x)
 {
     const double below = std::floor(x);
     const double fraction = x - below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0))
-        return below + 1;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) return below + 1;
     return below;
 }
 
 std::optional<std::int16_t> toInteger16(double x)
 {
     const double r = roundHalfEven(x);
-    if (!(r >= std::numeric_limits<std::int16_t>::min() && r <= std::numeric_limits<std::int16_t>::max()))
+    if (!(r >= std::numeric_limits<std::int16_t>::min() &&
+          r <= std::numeric_limits<std::int16_t>::max()))
         return std::nullopt;
     return static_cast<std::int16_t>(r);
 }
 
-double roundToPlaces(double x, double scale) { return roundHalfEven(x * scale) / scale; }
+double roundToPlaces(double x, double scale)
+{
+    return roundHalfEven(x * scale) / scale;
+}
 
 QString generalNumber(double x, const QLocale &locale)
 {
@@ -159,17 +152,18 @@ QString fileNumber(double x)
 {
     std::string text = shortest15(x);
     const auto zero = text.find("0.");
-    if (zero == 0 || (zero == 1 && text[0] == '-'))
-        text.erase(zero, 1);
+    if (zero == 0 || (zero == 1 && text[0] == '-')) text.erase(zero, 1);
     return QString::fromStdString(text);
 }
 
-QString integerText(int x) { return QString::number(x); }
+QString integerText(int x)
+{
+    return QString::number(x);
+}
 
 QString generalDateTime(const QDateTime &moment, const QLocale &locale)
 {
     QString time = locale.timeFormat(QLocale::ShortFormat);
-    if (!time.contains(u's'))
-        time.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    if (!time.contains(u's')) time.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
     return locale.toString(moment, locale.dateFormat(QLocale::ShortFormat) + u' ' + time);
 }

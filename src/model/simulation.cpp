@@ -8,7 +8,8 @@
 
 using namespace MALVORA1;
 
-namespace {
+namespace
+{
 
 struct Run {
     Series nt{}, dndt{}, deltaN{}, ntDifference{}, deltaNDifference{};
@@ -25,8 +26,7 @@ bool compute(Run &run, int T, double n0, double r)
         run.dndt[k] = r * run.nt[k];
         run.deltaNDifference[k] = r * run.ntDifference[k];
         run.ntDifference[k + 1] = run.deltaNDifference[k] + run.ntDifference[k];
-        if (k != 0)
-            run.deltaN[k - 1] = run.nt[k] - run.nt[k - 1];
+        if (k != 0) run.deltaN[k - 1] = run.nt[k] - run.nt[k - 1];
         if (!std::isfinite(run.nt[k]) || !std::isfinite(run.dndt[k]) ||
             !std::isfinite(run.ntDifference[k + 1]) || !std::isfinite(run.deltaNDifference[k]) ||
             (k != 0 && !std::isfinite(run.deltaN[k - 1])))
@@ -55,18 +55,14 @@ RunProblem simulate(QStringView endTime, QStringView initialSize, QStringView ra
 {
     const auto t = Val(endTime);
     const auto T = t ? toInteger16(*t) : std::nullopt;
-    if (!T || *T < 0 || *T > MaxEndTime)
-        return RunProblem::EndTimeOutOfRange;
+    if (!T || *T < 0 || *T > MaxEndTime) return RunProblem::EndTimeOutOfRange;
     const auto n0 = Val(initialSize);
-    if (!n0)
-        return RunProblem::InitialSizeTooLarge;
+    if (!n0) return RunProblem::InitialSizeTooLarge;
     const auto r = Val(rate);
-    if (!r)
-        return RunProblem::RateTooLarge;
+    if (!r) return RunProblem::RateTooLarge;
 
     static Run run; // 120 kB: kept off the stack
-    if (!compute(run, *T, *n0, *r))
-        return RunProblem::Overflow;
+    if (!compute(run, *T, *n0, *r)) return RunProblem::Overflow;
     commit(run, *T);
     Simut = *T;
     Rrate = *r;

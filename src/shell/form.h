@@ -9,12 +9,12 @@
 class Form : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     explicit Form(QWidget *parent = nullptr);
 
     virtual void Form_Load() {}
 
-protected:
+  protected:
     virtual void Form_Unload() {}
 
     enum class Border { FixedSingle, FixedDialog, Sizable, None };
@@ -24,6 +24,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     bool m_placed = false;
 };

@@ -3,7 +3,8 @@
 #include <QHash>
 #include <QPointer>
 
-namespace {
+namespace
+{
 QHash<QByteArray, QPointer<Form>> &live()
 {
     static QHash<QByteArray, QPointer<Form>> forms;
@@ -11,15 +12,20 @@ QHash<QByteArray, QPointer<Form>> &live()
 }
 } // namespace
 
-Form *Forms::find(const char *name) { return live().value(name); }
+Form *Forms::find(const char *name)
+{
+    return live().value(name);
+}
 
-void Forms::adopt(Form *form) { live().insert(form->metaObject()->className(), form); }
+void Forms::adopt(Form *form)
+{
+    live().insert(form->metaObject()->className(), form);
+}
 
 void Forms::forget(Form *form)
 {
     const QByteArray name = form->metaObject()->className();
-    if (live().value(name) == form)
-        live().remove(name);
+    if (live().value(name) == form) live().remove(name);
 }
 
 void Forms::unloadAll()

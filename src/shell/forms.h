@@ -4,7 +4,8 @@
 
 // The registry of the program's forms: each form is reached by its form name
 // (its class name), created on first use with its load handler run then.
-namespace Forms {
+namespace Forms
+{
 
 Form *find(const char *name);
 void adopt(Form *form);
@@ -14,8 +15,7 @@ void unloadAll(); // destroys every form without running its unload handler
 template <class F> F &form()
 {
     const char *name = F::staticMetaObject.className();
-    if (Form *existing = find(name))
-        return *static_cast<F *>(existing);
+    if (Form *existing = find(name)) return *static_cast<F *>(existing);
     auto *created = new F;
     created->setObjectName(QString::fromLatin1(name));
     adopt(created);
@@ -23,7 +23,10 @@ template <class F> F &form()
     return *created;
 }
 
-template <class F> bool isLoaded() { return find(F::staticMetaObject.className()) != nullptr; }
+template <class F> bool isLoaded()
+{
+    return find(F::staticMetaObject.className()) != nullptr;
+}
 
 // Makes a window visible and brings it to the front, creating it if needed.
 template <class F> F &show()

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace {
+namespace
+{
 std::function<void()> &handler()
 {
     static std::function<void()> end;
@@ -22,4 +23,7 @@ void Program::end()
     QCoreApplication::exit(0);
 }
 
-void Program::setEndHandler(std::function<void()> end) { handler() = std::move(end); }
+void Program::setEndHandler(std::function<void()> end)
+{
+    handler() = std::move(end);
+}

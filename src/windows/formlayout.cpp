@@ -34,9 +34,11 @@ QFont designFont(const QString &family, double points, int style)
 {
     // The design fonts, as their metric twins on this system.
     static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Liberation Serif"));
         QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
         return true;
     }();
     (void)substituted;
@@ -47,7 +49,10 @@ QFont designFont(const QString &family, double points, int style)
     return font;
 }
 
-QFont tnr(double points, int style) { return designFont(QStringLiteral("Times New Roman"), points, style); }
+QFont tnr(double points, int style)
+{
+    return designFont(QStringLiteral("Times New Roman"), points, style);
+}
 
 const QCursor &handCursor()
 {
@@ -73,7 +78,8 @@ void setBordered(QLabel *label)
     label->setLineWidth(1);
 }
 
-namespace {
+namespace
+{
 template <class W> W *named(W *widget, const char *name, const QRect &place)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -90,7 +96,8 @@ ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place, cons
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &place, const QString &caption)
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &place,
+                       const QString &caption)
 {
     auto *button = named(new QPushButton(caption, parent), name, place);
     button->setAccessibleName(caption);

@@ -34,7 +34,9 @@ void setBordered(QLabel *label);
 
 // Controls, each with its designer name as objectName. Buttons and frames are
 // named for assistive technology by their captions.
-ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption = {});
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &place, const QString &caption);
+ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place,
+                     const QString &caption = {});
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &place,
+                       const QString &caption);
 QLineEdit *addTextBox(QWidget *parent, const char *name, const QRect &place, const QString &text);
 QGroupBox *addFrame(QWidget *parent, const char *name, const QRect &place, const QString &caption);

@@ -9,10 +9,11 @@
 
 void showNotice(QWidget *window, const QString &text)
 {
-    auto *box = window->findChild<QMessageBox *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
+    auto *box =
+        window->findChild<QMessageBox *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
     if (!box) {
-        box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), QString(), QMessageBox::Ok,
-                              window);
+        box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), QString(),
+                              QMessageBox::Ok, window);
         box->setObjectName(QStringLiteral("notice"));
         box->setWindowModality(Qt::NonModal);
     }

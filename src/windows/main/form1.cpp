@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
+namespace
+{
 const QColor White = bgr(0xFFFFFF), Black = bgr(0x000000), Red = bgr(0x0000FF);
 const QColor Yellow = bgr(0x00FFFF), Blue = bgr(0xFF0000);
 const QColor Green = QColor(0, 128, 0), Silver = QColor(192, 192, 192);
@@ -69,7 +70,8 @@ void Form1::layOutIntroduction()
 {
     Label7 = addLabel(Frame4, "Label7", twips(120, 240, 3855, 1815));
     Command6 = withHand(addButton(Frame4, "Command6", twips(240, 2160, 1215, 375), tr("More...")));
-    Command7 = withHand(addButton(Frame4, "Command7", twips(2304, 2160, 1455, 375), tr("Print form")));
+    Command7 =
+        withHand(addButton(Frame4, "Command7", twips(2304, 2160, 1455, 375), tr("Print form")));
 
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label7->setFont(tnr(12));
@@ -176,8 +178,8 @@ void Form1::layOutAuthor()
 
 void Form1::chainTabOrder()
 {
-    QWidget *const order[] = {Command2, n0,       txtRrate, Text4,    txtSimut,  Command6,
-                              Command9, Command8, Command5, command4, Command3,  Command7,
+    QWidget *const order[] = {Command2,  n0,       txtRrate,  Text4,    txtSimut, Command6,
+                              Command9,  Command8, Command5,  command4, Command3, Command7,
                               Command10, Command1, Command11, MSChart1};
     for (size_t k = 1; k < std::size(order); ++k)
         QWidget::setTabOrder(order[k - 1], order[k]);

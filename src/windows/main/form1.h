@@ -19,7 +19,7 @@ class QTimer;
 class Form1 : public Form
 {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget *parent = nullptr);
 
     void Form_Load() override;
@@ -74,10 +74,10 @@ public:
     void Image1_Click();
     void Command11_Click();
 
-protected:
+  protected:
     void Form_Unload() override;
 
-private:
+  private:
     void layOut();
     void layOutIntroduction();
     void layOutDataAndRun();

@@ -23,7 +23,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 const QString Email = QStringLiteral("arlo.vesk@example.org");
 
@@ -47,7 +48,8 @@ QString authorBlock()
 
 QString introduction()
 {
-    return Form1::tr("The exponential growth is the simplest form of the density-independent models. ") +
+    return Form1::tr(
+               "The exponential growth is the simplest form of the density-independent models. ") +
            Form1::tr("The differential form is") + u'\n' + QStringLiteral("dN/dt = rN.") + u'\n' +
            Form1::tr("The integral form is") + u'\n' + QStringLiteral("N(t) = N(0) exp(rt).");
 }
@@ -80,7 +82,8 @@ void Form1::Form_Load()
     setVisible(false);
     MSChart1->hide();
     // The greeting follows the hour on the 24-hour clock, once, at load.
-    const bool afternoon = Val(now.time().toString(QStringLiteral("HH:mm:ss")).left(2)).value_or(0) > 12;
+    const bool afternoon =
+        Val(now.time().toString(QStringLiteral("HH:mm:ss")).left(2)).value_or(0) > 12;
     Label11->setVisible(!afternoon);
     Label12->setVisible(afternoon);
     Label13->show();
@@ -99,20 +102,27 @@ void Form1::Form_Load()
 }
 
 // Closing the main window ends the program, whatever else is open.
-void Form1::Form_Unload() { Program::end(); }
+void Form1::Form_Unload()
+{
+    Program::end();
+}
 
-void Form1::Timer1_Timer() { Label6->setText(generalDateTime(Clock::now(), locale())); }
+void Form1::Timer1_Timer()
+{
+    Label6->setText(generalDateTime(Clock::now(), locale()));
+}
 
-void Form1::Command7_Click() { printWindowImage(this); }
+void Form1::Command7_Click()
+{
+    printWindowImage(this);
+}
 
 void Form1::Command10_Click()
 {
     const QString fileName = CommonDialog1(this);
-    if (fileName.isEmpty())
-        return;
+    if (fileName.isEmpty()) return;
     QString problem;
-    if (!writeDataFile(fileName, &problem))
-        showNotice(this, problem);
+    if (!writeDataFile(fileName, &problem)) showNotice(this, problem);
 }
 
 void Form1::Command1_Click()

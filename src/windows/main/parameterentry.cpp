@@ -16,7 +16,8 @@
 
 using namespace MALVORA1;
 
-namespace {
+namespace
+{
 
 constexpr int Enter = 13;
 
@@ -42,7 +43,10 @@ QString problemText(RunProblem problem)
 }
 
 // Giving the focus fails for a control that is disabled or not on the screen.
-bool canTakeFocus(const QWidget *widget) { return widget->isEnabled() && widget->isVisible(); }
+bool canTakeFocus(const QWidget *widget)
+{
+    return widget->isEnabled() && widget->isVisible();
+}
 
 } // namespace
 
@@ -83,9 +87,18 @@ void Form1::parameterChanged(QLineEdit *box)
     Command5->setEnabled(false);
 }
 
-void Form1::n0_Change() { parameterChanged(n0); }
-void Form1::txtRrate_Change() { parameterChanged(txtRrate); }
-void Form1::txtSimut_Change() { parameterChanged(txtSimut); }
+void Form1::n0_Change()
+{
+    parameterChanged(n0);
+}
+void Form1::txtRrate_Change()
+{
+    parameterChanged(txtRrate);
+}
+void Form1::txtSimut_Change()
+{
+    parameterChanged(txtSimut);
+}
 
 // Enter accepts a positive value by handing the focus to Run, so that a second
 // Enter runs; anything else, or a Run that cannot take the focus, resets the box.
@@ -100,21 +113,18 @@ void Form1::checkPositive(QLineEdit *box, const QString &fallback)
 
 void Form1::n0_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == Enter)
-        checkPositive(n0, QStringLiteral("10"));
+    if (KeyAscii == Enter) checkPositive(n0, QStringLiteral("10"));
 }
 
 void Form1::txtRrate_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == Enter)
-        checkPositive(txtRrate, QStringLiteral("0.2"));
+    if (KeyAscii == Enter) checkPositive(txtRrate, QStringLiteral("0.2"));
 }
 
 // The end time must also be whole and within what a run can hold.
 void Form1::txtSimut_KeyPress(int KeyAscii)
 {
-    if (KeyAscii != Enter)
-        return;
+    if (KeyAscii != Enter) return;
     const auto value = Val(txtSimut->text());
     const bool acceptable =
         value && *value > 0 && *value == std::floor(*value) && *value <= MaxEndTime;
