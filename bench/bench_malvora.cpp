@@ -1,1 +1,166 @@
-int main() { return 0; }
+// Timings of what a student waits for: Run with its chart, every chart of
+// both windows, the data table, the data file and start-up; and the memory
+// the program holds once everything has been opened.
+#include "charts/chartcontrol.h"
+#include "charts/chartroutines.h"
+#include "charts/larggraf.h"
+#include "model/malvora1.h"
+#include "output/datafile.h"
+#include "output/datatabl.h"
+#include "shell/forms.h"
+#include "shell/titlform.h"
+#include "windows/main/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace
+{
+
+using Routine = void (*)(ChartControl &);
+
+Form1 &mainWindowAfterLongestRun()
+{
+    Form1 &form = Forms::form<Form1>();
+    form.txtSimut->setText(QStringLiteral("2999"));
+    form.txtRrate->setText(QStringLiteral("0.2"));
+    form.n0->setText(QStringLiteral("10"));
+    form.Command2_Click();
+    return form;
+}
+
+void RunAndDrawNt(benchmark::State &state)
+{
+    Form1 &form = mainWindowAfterLongestRun();
+    for (auto _ : state)
+        form.Command2_Click();
+}
+BENCHMARK(RunAndDrawNt)->Unit(benchmark::kMillisecond);
+
+void chartBenchmark(benchmark::State &state, Routine routine, bool large)
+{
+    Form1 &form = mainWindowAfterLongestRun();
+    ChartControl &chart = large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
+    for (auto _ : state)
+        routine(chart);
+}
+
+void chartPainting(benchmark::State &state, Routine routine, bool large)
+{
+    Form1 &form = mainWindowAfterLongestRun();
+    ChartControl &chart = large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
+    chart.show();
+    for (auto _ : state) {
+        routine(chart);
+        benchmark::DoNotOptimize(chart.grab());
+    }
+}
+
+void FillDataTable(benchmark::State &state)
+{
+    mainWindowAfterLongestRun();
+    DataTabl &table = Forms::form<DataTabl>();
+    for (auto _ : state)
+        table.fill();
+}
+BENCHMARK(FillDataTable)->Unit(benchmark::kMillisecond);
+
+void WriteDataFile(benchmark::State &state)
+{
+    mainWindowAfterLongestRun();
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("growth.csv"));
+    QString problem;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeDataFile(name, &problem));
+}
+BENCHMARK(WriteDataFile)->Unit(benchmark::kMillisecond);
+
+// From nothing to the title screen painted: the main window's load creates
+// the backdrop and the title screen.
+void StartUpToTitleScreen(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Forms::unloadAll();
+        Forms::form<Form1>();
+        benchmark::DoNotOptimize(Forms::form<titlform>().grab());
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(StartUpToTitleScreen)->Unit(benchmark::kMillisecond);
+
+long residentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Every window opened once after a run at the longest end time.
+void MemoryWithEveryWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Form1 &form = mainWindowAfterLongestRun();
+        form.show();
+        form.MSChart1_Click();
+        Forms::form<larggraf>().MSChart1->grab();
+        Forms::show<DataTabl>().fill();
+        form.Command6_Click();
+        form.Image1_Click();
+        form.Command11_Click();
+        form.Command1_Click();
+        QCoreApplication::processEvents();
+    }
+    state.counters["resident_MB"] = double(residentKilobytes()) / 1024.0;
+}
+BENCHMARK(MemoryWithEveryWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void registerCharts()
+{
+    const std::pair<const char *, Routine> single[] = {
+        {"ShowNtvsT", ShowNtvsT},   {"ShowlnNtvsT", ShowlnNtvsT}, {"ShowdNvsT", ShowdNvsT},
+        {"ShowdNNvsN", ShowdNNvsN}, {"ShowlndNvsT", ShowlndNvsT},
+    };
+    const std::pair<const char *, Routine> comparisons[] = {
+        {"ShowNnextvsN", ShowNnextvsN},
+        {"CompareDifferentialAndDifference", CompareDifferentialAndDifference},
+        {"CompareDeltaNanddN", CompareDeltaNanddN},
+    };
+    for (const auto &[name, routine] : single) {
+        benchmark::RegisterBenchmark((std::string("MainChart/") + name).c_str(), chartBenchmark,
+                                     routine, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("LargeChart/") + name).c_str(), chartBenchmark,
+                                     routine, true)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const auto &[name, routine] : comparisons)
+        benchmark::RegisterBenchmark((std::string("LargeChart/") + name).c_str(), chartBenchmark,
+                                     routine, true)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PaintMainChart/ShowNtvsT", chartPainting, ShowNtvsT, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PaintLargeChart/CompareDifferentialAndDifference", chartPainting,
+                                 CompareDifferentialAndDifference, true)
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    registerCharts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Forms::unloadAll();
+    return 0;
+}

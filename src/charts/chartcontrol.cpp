@@ -1,6 +1,7 @@
 #include "charts/chartcontrol.h"
 
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
@@ -15,6 +16,13 @@ ChartControl::ChartControl(Owner owner, QWidget *parent) : QChartView(parent), m
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     chart()->setBackgroundRoundness(0);
+    chart()->setMargins(QMargins(2, 2, 2, 2));
+    chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    for (AxisId id : {X, Y}) {
+        m_axisItems[id] = new QValueAxis;
+        m_axisItems[id]->setLabelFormat(QStringLiteral("%g"));
+        chart()->addAxis(m_axisItems[id], id == X ? Qt::AlignBottom : Qt::AlignLeft);
+    }
 }
 
 void ChartControl::setColumnCount(int columns)
@@ -55,12 +63,6 @@ double ChartControl::cell(int row, int column) const
 void ChartControl::refresh()
 {
     QChart *c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis *old : c->axes()) {
-        c->removeAxis(old);
-        delete old;
-    }
-
     c->setTitle(m_title);
     c->setTitleFont(m_titleFont);
     c->legend()->setVisible(m_showLegend);
@@ -76,24 +78,33 @@ void ChartControl::refresh()
         }
         curves.push_back(std::move(points));
     }
-    addAxis(X, curves);
-    addAxis(Y, curves);
+    setUpAxis(X, curves);
+    setUpAxis(Y, curves);
+
+    // The series objects stay from one chart to the next; only their points change.
+    while (m_series.size() > curves.size()) {
+        c->removeSeries(m_series.back());
+        delete m_series.back();
+        m_series.pop_back();
+    }
     for (size_t k = 0; k < curves.size(); ++k) {
-        auto *series = new QLineSeries;
-        series->setName(m_labels[2 * k]);
-        series->replace(curves[k]);
-        c->addSeries(series);
-        for (QAbstractAxis *a : c->axes())
-            series->attachAxis(a);
+        if (k == m_series.size()) {
+            m_series.push_back(new QLineSeries);
+            c->addSeries(m_series.back());
+            m_series.back()->attachAxis(m_axisItems[X]);
+            m_series.back()->attachAxis(m_axisItems[Y]);
+        }
+        m_series[k]->setName(m_labels[2 * k]);
+        m_series[k]->replace(curves[k]);
     }
 }
 
 // A linear axis over the range of the curves, or over the fixed range when it
 // is a proper one.
-void ChartControl::addAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
+void ChartControl::setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
 {
     const Axis &settings = m_axes[id];
-    auto *axis = new QValueAxis;
+    QValueAxis *axis = m_axisItems[id];
     axis->setTitleText(settings.title);
     axis->setTitleFont(settings.titleFont);
     axis->setTitleVisible(settings.titleVisible);
@@ -103,23 +114,22 @@ void ChartControl::addAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
                        std::isfinite(settings.maximum) && settings.maximum > settings.minimum;
     if (fixed) {
         axis->setRange(settings.minimum, settings.maximum);
-    } else {
-        double low = INFINITY, high = -INFINITY;
-        for (const auto &curve : curves)
-            for (const QPointF &p : curve) {
-                const double v = id == X ? p.x() : p.y();
-                low = std::min(low, v);
-                high = std::max(high, v);
-            }
-        if (low > high) low = 0, high = 1;
-        if (low == high) {
-            const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
-            low -= margin, high += margin;
-        }
-        axis->setRange(low, high);
-        axis->applyNiceNumbers();
+        return;
     }
-    chart()->addAxis(axis, id == X ? Qt::AlignBottom : Qt::AlignLeft);
+    double low = INFINITY, high = -INFINITY;
+    for (const auto &curve : curves)
+        for (const QPointF &p : curve) {
+            const double v = id == X ? p.x() : p.y();
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+    if (low > high) low = 0, high = 1;
+    if (low == high) {
+        const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
+        low -= margin, high += margin;
+    }
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
 }
 
 void ChartControl::mouseReleaseEvent(QMouseEvent *event)

@@ -6,6 +6,9 @@
 
 #include <vector>
 
+class QLineSeries;
+class QValueAxis;
+
 /*
  * The chart component of both chart windows: a data grid of RowCount rows by
  * ColumnCount columns (addressed from 1, series k in columns 2k-1 for x and
@@ -69,7 +72,7 @@ class ChartControl : public QChartView
 
   private:
     double cell(int row, int column) const;
-    void addAxis(AxisId id, const std::vector<QList<QPointF>> &curves);
+    void setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves);
 
     Owner m_owner;
     int m_rows = 0;
@@ -83,4 +86,6 @@ class ChartControl : public QChartView
     Axis m_axes[2];
     std::vector<QString> m_labels;
     std::vector<double> m_grid;
+    QValueAxis *m_axisItems[2];
+    std::vector<QLineSeries *> m_series;
 };

@@ -74,7 +74,8 @@ void paint(QWidget *widget, const QColor &background, const QColor &text)
 
 void setBordered(QLabel *label)
 {
-    label->setFrameShape(QFrame::Box);
+    // The classic single border of a label: a thin sunken edge.
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
 }
 
