@@ -1,2 +1,119 @@
 #!/usr/bin/env bash
-echo "end-to-end journey not written yet"; exit 77
+# The whole journey through the real program in a real X window: dismiss the
+# title screen with a key, run the defaults with Enter, save the data file
+# through the save dialog by keyboard, open the large graph window and the
+# data table, and quit through the citation and dedication windows. The
+# program must end with exit status 0 and the file must hold the exact bytes.
+set -u
+app=${1:?usage: keyboard_journey.sh path/to/malvora}
+
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "SKIP: Xvfb or xdotool is not installed, no X server can be started"
+    exit 77
+fi
+
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+if [ ! -s "$work/display" ]; then
+    echo "SKIP: Xvfb could not start: $(cat "$work/xvfb.log")"
+    exit 77
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Waits until a visible window with exactly this title exists; prints its id.
+window() {
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at a point given in twips of the window's client area (96 DPI on Xvfb).
+click() {
+    xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
+    sleep 0.3
+}
+
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+sleep 2
+
+# The title screen is up and the main window is not.
+xdotool search --onlyvisible --name '^Malvora$' >/dev/null 2>&1 && fail "main window visible before the title screen was dismissed"
+xdotool key Right # yields no character: nothing happens
+sleep 0.5
+xdotool search --onlyvisible --name '^Malvora$' >/dev/null 2>&1 && fail "an arrow key dismissed the title screen"
+xdotool key a
+main=$(window Malvora) || fail "main window did not come up after a key"
+
+# Enter on the focused Run button runs the defaults.
+xdotool key Return
+sleep 0.5
+# Focus is on "lnN vs. t": Print form, then Save.
+xdotool key Tab Tab Return
+dialog=$(window "Save As") || fail "no save dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/growth.csv"
+xdotool key Return
+gone "Save As" || fail "save dialog did not close"
+[ -f "$work/growth.csv" ] || fail "no data file written"
+
+expected=$work/expected.csv
+printf '"T","N(t)","DeltaN(t)"\r\n' >"$expected"
+printf '%s\r\n' 0,10,2.214 1,12.214,2.7042 2,14.9182,3.3029 3,18.2212,4.0342 4,22.2554,4.9274 \
+    5,27.1828,6.0184 6,33.2012,7.3508 7,40.552,8.9783 8,49.5303,10.9662 9,60.4965,13.3941 \
+    10,73.8906,16.3596 11,90.2501,19.9816 12,110.2318,24.4056 13,134.6374,29.8091 \
+    14,164.4465,36.4089 15,200.8554,44.4699 16,245.3253,54.3157 17,299.641,66.3413 \
+    18,365.9823,81.0295 19,447.0118,98.9697 20,545.9815,120.8818 >>"$expected"
+cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$work/growth.csv"); fail "data file differs"; }
+
+# A click on the chart opens the large graph window.
+click "$main" 7000 2500
+graph=$(window Form2) || fail "large graph window did not open"
+gone Malvora || fail "main window still visible"
+
+# "Detail" opens the table over the graph window.
+click "$graph" 7747 7507
+table=$(window "Data detail") || fail "data table did not open"
+# "Back to the graph form", then "Quit" in the graph window.
+click "$table" 8467 7747
+gone "Data detail" || fail "data table still visible"
+click "$graph" 10327 7507
+cite=$(window Copyright) || fail "citation window did not open"
+click "$cite" 6967 6367
+dedication=$(window Dedication) || fail "dedication window did not open"
+click "$dedication" 3607 7567
+
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+wait "$app_pid"
+status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "PASS: the whole journey, file bytes and exit status 0"
