@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLocale>
+
+#include <vector>
+
+/*
+ * The data table's grid: one row per time step t = 0 ... Simut of the last
+ * run, the time as the row's header and six value columns:
+ *
+ *   N(t)                rounded to 0.01
+ *   N(t+1)-N(t)         rounded to 0.01
+ *   [N(t+1)-N(t)]/N(t)  rounded to 0.0001
+ *   dN(t) = r N(t)      rounded to 0.01
+ *   dN(t)/N(t)          rounded to 0.0001
+ *   N(t) of the difference form, rounded to 0.01
+ *
+ * The two quotients are taken in double precision from the stored series;
+ * where N(t) is 0 they have no value and the cell stays empty. Rounding is
+ * x * scale to the nearest whole number, ties to the even neighbour, divided
+ * back, and holds for values of any size.
+ *
+ * fill() takes a copy of the series, so the table goes on showing that run
+ * until it is filled again, whatever later runs do. Cell texts are made only
+ * when the view asks for them.
+ */
+class DataTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+  public:
+    explicit DataTableModel(QObject *parent = nullptr);
+
+    static constexpr int ValueColumns = 6;
+
+    // Copies the last run's series; numbers are shown in the given locale.
+    void fill(const QLocale &locale);
+
+    // The header of the time column, shown above the row headers.
+    static QString timeHeader();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+  private:
+    struct Step {
+        double Nt, DeltaN, dNdt, NtDifference;
+    };
+
+    QString cellText(const Step &step, int column) const;
+
+    std::vector<Step> m_steps;
+    QLocale m_locale;
+};
