@@ -115,6 +115,8 @@ void tst_NumberText::roundToPlaces_data()
     QTest::addRow("beyond 32 bits, file") << 220264.657948067 << 10000.0 << 220264.6579;
     QTest::addRow("beyond 32 bits, table") << 21912878.7562 << 100.0 << 21912878.76;
     QTest::addRow("huge value is itself") << 1e300 << 10000.0 << 1e300;
+    QTest::addRow("scaling would overflow") << 1e305 << 10000.0 << 1e305;
+    QTest::addRow("largest negative") << -1.7e308 << 100.0 << -1.7e308;
 }
 
 void tst_NumberText::roundToPlaces()

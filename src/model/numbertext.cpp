@@ -139,7 +139,12 @@ std::optional<std::int16_t> toInteger16(double x)
 
 double roundToPlaces(double x, double scale)
 {
-    return roundHalfEven(x * scale) / scale;
+    // From 2^52 up a double holds no fraction to round, and scaling the
+    // largest values would leave the double range.
+    const double scaled = x * scale;
+    if (!(std::abs(scaled) < 0x1p52))
+        return x;
+    return roundHalfEven(scaled) / scale;
 }
 
 QString generalNumber(double x, const QLocale &locale)
