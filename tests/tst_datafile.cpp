@@ -60,6 +60,7 @@ class tst_DataFile : public QObject
     void commaLocaleWritesTheSameBytes();
     void valuesBeyondThe32BitRange_data();
     void valuesBeyondThe32BitRange();
+    void largestValues();
     void savesTheLastRunNotTheBoxes();
     void existingFileIsReplacedWhole();
     void unwritableNameLeavesFilesAlone_data();
@@ -213,6 +214,15 @@ void tst_DataFile::valuesBeyondThe32BitRange_data()
     QTest::addRow("t = 50, N(t) beyond") << "50" << QByteArray("50,220264.6579,48767.2028\r\n");
     QTest::addRow("t = 60") << "60" << QByteArray("60,1627547.9142,360343.5972\r\n");
     QTest::addRow("t = 73") << "73" << QByteArray("73,21912878.7561,4851571.7958\r\n");
+}
+
+// Values at the top of the double range are written as they are, never as inf.
+void tst_DataFile::largestValues()
+{
+    run(QStringLiteral("0.2"), QStringLiteral("1e305"), QStringLiteral("0"));
+    save(path(QStringLiteral("huge.csv")));
+    QCOMPARE(contents(path(QStringLiteral("huge.csv"))),
+             QByteArray("\"T\",\"N(t)\",\"DeltaN(t)\"\r\n0,1E+305,2.2140275816017E+304\r\n"));
 }
 
 // Values whose ten-thousandths no longer fit 32 bits keep their four places.
