@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTableView>
 #include <QValueAxis>
 #include <QtTest>
 
@@ -650,7 +651,19 @@ void tst_Larggraf::detailOpensTheTableOverThisWindow()
 
     QTest::mouseClick(graph.Command10, Qt::LeftButton);
     QVERIFY(Forms::isLoaded<DataTabl>());
-    QVERIFY(Forms::form<DataTabl>().isVisible());
+    DataTabl &table = Forms::form<DataTabl>();
+    QVERIFY(table.isVisible());
+    QVERIFY(!form1.isVisible());
+    QVERIFY(graph.isVisible());
+    QCOMPARE(table.MSFlexGrid1->model()->rowCount(), 21); // t = 0 ... 20
+
+    // Each "Detail" fills the table again from the last run.
+    form1.show();
+    form1.txtSimut->setText(QStringLiteral("5"));
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QCOMPARE(table.MSFlexGrid1->model()->rowCount(), 21);
+    QTest::mouseClick(graph.Command10, Qt::LeftButton);
+    QCOMPARE(table.MSFlexGrid1->model()->rowCount(), 6);
     QVERIFY(!form1.isVisible());
     QVERIFY(graph.isVisible());
 }

@@ -136,13 +136,14 @@ void larggraf::Command9_Click()
 }
 
 // The table opens over this window, which stays visible beneath it; the main
-// window goes out of view. The main window exists for as long as the program
-// runs, so it is only hidden when it is there to hide.
+// window goes out of view. Every click fills the table anew from the model
+// state. The main window exists for as long as the program runs, so it is
+// only hidden when it is there to hide.
 void larggraf::Command10_Click()
 {
-    Forms::show<DataTabl>();
+    DataTabl &table = Forms::show<DataTabl>();
     if (Forms::isLoaded<Form1>()) Forms::form<Form1>().hide();
-    // fill
+    table.fill();
 }
 
 void larggraf::Command6_Click()
