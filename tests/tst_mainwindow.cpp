@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,6 +74,7 @@ class tst_MainWindow : public QObject
     void chartButtons();
     void chartsOfTheDefaults();
     void missingValuesAreLeftOut();
+    void tickLabelsFollowTheLocale();
     void tabOrder();
     void accessibleNames();
     void printWithoutPrinterSaysSo();
@@ -580,6 +582,23 @@ void tst_MainWindow::missingValuesAreLeftOut()
     QCOMPARE(points(chart).size(), 0);
     QTest::mouseClick(form->command4, Qt::LeftButton);
     QCOMPARE(points(chart).size(), 11);
+}
+
+void tst_MainWindow::tickLabelsFollowTheLocale()
+{
+    Forms::unloadAll();
+    QLocale::setDefault(QLocale(QLocale::German));
+    form = &Forms::form<Form1>();
+    form->show();
+    run("0.2", "10", "20");
+    QTest::mouseClick(form->Command8, Qt::LeftButton);
+    auto *y = static_cast<QCategoryAxis *>(form->MSChart1->chart()->axes(Qt::Vertical).first());
+    QCOMPARE(y->categoriesLabels(), (QStringList{"0", "0,1", "0,2", "0,3"}));
+    QTest::mouseClick(form->command4, Qt::LeftButton);
+    auto *x = static_cast<QCategoryAxis *>(form->MSChart1->chart()->axes(Qt::Horizontal).first());
+    QCOMPARE(x->categoriesLabels(), (QStringList{"0", "5", "10", "15", "20"}));
+    QCOMPARE(x->min(), 0.0);
+    QCOMPARE(x->max(), 20.0);
 }
 
 void tst_MainWindow::tabOrder()

@@ -1,26 +1,41 @@
 #include "charts/chartcontrol.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
-#include <QValueAxis>
+
+#include "model/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace
+{
+
+// The round step nearest above a rough one: 1, 2 or 5 times a power of ten.
+double niceStep(double rough)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double fraction = rough / power;
+    return (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+}
+
+} // namespace
 
 ChartControl::ChartControl(Owner owner, QWidget *parent) : QChartView(parent), m_owner(owner)
 {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     chart()->setBackgroundRoundness(0);
-    chart()->setMargins(QMargins(2, 2, 2, 2));
+    chart()->setMargins(QMargins(4, 8, 14, 4));
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
     for (AxisId id : {X, Y}) {
-        m_axisItems[id] = new QValueAxis;
-        m_axisItems[id]->setLabelFormat(QStringLiteral("%g"));
+        m_axisItems[id] = new QCategoryAxis;
+        m_axisItems[id]->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         chart()->addAxis(m_axisItems[id], id == X ? Qt::AlignBottom : Qt::AlignLeft);
     }
 }
@@ -99,12 +114,13 @@ void ChartControl::refresh()
     }
 }
 
-// A linear axis over the range of the curves, or over the fixed range when it
-// is a proper one.
+// A linear axis over the range of the curves, widened to round numbers, or
+// over the fixed range when it is a proper one. The tick labels are written
+// in the user's number format, like every number on the screen.
 void ChartControl::setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
 {
     const Axis &settings = m_axes[id];
-    QValueAxis *axis = m_axisItems[id];
+    QCategoryAxis *axis = m_axisItems[id];
     axis->setTitleText(settings.title);
     axis->setTitleFont(settings.titleFont);
     axis->setTitleVisible(settings.titleVisible);
@@ -112,24 +128,39 @@ void ChartControl::setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curve
 
     const bool fixed = !settings.autoScale && std::isfinite(settings.minimum) &&
                        std::isfinite(settings.maximum) && settings.maximum > settings.minimum;
-    if (fixed) {
-        axis->setRange(settings.minimum, settings.maximum);
-        return;
-    }
-    double low = INFINITY, high = -INFINITY;
-    for (const auto &curve : curves)
-        for (const QPointF &p : curve) {
-            const double v = id == X ? p.x() : p.y();
-            low = std::min(low, v);
-            high = std::max(high, v);
+    double low = settings.minimum, high = settings.maximum;
+    if (!fixed) {
+        low = INFINITY, high = -INFINITY;
+        for (const auto &curve : curves)
+            for (const QPointF &p : curve) {
+                const double v = id == X ? p.x() : p.y();
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        if (low > high) low = 0, high = 1;
+        if (low == high) {
+            const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
+            low -= margin, high += margin;
         }
-    if (low > high) low = 0, high = 1;
-    if (low == high) {
-        const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
-        low -= margin, high += margin;
     }
+    const double step = niceStep((high - low) / 5);
+    const bool ticks = std::isfinite(step) && step > 0;
+    if (ticks && !fixed) {
+        low = std::floor(low / step) * step;
+        high = std::ceil(high / step) * step;
+    }
+
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    axis->setStartValue(low);
     axis->setRange(low, high);
-    axis->applyNiceNumbers();
+    const double first = std::ceil(low / step) * step;
+    for (int k = 0; ticks && k <= 20; ++k) {
+        const double tick = first + k * step;
+        if (tick > high + step * 1e-9) break;
+        const double shown = std::abs(tick) < step * 1e-9 ? 0.0 : tick;
+        axis->append(generalNumber(shown, locale()), shown);
+    }
 }
 
 void ChartControl::mouseReleaseEvent(QMouseEvent *event)

@@ -7,7 +7,7 @@
 #include <vector>
 
 class QLineSeries;
-class QValueAxis;
+class QCategoryAxis;
 
 /*
  * The chart component of both chart windows: a data grid of RowCount rows by
@@ -86,6 +86,6 @@ class ChartControl : public QChartView
     Axis m_axes[2];
     std::vector<QString> m_labels;
     std::vector<double> m_grid;
-    QValueAxis *m_axisItems[2];
+    QCategoryAxis *m_axisItems[2];
     std::vector<QLineSeries *> m_series;
 };
