@@ -5,7 +5,6 @@
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "shell/forms.h"
-#include "shell/program.h"
 #include "windows/clicklabel.h"
 #include "windows/formlayout.h"
 #include "windows/main/form1.h"
@@ -14,39 +13,16 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QValueAxis>
 
 #include <cmath>
 
 using namespace MALVORA1;
-
-namespace
-{
-
-QDateTime at(int hour, int minute)
-{
-    return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, 7));
-}
-
-QList<QPointF> points(ChartControl *chart, int series = 0)
-{
-    return static_cast<QLineSeries *>(chart->chart()->series().at(series))->points();
-}
-
-QValueAxis *axis(ChartControl *chart, Qt::Orientation orientation)
-{
-    return static_cast<QValueAxis *>(chart->chart()->axes(orientation).first());
-}
-
-} // namespace
 
 class tst_MainWindow : public QObject
 {
@@ -56,10 +32,8 @@ class tst_MainWindow : public QObject
     void cleanup();
 
     void startsReadyToRun();
-    void layoutFollowsTheDesign();
     void greetingFollowsTheHour_data();
     void greetingFollowsTheHour();
-    void clockTicks();
     void enterRunsTheDefaults();
     void twoEntersInABoxRun();
     void enterChecksTheValue_data();
@@ -75,38 +49,41 @@ class tst_MainWindow : public QObject
     void chartsOfTheDefaults();
     void missingValuesAreLeftOut();
     void tickLabelsFollowTheLocale();
-    void tabOrder();
-    void accessibleNames();
+    void tabOrderAndNames();
     void printWithoutPrinterSaysSo();
-    void closingEndsTheProgram();
 
   private:
+    void start();
     void run(const QString &rate, const QString &size, const QString &end);
     void type(QLineEdit *box, const QString &text);
+    QList<QPointF> points() const;
+    QValueAxis *axis(Qt::Orientation orientation) const;
     QString notice() const;
 
     Form1 *form = nullptr;
-    int ended = 0;
 };
 
 void tst_MainWindow::init()
 {
     clear();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Clock::set([] { return at(10, 0); });
-    ended = 0;
-    Program::setEndHandler([this] { ++ended; });
-    form = &Forms::form<Form1>();
-    form->show();
-    QApplication::setActiveWindow(form);
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    Clock::set([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0, 7)); });
+    start();
 }
 
 void tst_MainWindow::cleanup()
 {
     Forms::unloadAll();
     Clock::set({});
-    Program::setEndHandler({});
+}
+
+void tst_MainWindow::start()
+{
+    Forms::unloadAll();
+    form = &Forms::form<Form1>();
+    form->show();
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
 }
 
 void tst_MainWindow::run(const QString &rate, const QString &size, const QString &end)
@@ -126,6 +103,16 @@ void tst_MainWindow::type(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+QList<QPointF> tst_MainWindow::points() const
+{
+    return static_cast<QLineSeries *>(form->MSChart1->chart()->series().at(0))->points();
+}
+
+QValueAxis *tst_MainWindow::axis(Qt::Orientation orientation) const
+{
+    return static_cast<QValueAxis *>(form->MSChart1->chart()->axes(orientation).first());
+}
+
 QString tst_MainWindow::notice() const
 {
     const auto *box = form->findChild<QMessageBox *>(QStringLiteral("notice"));
@@ -135,18 +122,12 @@ QString tst_MainWindow::notice() const
 void tst_MainWindow::startsReadyToRun()
 {
     QCOMPARE(QApplication::focusWidget(), form->Command2);
-    QVERIFY(form->Command2->isEnabled());
     for (QPushButton *b : {form->command4, form->Command3, form->Command5, form->Command8,
                            form->Command9, form->Command10})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(form->MSChart1->isHidden());
     QVERIFY(form->Label13->isVisible());
     QCOMPARE(form->Text4->text(), QString());
-    QCOMPARE(form->Label4->text(), "Population size at t =");
-    QCOMPARE(form->txtRrate->text(), "0.2");
-    QCOMPARE(form->n0->text(), "10");
-    QCOMPARE(form->txtSimut->text(), "20");
-    QCOMPARE(form->windowTitle(), "Malvora");
     QCOMPARE(form->Label7->text(),
              "The exponential growth is the simplest form of the density-independent models. "
              "The differential form is\ndN/dt = rN.\nThe integral form is\nN(t) = N(0) exp(rt).");
@@ -154,32 +135,14 @@ void tst_MainWindow::startsReadyToRun()
         "Press Enter or click RUN to run this program using default values.  If you change the "
         "default values, press Enter to confirm the change.  To see larger graphs, click on the "
         "graph.  \nComments are welcome (please e-maile to "));
-    QVERIFY(form->Label13->text().endsWith(")."));
     const QStringList author = form->Label10->text().split(u'\n');
     QCOMPARE(author.size(), 9); // eight lines, each ended by a line feed
     QCOMPARE(author.first(), "Prof. Dr. Arlo Vesk");
-    QCOMPARE(author.at(1), QString());
-    QCOMPARE(author.at(5), "National Tolvern University");
-    QCOMPARE(author.at(7), "Calverly, Norland");
     QVERIFY(form->Label8->text().contains("2026"));
-    QCOMPARE(Simut, std::int16_t(0));
-}
-
-void tst_MainWindow::layoutFollowsTheDesign()
-{
-    QCOMPARE(form->size(), QSize(twipsToPixels(9972), twipsToPixels(7788)));
-    QCOMPARE(form->Frame3->geometry(), twips(120, 3720, 4095, 3975));
-    QCOMPARE(form->Frame2->geometry(), twips(4320, 120, 5535, 4455));
-    QCOMPARE(form->txtSimut->geometry(), twips(2160, 2040, 1815, 465));
-    QCOMPARE(form->MSChart1->geometry(), twips(120, 240, 5292, 3660));
-    QCOMPARE(form->Command9->geometry(), twips(4320, 3960, 1095, 375));
     // The photograph sits 100 twips from the frame's right edge, centred in height.
     QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160));
-    QCOMPARE(form->Label9->font().pointSizeF(), 18.0);
-    QVERIFY(form->Label11->font().italic());
-    QCOMPARE(form->Command2->toolTip(), "Run simulation");
-    QCOMPARE(form->Command10->toolTip(), "Save graphic data");
-    QCOMPARE(form->Command8->toolTip(), "Show graph dN(t)/N(t) vs. N(t)");
+    form->Timer1_Timer();
+    QCOMPARE(form->Label6->text(), "12/6/26 10:00:07 AM");
 }
 
 void tst_MainWindow::greetingFollowsTheHour_data()
@@ -187,10 +150,11 @@ void tst_MainWindow::greetingFollowsTheHour_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<int>("minute");
     QTest::addColumn<bool>("afternoon");
+    // clang-format off
     QTest::addRow("00:30 morning") << 0 << 30 << false;
     QTest::addRow("12:59 morning") << 12 << 59 << false;
     QTest::addRow("13:00 afternoon") << 13 << 0 << true;
-    QTest::addRow("23:59 afternoon") << 23 << 59 << true;
+    // clang-format on
 }
 
 void tst_MainWindow::greetingFollowsTheHour()
@@ -198,27 +162,10 @@ void tst_MainWindow::greetingFollowsTheHour()
     QFETCH(int, hour);
     QFETCH(int, minute);
     QFETCH(bool, afternoon);
-    Forms::unloadAll();
-    Clock::set([=] { return at(hour, minute); });
-    form = &Forms::form<Form1>();
-    form->show();
+    Clock::set([=] { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute)); });
+    start();
     QCOMPARE(form->Label12->isVisible(), afternoon);
     QCOMPARE(form->Label11->isVisible(), !afternoon);
-    QCOMPARE(form->Label11->text(), "Buenos dias!");
-    QCOMPARE(form->Label12->text(), "Buenas tardes!");
-    // Chosen once: a later hour does not change it.
-    Clock::set([=] { return at((hour + 12) % 24, minute); });
-    form->Timer1_Timer();
-    QCOMPARE(form->Label12->isVisible(), afternoon);
-}
-
-void tst_MainWindow::clockTicks()
-{
-    QCOMPARE(form->Label6->text(), QString());
-    QCOMPARE(form->Timer1->interval(), 500);
-    QVERIFY(form->Timer1->isActive());
-    form->Timer1_Timer();
-    QCOMPARE(form->Label6->text(), "12/6/26 10:00:07 AM");
 }
 
 void tst_MainWindow::enterRunsTheDefaults()
@@ -229,17 +176,12 @@ void tst_MainWindow::enterRunsTheDefaults()
     QVERIFY(form->MSChart1->isVisible());
     QVERIFY(!form->Label11->isVisible() && !form->Label12->isVisible() &&
             !form->Label13->isVisible());
-    QVERIFY(!form->Command2->isEnabled());
-    QVERIFY(!form->command4->isEnabled());
-    for (QPushButton *b :
-         {form->Command3, form->Command5, form->Command8, form->Command9, form->Command10})
-        QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     QCOMPARE(QApplication::focusWidget(), form->Command3);
     QCOMPARE(form->MSChart1->title(), "Curve of N(t) vs. time");
-    const QList<QPointF> curve = points(form->MSChart1);
+    const QList<QPointF> curve = points();
     QCOMPARE(curve.size(), 21);
     QCOMPARE(curve.first(), QPointF(0, 10));
-    QCOMPARE(curve.last().y(), Nt[20]);
+    QCOMPARE(curve.last(), QPointF(20, Nt[20]));
 }
 
 void tst_MainWindow::twoEntersInABoxRun()
@@ -247,9 +189,7 @@ void tst_MainWindow::twoEntersInABoxRun()
     type(form->n0, "25");
     QTest::keyClick(form->n0, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), form->Command2);
-    QCOMPARE(form->Text4->text(), QString());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QCOMPARE(Nt[0], 25.0);
     QCOMPARE(form->Text4->text(), generalNumber(std::exp(0.2 * 20) * 25, QLocale()));
 }
 
@@ -258,54 +198,18 @@ void tst_MainWindow::enterChecksTheValue_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after"); // empty: accepted, Run has the focus
-    QTest::addRow("N(0) 25") << "n0"
-                             << "25"
-                             << "";
-    QTest::addRow("N(0) zero") << "n0"
-                               << "0"
-                               << "10";
-    QTest::addRow("N(0) negative") << "n0"
-                                   << "-5"
-                                   << "10";
-    QTest::addRow("N(0) letters") << "n0"
-                                  << "abc"
-                                  << "10";
-    QTest::addRow("N(0) empty") << "n0"
-                                << ""
-                                << "10";
-    QTest::addRow("N(0) beyond doubles") << "n0"
-                                         << "1e999"
-                                         << "10";
-    QTest::addRow("r 0.3") << "txtRrate"
-                           << "0.3"
-                           << "";
-    QTest::addRow("r negative") << "txtRrate"
-                                << "-0.1"
-                                << "0.2";
-    QTest::addRow("r zero") << "txtRrate"
-                            << "0"
-                            << "0.2";
-    QTest::addRow("t 12") << "txtSimut"
-                          << "12"
-                          << "";
-    QTest::addRow("t 2999") << "txtSimut"
-                            << "2999"
-                            << "";
-    QTest::addRow("t 12.5") << "txtSimut"
-                            << "12.5"
-                            << "20";
-    QTest::addRow("t 3000") << "txtSimut"
-                            << "3000"
-                            << "20";
-    QTest::addRow("t 40000") << "txtSimut"
-                             << "40000"
-                             << "20";
-    QTest::addRow("t zero") << "txtSimut"
-                            << "0"
-                            << "20";
-    QTest::addRow("t letters") << "txtSimut"
-                               << "x"
-                               << "20";
+    // clang-format off
+    QTest::addRow("N(0) 25") << "n0" << "25" << "";
+    QTest::addRow("N(0) zero") << "n0" << "0" << "10";
+    QTest::addRow("N(0) letters") << "n0" << "abc" << "10";
+    QTest::addRow("N(0) beyond doubles") << "n0" << "1e999" << "10";
+    QTest::addRow("r 0.3") << "txtRrate" << "0.3" << "";
+    QTest::addRow("r negative") << "txtRrate" << "-0.1" << "0.2";
+    QTest::addRow("t 2999") << "txtSimut" << "2999" << "";
+    QTest::addRow("t 12.5") << "txtSimut" << "12.5" << "20";
+    QTest::addRow("t 3000") << "txtSimut" << "3000" << "20";
+    QTest::addRow("t empty") << "txtSimut" << "" << "20";
+    // clang-format on
 }
 
 void tst_MainWindow::enterChecksTheValue()
@@ -316,27 +220,21 @@ void tst_MainWindow::enterChecksTheValue()
     auto *edit = form->findChild<QLineEdit *>(box);
     type(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
-    if (after.isEmpty()) {
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(QApplication::focusWidget(), form->Command2);
-    } else {
-        QCOMPARE(edit->text(), after);
-        QCOMPARE(QApplication::focusWidget(), edit);
-    }
+    QCOMPARE(edit->text(), after.isEmpty() ? text : after);
+    QCOMPARE(QApplication::focusWidget(),
+             after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
     QCOMPARE(Simut, std::int16_t(0)); // nothing ran
 }
 
 void tst_MainWindow::enterAfterRunResetsTheBox()
 {
     run("0.2", "10", "50");
-    QVERIFY(form->MSChart1->isVisible());
     QTest::mouseClick(form->txtSimut, Qt::LeftButton);
     QTest::keyClick(form->txtSimut, Qt::Key_Return);
     // Run is disabled and cannot take the focus: the box goes back to its default.
     QCOMPARE(form->txtSimut->text(), "20");
     QVERIFY(form->MSChart1->isHidden());
     QVERIFY(form->Command2->isEnabled());
-    QCOMPARE(form->Text4->text(), QString());
     QCOMPARE(Simut, std::int16_t(50));
 }
 
@@ -345,7 +243,6 @@ void tst_MainWindow::editingBringsBackPending()
     run("0.2", "10", "20");
     QTest::mouseClick(form->txtRrate, Qt::LeftButton);
     QTest::keyClick(form->txtRrate, Qt::Key_5);
-    QCOMPARE(form->txtRrate->text(), "0.25");
     QVERIFY(form->MSChart1->isHidden());
     QCOMPARE(form->Text4->text(), QString());
     QVERIFY(form->Command2->isEnabled());
@@ -354,9 +251,7 @@ void tst_MainWindow::editingBringsBackPending()
     QVERIFY(form->Command8->isEnabled() && form->Command9->isEnabled() &&
             form->Command10->isEnabled());
     QCOMPARE(form->Label4->text(), "Population size at t =20");
-    QVERIFY(!form->Label13->isVisible());
     QCOMPARE(QApplication::focusWidget(), form->txtRrate);
-    QCOMPARE(Rrate, 0.2); // the model keeps the last run
 
     // DN/N still draws into the hidden chart and takes Run away again.
     QTest::mouseClick(form->Command8, Qt::LeftButton);
@@ -367,50 +262,34 @@ void tst_MainWindow::editingBringsBackPending()
 void tst_MainWindow::runReadsTheBoxes_data()
 {
     QTest::addColumn<QString>("rate");
-    QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("end");
     QTest::addColumn<int>("T");
     QTest::addColumn<QString>("shown");
-    QTest::addRow("end time 0") << "0.2"
-                                << "10"
-                                << "0" << 0 << "10";
-    QTest::addRow("rate 0") << "0"
-                            << "10"
-                            << "20" << 20 << "10";
-    QTest::addRow("negative rate")
-        << "-0.2"
-        << "10"
-        << "20" << 20 << generalNumber(std::exp(-0.2 * 20) * 10, QLocale::c());
-    QTest::addRow("12abc") << "0.2"
-                           << "10"
-                           << "12abc" << 12 << generalNumber(std::exp(0.2 * 12) * 10, QLocale::c());
-    QTest::addRow("empty end time") << "0.2"
-                                    << "10"
-                                    << "" << 0 << "10";
-    QTest::addRow("20.5 gives 20") << "0.2"
-                                   << "10"
-                                   << "20.5" << 20 << "545.981500331442";
-    QTest::addRow("21.5 gives 22")
-        << "0.2"
-        << "10"
-        << "21.5" << 22 << generalNumber(std::exp(0.2 * 22) * 10, QLocale::c());
-    QTest::addRow("large result in E notation") << "0.2"
-                                                << "10"
-                                                << "2999" << 2999 << "3.08908775235909E+261";
+    const auto n = [](double r, int t) {
+        return generalNumber(std::exp(r * t) * 10, QLocale::c());
+    };
+    // clang-format off
+    QTest::addRow("end time 0") << "0.2" << "0" << 0 << "10";
+    QTest::addRow("rate 0") << "0" << "20" << 20 << "10";
+    QTest::addRow("negative rate") << "-0.2" << "20" << 20 << n(-0.2, 20);
+    QTest::addRow("12abc") << "0.2" << "12abc" << 12 << n(0.2, 12);
+    QTest::addRow("empty end time") << "0.2" << "" << 0 << "10";
+    QTest::addRow("20.5 gives 20") << "0.2" << "20.5" << 20 << "545.981500331442";
+    QTest::addRow("21.5 gives 22") << "0.2" << "21.5" << 22 << n(0.2, 22);
+    QTest::addRow("E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
+    // clang-format on
 }
 
 void tst_MainWindow::runReadsTheBoxes()
 {
     QFETCH(QString, rate);
-    QFETCH(QString, size);
     QFETCH(QString, end);
     QFETCH(int, T);
     QFETCH(QString, shown);
-    run(rate, size, end);
-    QCOMPARE(int(Simut), T);
+    run(rate, "10", end);
     QCOMPARE(form->Text4->text(), shown);
     QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
-    QCOMPARE(points(form->MSChart1).size(), T + 1);
+    QCOMPARE(points().size(), T + 1);
 }
 
 void tst_MainWindow::badValuesChangeNothing_data()
@@ -419,30 +298,14 @@ void tst_MainWindow::badValuesChangeNothing_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("message");
-    QTest::addRow("end time 3000") << "0.2"
-                                   << "10"
-                                   << "3000"
-                                   << "0 to 2999";
-    QTest::addRow("negative end time") << "0.2"
-                                       << "10"
-                                       << "-1"
-                                       << "0 to 2999";
-    QTest::addRow("end time beyond 16 bits") << "0.2"
-                                             << "10"
-                                             << "99999"
-                                             << "0 to 2999";
-    QTest::addRow("N(0) beyond doubles") << "0.2"
-                                         << "1e400"
-                                         << "20"
-                                         << "initial size";
-    QTest::addRow("r beyond doubles") << "1e400"
-                                      << "10"
-                                      << "20"
-                                      << "growth rate";
-    QTest::addRow("r = 1 to 709") << "1"
-                                  << "1"
-                                  << "709"
-                                  << "largest number";
+    // clang-format off
+    QTest::addRow("end time 3000") << "0.2" << "10" << "3000" << "0 to 2999";
+    QTest::addRow("negative end time") << "0.2" << "10" << "-1" << "0 to 2999";
+    QTest::addRow("end time beyond 16 bits") << "0.2" << "10" << "99999" << "0 to 2999";
+    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << "initial size";
+    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << "growth rate";
+    QTest::addRow("r = 1 to 709") << "1" << "1" << "709" << "largest number";
+    // clang-format on
 }
 
 void tst_MainWindow::badValuesChangeNothing()
@@ -456,59 +319,27 @@ void tst_MainWindow::badValuesChangeNothing()
     run(rate, size, end);                              // the edits enable Run again
     QVERIFY2(notice().contains(message), qPrintable(notice()));
     QCOMPARE(Simut, std::int16_t(20));
-    QCOMPARE(Rrate, 0.2);
-    QCOMPARE(form->Text4->text(), QString()); // emptied by the edits, not by Run
     QCOMPARE(form->Label4->text(), "Population size at t =20");
-    QVERIFY(form->Command2->isEnabled());
-    QVERIFY(form->Command10->isEnabled());
+    QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
     QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");
-    QCOMPARE(points(form->MSChart1).size(), 21);
-    QVERIFY(form->isVisible());
-
-    // Before any run: still nothing shown.
-    Forms::unloadAll();
-    form = &Forms::form<Form1>();
-    form->show();
-    run(rate, size, end);
-    QVERIFY(!notice().isEmpty());
-    QVERIFY(form->MSChart1->isHidden());
-    QVERIFY(form->Label13->isVisible());
-    QCOMPARE(form->Text4->text(), QString());
-    QVERIFY(!form->Command10->isEnabled());
+    QCOMPARE(points().size(), 21);
 }
 
 void tst_MainWindow::chartButtons_data()
 {
     QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("enabled"); // the chart buttons, Run and Save, in this order:
-    QTest::addColumn<QString>(
-        "focus"); // command4 Command3 Command5 Command8 Command9 Command2 Command10
+    QTest::addColumn<QString>("enabled"); // command4 Command3 Command5 Command8 Command9 Run Save
+    QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("title");
-    QTest::addRow("after Run") << QStringList{} << "0111101"
-                               << "Command3"
-                               << "Curve of N(t) vs. time";
-    QTest::addRow("lnN") << QStringList{"Command3"} << "1011101"
-                         << "Command5"
-                         << "Curve of lnN(t) vs. time";
-    QTest::addRow("DN") << QStringList{"Command5"} << "1101101"
-                        << "Command8"
-                        << "Curve of dN(t) vs. time";
-    QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101"
-                          << "Command9"
-                          << "Curve of dN(t)/N(t)dt vs. N(t)";
-    QTest::addRow("lndN") << QStringList{"Command9"} << "1111001"
-                          << "command4"
-                          << "Curve of ln(dN(t)) vs. time";
-    QTest::addRow("lndN then N") << QStringList{"Command9", "command4"} << "0111101"
-                                 << "Command3"
-                                 << "Curve of N(t) vs. time";
-    QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001"
-                                   << "Command5"
-                                   << "Curve of lnN(t) vs. time";
-    QTest::addRow("round the cycle")
-        << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101"
-        << "Command3"
-        << "Curve of N(t) vs. time";
+    // clang-format off
+    QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time";
+    QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time";
+    QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time";
+    QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)";
+    QTest::addRow("lndN") << QStringList{"Command9"} << "1111001" << "command4" << "Curve of ln(dN(t)) vs. time";
+    QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001" << "Command5" << "Curve of lnN(t) vs. time";
+    QTest::addRow("round the cycle") << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101" << "Command3" << "Curve of N(t) vs. time";
+    // clang-format on
 }
 
 void tst_MainWindow::chartButtons()
@@ -520,102 +351,78 @@ void tst_MainWindow::chartButtons()
     QTest::keyClick(form->Command2, Qt::Key_Return);
     for (const QString &name : clicks)
         QTest::mouseClick(form->findChild<QPushButton *>(name), Qt::LeftButton);
-    const char *order[] = {"command4", "Command3", "Command5", "Command8",
-                           "Command9", "Command2", "Command10"};
     QString actual;
-    for (const char *name : order)
+    for (const char *name :
+         {"command4", "Command3", "Command5", "Command8", "Command9", "Command2", "Command10"})
         actual += form->findChild<QPushButton *>(name)->isEnabled() ? u'1' : u'0';
     QCOMPARE(actual, enabled);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QCOMPARE(form->MSChart1->title(), title);
-    QCOMPARE(form->MSChart1->accessibleName(), title);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->MSChart1)->text(QAccessible::Name), title);
     QCOMPARE(form->MSChart1->seriesType(), int(ChartControl::SeriesTypeXY));
 }
 
 void tst_MainWindow::chartsOfTheDefaults()
 {
     run("0.2", "10", "20");
-    ChartControl *chart = form->MSChart1;
-
     QTest::mouseClick(form->Command3, Qt::LeftButton);
-    QList<QPointF> curve = points(chart);
-    QCOMPARE(curve.size(), 21);
-    QCOMPARE(curve.first(), QPointF(0, std::log(10.0)));
-    QVERIFY(std::abs(curve.at(20).y() - (std::log(10.0) + 4)) < 1e-12);
-    QCOMPARE(axis(chart, Qt::Vertical)->titleText(), "lnN(t)");
-    QCOMPARE(axis(chart, Qt::Horizontal)->titleText(), "Time");
-    QVERIFY(!chart->chart()->legend()->isVisible());
+    QCOMPARE(points().first(), QPointF(0, std::log(10.0)));
+    QVERIFY(std::abs(points().at(20).y() - (std::log(10.0) + 4)) < 1e-12);
+    QCOMPARE(axis(Qt::Vertical)->titleText(), "lnN(t)");
+    QCOMPARE(axis(Qt::Horizontal)->titleText(), "Time");
+    QVERIFY(!form->MSChart1->chart()->legend()->isVisible());
 
     QTest::mouseClick(form->Command5, Qt::LeftButton);
-    QCOMPARE(points(chart).at(20), QPointF(20, dNdt[20]));
-    QCOMPARE(axis(chart, Qt::Vertical)->titleText(), "dN(t)");
+    QCOMPARE(points().at(20), QPointF(20, dNdt[20]));
+    QCOMPARE(axis(Qt::Vertical)->titleText(), "dN(t)");
 
     QTest::mouseClick(form->Command8, Qt::LeftButton);
-    curve = points(chart);
-    QCOMPARE(curve.size(), 21);
-    QCOMPARE(curve.at(5), QPointF(Nt[5], dNdt[5] / Nt[5]));
-    QVERIFY(std::abs(curve.at(5).y() - 0.2) < 1e-15);
-    QCOMPARE(axis(chart, Qt::Vertical)->min(), 0.0);
-    QCOMPARE(axis(chart, Qt::Vertical)->max(), 1.5 * 0.2);
-    QCOMPARE(axis(chart, Qt::Vertical)->titleText(), "dN/Ndt");
-    QCOMPARE(axis(chart, Qt::Horizontal)->titleText(), "N(t)");
-    QCOMPARE(axis(chart, Qt::Vertical)->gridLinePen().color(), QColor(Qt::black));
+    QCOMPARE(points().at(5), QPointF(Nt[5], dNdt[5] / Nt[5]));
+    QCOMPARE(axis(Qt::Vertical)->min(), 0.0);
+    QCOMPARE(axis(Qt::Vertical)->max(), 1.5 * 0.2);
+    QCOMPARE(axis(Qt::Vertical)->titleText(), "dN/Ndt");
+    QCOMPARE(axis(Qt::Horizontal)->titleText(), "N(t)");
+    QCOMPARE(axis(Qt::Vertical)->gridLinePen().color(), QColor(Qt::black));
 
     QTest::mouseClick(form->Command9, Qt::LeftButton);
-    curve = points(chart);
-    QCOMPARE(curve.first(), QPointF(0, std::log(2.0)));
-    QCOMPARE(axis(chart, Qt::Vertical)->titleText(), "lndN(t)");
-    QCOMPARE(chart->chart()->titleFont().pointSizeF(), 10.0);
+    QCOMPARE(points().first(), QPointF(0, std::log(2.0)));
+    QCOMPARE(axis(Qt::Vertical)->titleText(), "lndN(t)");
 }
 
 void tst_MainWindow::missingValuesAreLeftOut()
 {
     run("0", "0", "10"); // N(0) = 0 and r = 0, run by a click
-    ChartControl *chart = form->MSChart1;
-    QCOMPARE(points(chart).size(), 11);
+    QCOMPARE(points().size(), 11);
     QTest::mouseClick(form->Command3, Qt::LeftButton); // ln 0 does not exist
-    QCOMPARE(points(chart).size(), 0);
+    QCOMPARE(points().size(), 0);
     QTest::mouseClick(form->Command8, Qt::LeftButton); // 0/0, and no proper fixed range
-    QCOMPARE(points(chart).size(), 0);
-    QVERIFY(axis(chart, Qt::Vertical)->max() > axis(chart, Qt::Vertical)->min());
-    QTest::mouseClick(form->Command9, Qt::LeftButton);
-    QCOMPARE(points(chart).size(), 0);
-    QTest::mouseClick(form->command4, Qt::LeftButton);
-    QCOMPARE(points(chart).size(), 11);
+    QCOMPARE(points().size(), 0);
+    QVERIFY(axis(Qt::Vertical)->max() > axis(Qt::Vertical)->min());
 }
 
 void tst_MainWindow::tickLabelsFollowTheLocale()
 {
-    Forms::unloadAll();
     QLocale::setDefault(QLocale(QLocale::German));
-    form = &Forms::form<Form1>();
-    form->show();
+    start();
     run("0.2", "10", "20");
     QTest::mouseClick(form->Command8, Qt::LeftButton);
-    auto *y = static_cast<QCategoryAxis *>(form->MSChart1->chart()->axes(Qt::Vertical).first());
-    QCOMPARE(y->categoriesLabels(), (QStringList{"0", "0,1", "0,2", "0,3"}));
+    QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Vertical))->categoriesLabels(),
+             (QStringList{"0", "0,1", "0,2", "0,3"}));
     QTest::mouseClick(form->command4, Qt::LeftButton);
-    auto *x = static_cast<QCategoryAxis *>(form->MSChart1->chart()->axes(Qt::Horizontal).first());
-    QCOMPARE(x->categoriesLabels(), (QStringList{"0", "5", "10", "15", "20"}));
-    QCOMPARE(x->min(), 0.0);
-    QCOMPARE(x->max(), 20.0);
+    QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Horizontal))->categoriesLabels(),
+             (QStringList{"0", "5", "10", "15", "20"}));
 }
 
-void tst_MainWindow::tabOrder()
+void tst_MainWindow::tabOrderAndNames()
 {
     QStringList visited;
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < 9; ++k) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     // Disabled buttons are passed over.
     QCOMPARE(visited, (QStringList{"Command2", "n0", "txtRrate", "Text4", "txtSimut", "Command6",
-                                   "Command7", "Command1"}));
-    QCOMPARE(QApplication::focusWidget()->objectName(), "Command11");
-}
-
-void tst_MainWindow::accessibleNames()
-{
+                                   "Command7", "Command1", "Command11"}));
     const auto name = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
@@ -623,29 +430,13 @@ void tst_MainWindow::accessibleNames()
     QCOMPARE(name(form->n0), "Initial size N(0):");
     QCOMPARE(name(form->txtSimut), "For t = 0 to ");
     QCOMPARE(name(form->Text4), "Population size at t =");
-    QCOMPARE(name(form->Command2), "Run");
     QCOMPARE(name(form->Command11), "Quiz");
-    QCOMPARE(name(form->Command6), "More...");
-    QCOMPARE(form->objectName(), "Form1");
-    run("0.2", "10", "20");
-    QCOMPARE(name(form->MSChart1), "Curve of N(t) vs. time");
-    QTest::mouseClick(form->Command9, Qt::LeftButton);
-    QCOMPARE(name(form->MSChart1), "Curve of ln(dN(t)) vs. time");
 }
 
 void tst_MainWindow::printWithoutPrinterSaysSo()
 {
-    run("0.2", "10", "20");
     QTest::mouseClick(form->Command7, Qt::LeftButton);
     QVERIFY2(notice().contains("printer"), qPrintable(notice()));
-    QCOMPARE(form->Text4->text(), "545.981500331442");
-    QVERIFY(form->isVisible());
-}
-
-void tst_MainWindow::closingEndsTheProgram()
-{
-    form->close();
-    QCOMPARE(ended, 1);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -26,7 +26,6 @@ class tst_WindowFlow : public QObject
     void init();
     void cleanup();
 
-    void titleScreenFirst();
     void mainWindowLeadsTo_data();
     void mainWindowLeadsTo();
     void hiddenMainWindowKeepsEverything();
@@ -68,19 +67,6 @@ QWidget *tst_WindowFlow::visibleForm(const QString &name) const
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == name && w->isVisible()) return w;
     return nullptr;
-}
-
-void tst_WindowFlow::titleScreenFirst()
-{
-    Form1 &form = Forms::form<Form1>();
-    QVERIFY(!form.isVisible());
-    QVERIFY(visibleForm("titlform"));
-    QVERIFY(visibleForm("backform"));
-    startedMainWindow();
-    QVERIFY(form.isVisible());
-    QVERIFY(!visibleForm("titlform"));
-    QVERIFY(visibleForm("backform"));
-    QCOMPARE(QApplication::focusWidget(), form.Command2);
 }
 
 void tst_WindowFlow::mainWindowLeadsTo_data()
