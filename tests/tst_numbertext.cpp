@@ -1,7 +1,6 @@
 // The number rules: how boxes are read, how values are rounded and written.
 #include "model/numbertext.h"
 
-#include <QDateTime>
 #include <QLocale>
 #include <QTest>
 
@@ -14,42 +13,40 @@ class tst_NumberText : public QObject
   private slots:
     void val_data();
     void val();
-    void valBeyondDoubleRange();
     void toInteger16_data();
     void toInteger16();
     void roundToPlaces_data();
     void roundToPlaces();
-    void generalNumber_data();
-    void generalNumber();
-    void fileNumber_data();
-    void fileNumber();
-    void dateTimeHasSeconds();
+    void numberText_data();
+    void numberText();
 };
 
 void tst_NumberText::val_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("value"); // NaN: no value, beyond the double range
+    const double none = std::nan("");
     // clang-format off
     QTest::addRow("plain") << "20" << 20.0;
-    QTest::addRow("decimal") << "0.2" << 0.2;
     QTest::addRow("leading point") << ".5" << 0.5;
     QTest::addRow("negative") << "-3.5" << -3.5;
     QTest::addRow("trailing letters") << "12abc" << 12.0;
     QTest::addRow("empty") << "" << 0.0;
     QTest::addRow("lone point") << "." << 0.0;
-    QTest::addRow("blanks inside") << " 1 2 . 5 " << 12.5;
-    QTest::addRow("tabs and line feeds") << "\t2\n0" << 20.0;
+    QTest::addRow("blanks, tabs and line feeds inside") << " 1 2\t. 5\n" << 12.5;
     QTest::addRow("carriage return stops") << "2\r0" << 2.0;
     QTest::addRow("exponent") << "1.5E3" << 1500.0;
     QTest::addRow("exponent without digits") << "3E" << 3.0;
     QTest::addRow("comma is not a decimal point") << "1,5" << 1.0;
     QTest::addRow("hex") << "&H1F" << 31.0;
     QTest::addRow("hex 16-bit wraps") << "&HFFFF" << -1.0;
-    QTest::addRow("hex 16-bit lowest") << "&H8000" << -32768.0;
     QTest::addRow("hex 32-bit wraps") << "&HFFFFFFFF" << -1.0;
     QTest::addRow("octal") << "&O17" << 15.0;
     QTest::addRow("underflow is zero") << "1e-400" << 0.0;
+    QTest::addRow("beyond doubles") << "1e400" << none;
+    QTest::addRow("beyond doubles, negative") << "-2E999" << none;
+    QTest::addRow("400 digits") << "1" + QString(400, u'0') << none;
+    QTest::addRow("zero with a huge exponent") << "0.000e999" << 0.0;
     // clang-format on
 }
 
@@ -58,16 +55,8 @@ void tst_NumberText::val()
     QFETCH(QString, text);
     QFETCH(double, value);
     const auto result = Val(text);
-    QVERIFY(result.has_value());
-    QCOMPARE(*result, value);
-}
-
-void tst_NumberText::valBeyondDoubleRange()
-{
-    QVERIFY(!Val(u"1e400").has_value());
-    QVERIFY(!Val(u"-2E999").has_value());
-    QVERIFY(!Val(QStringLiteral("1") + QString(400, u'0')).has_value());
-    QVERIFY(Val(u"0.000e999").has_value());
+    QCOMPARE(result.has_value(), !std::isnan(value));
+    if (result) QCOMPARE(*result, value);
 }
 
 void tst_NumberText::toInteger16_data()
@@ -87,9 +76,7 @@ void tst_NumberText::toInteger16()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    const auto result = ::toInteger16(value);
-    QVERIFY(result.has_value());
-    QCOMPARE(int(*result), expected);
+    QCOMPARE(::toInteger16(value), std::optional<std::int16_t>(expected));
 }
 
 void tst_NumberText::roundToPlaces_data()
@@ -116,59 +103,34 @@ void tst_NumberText::roundToPlaces()
     QCOMPARE(::roundToPlaces(value, scale), expected);
 }
 
-void tst_NumberText::generalNumber_data()
+void tst_NumberText::numberText_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("file");
     // clang-format off
-    QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << "545.981500331442" << "545,981500331442";
-    QTest::addRow("below one") << 0.5 << "0.5" << "0,5";
-    QTest::addRow("negative") << -2.25 << "-2.25" << "-2,25";
-    QTest::addRow("negative zero") << -0.0 << "0" << "0";
-    QTest::addRow("E notation large") << 1.5e16 << "1.5E+16" << "1,5E+16";
-    QTest::addRow("smallest plain") << 0.0001 << "0.0001" << "0,0001";
-    QTest::addRow("E notation small") << 0.00001 << "1E-05" << "1E-05";
-    QTest::addRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308" << "1,79769313486232E+308";
+    QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << "545.981500331442" << "545,981500331442" << "545.981500331442";
+    QTest::addRow("whole") << 10.0 << "10" << "10" << "10";
+    QTest::addRow("below one") << 0.5 << "0.5" << "0,5" << ".5";
+    QTest::addRow("negative below one") << -0.25 << "-0.25" << "-0,25" << "-.25";
+    QTest::addRow("negative zero") << -0.0 << "0" << "0" << "0";
+    QTest::addRow("smallest plain") << 0.0001 << "0.0001" << "0,0001" << ".0001";
+    QTest::addRow("E notation small") << 0.00001 << "1E-05" << "1E-05" << "1E-05";
+    QTest::addRow("E notation large") << 1.5e16 << "1.5E+16" << "1,5E+16" << "1.5E+16";
+    QTest::addRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308" << "1,79769313486232E+308" << "1.79769313486232E+308";
     // clang-format on
 }
 
-void tst_NumberText::generalNumber()
+void tst_NumberText::numberText()
 {
     QFETCH(double, value);
     QFETCH(QString, english);
     QFETCH(QString, german);
-    QCOMPARE(::generalNumber(value, QLocale(QLocale::English)), english);
-    QCOMPARE(::generalNumber(value, QLocale(QLocale::German)), german);
-}
-
-void tst_NumberText::fileNumber_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    // clang-format off
-    QTest::addRow("whole") << 10.0 << "10";
-    QTest::addRow("no leading zero") << 0.5 << ".5";
-    QTest::addRow("negative without leading zero") << -0.25 << "-.25";
-    QTest::addRow("smallest") << 0.0001 << ".0001";
-    QTest::addRow("zero") << 0.0 << "0";
-    QTest::addRow("beyond 32 bits") << 220264.6579 << "220264.6579";
-    // clang-format on
-}
-
-void tst_NumberText::fileNumber()
-{
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(::fileNumber(value), text);
-}
-
-void tst_NumberText::dateTimeHasSeconds()
-{
-    const QDateTime moment(QDate(2026, 12, 6), QTime(13, 5, 9));
-    const QString text = generalDateTime(moment, QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY2(text.contains(QStringLiteral("1:05:09")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("12/6/26")), qPrintable(text));
+    QFETCH(QString, file);
+    QCOMPARE(generalNumber(value, QLocale(QLocale::English)), english);
+    QCOMPARE(generalNumber(value, QLocale(QLocale::German)), german);
+    QCOMPARE(fileNumber(value), file);
 }
 
 QTEST_MAIN(tst_NumberText)

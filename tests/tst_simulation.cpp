@@ -14,10 +14,8 @@ class tst_Simulation : public QObject
   private slots:
     void init() { clear(); }
     void defaultsBitForBit();
-    void endTimeZeroWritesTwoSteps();
-    void zeroRateKeepsN0();
+    void edgesOfARun();
     void shorterRunKeepsLaterElements();
-    void longestRunFitsTheSeries();
     void refusedRunChangesNothing_data();
     void refusedRunChangesNothing();
 };
@@ -26,46 +24,35 @@ void tst_Simulation::defaultsBitForBit()
 {
     QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
     QCOMPARE(Simut, std::int16_t(20));
-    QCOMPARE(Rrate, 0.2);
     // The same operations in the same order give the same doubles.
     double difference = 10;
     for (int t = 0; t <= 21; ++t) {
-        const double nt = std::exp(double(t) * 0.2) * 10;
-        QCOMPARE(Nt[t], nt);
-        QCOMPARE(dNdt[t], 0.2 * nt);
+        QCOMPARE(Nt[t], std::exp(double(t) * 0.2) * 10);
+        QCOMPARE(dNdt[t], 0.2 * Nt[t]);
         QCOMPARE(NtDifference[t], difference);
         QCOMPARE(DeltaNDifference[t], 0.2 * difference);
         difference = 0.2 * difference + difference;
     }
     QCOMPARE(NtDifference[22], difference);
     QCOMPARE(DeltaN[20], Nt[21] - Nt[20]);
-    QVERIFY(std::abs(Nt[20] - 545.9815003314) < 1e-9);
     QVERIFY(std::abs(NtDifference[20] - 383.3759992447) < 1e-9);
     QCOMPARE(DeltaN[21], 0.0); // one past what a run of 20 writes
 }
 
-void tst_Simulation::endTimeZeroWritesTwoSteps()
+void tst_Simulation::edgesOfARun()
 {
     QCOMPARE(simulate(u"0", u"10", u"0.2"), RunProblem::None);
-    QCOMPARE(Simut, std::int16_t(0));
-    QCOMPARE(Nt[0], 10.0);
     QCOMPARE(Nt[1], std::exp(0.2) * 10);
     QCOMPARE(DeltaN[0], Nt[1] - Nt[0]);
     QCOMPARE(NtDifference[2], 14.4);
     QCOMPARE(Nt[2], 0.0);
-    QCOMPARE(DeltaN[1], 0.0);
-}
 
-void tst_Simulation::zeroRateKeepsN0()
-{
     QCOMPARE(simulate(u"30", u"7", u"0"), RunProblem::None);
-    for (int t = 0; t <= 31; ++t) {
-        QCOMPARE(Nt[t], 7.0);
-        QCOMPARE(NtDifference[t], 7.0);
-        QCOMPARE(dNdt[t], 0.0);
-        QCOMPARE(DeltaNDifference[t], 0.0);
-    }
-    QCOMPARE(DeltaN[30], 0.0);
+    for (int t = 0; t <= 31; ++t)
+        QVERIFY(Nt[t] == 7 && NtDifference[t] == 7 && dNdt[t] == 0 && DeltaNDifference[t] == 0);
+
+    QCOMPARE(simulate(u"2999", u"1", u"0.001"), RunProblem::None);
+    QVERIFY(NtDifference[3001] > NtDifference[3000]);
 }
 
 void tst_Simulation::shorterRunKeepsLaterElements()
@@ -74,15 +61,7 @@ void tst_Simulation::shorterRunKeepsLaterElements()
     const Series before = Nt;
     QCOMPARE(simulate(u"20", u"10", u"0.3"), RunProblem::None);
     QCOMPARE(Nt[21], std::exp(21 * 0.3) * 10);
-    for (int t = 22; t <= 51; ++t)
-        QCOMPARE(Nt[t], before[t]);
-}
-
-void tst_Simulation::longestRunFitsTheSeries()
-{
-    QCOMPARE(simulate(u"2999", u"1", u"0.001"), RunProblem::None);
-    QCOMPARE(Simut, std::int16_t(2999));
-    QVERIFY(NtDifference[3001] > NtDifference[3000]);
+    QVERIFY(std::equal(Nt.begin() + 22, Nt.end(), before.begin() + 22));
 }
 
 void tst_Simulation::refusedRunChangesNothing_data()
@@ -92,14 +71,9 @@ void tst_Simulation::refusedRunChangesNothing_data()
     QTest::addColumn<QString>("rate");
     QTest::addColumn<RunProblem>("problem");
     // clang-format off
-    QTest::addRow("end time 3000") << "3000" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
     QTest::addRow("end time 2999.5 rounds to 3000") << "2999.5" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
-    QTest::addRow("negative end time") << "-1" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
-    QTest::addRow("end time beyond 16 bits") << "40000" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
     QTest::addRow("end time beyond doubles") << "1e999" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
     QTest::addRow("N(0) beyond doubles") << "20" << "1e400" << "0.2" << RunProblem::InitialSizeTooLarge;
-    QTest::addRow("r beyond doubles") << "20" << "10" << "9e999" << RunProblem::RateTooLarge;
-    QTest::addRow("r = 1 to 709 overflows") << "709" << "1" << "1" << RunProblem::Overflow;
     QTest::addRow("r = 10 to 70 overflows") << "70" << "1" << "10" << RunProblem::Overflow;
     QTest::addRow("huge N(0) overflows") << "20" << "1e308" << "0.2" << RunProblem::Overflow;
     // clang-format on
@@ -114,11 +88,8 @@ void tst_Simulation::refusedRunChangesNothing()
     QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
     const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
     QCOMPARE(simulate(endTime, initialSize, rate), problem);
-    QCOMPARE(Simut, std::int16_t(20));
-    QCOMPARE(Rrate, 0.2);
-    QVERIFY(Nt == nt);
-    QVERIFY(NtDifference == difference);
-    QVERIFY(DeltaN == deltaN);
+    QVERIFY(Simut == 20 && Rrate == 0.2);
+    QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
 }
 
 QTEST_MAIN(tst_Simulation)

@@ -73,20 +73,15 @@ void tst_WindowFlow::mainWindowLeadsTo_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("shows");
-    QTest::addRow("Quit") << "Command1"
-                          << "copyrigh";
-    QTest::addRow("More...") << "Command6"
-                             << "Introfrm";
-    QTest::addRow("the title") << "Label9"
-                               << "Introfrm";
-    QTest::addRow("the author block") << "Label10"
-                                      << "Introfrm";
-    QTest::addRow("the photograph") << "Image1"
-                                    << "Form3";
-    QTest::addRow("the quiz button") << "Command11"
-                                     << "Quiz";
-    QTest::addRow("the chart") << "MSChart1"
-                               << "larggraf";
+    // clang-format off
+    QTest::addRow("Quit") << "Command1" << "copyrigh";
+    QTest::addRow("More...") << "Command6" << "Introfrm";
+    QTest::addRow("the title") << "Label9" << "Introfrm";
+    QTest::addRow("the author block") << "Label10" << "Introfrm";
+    QTest::addRow("the photograph") << "Image1" << "Form3";
+    QTest::addRow("the quiz button") << "Command11" << "Quiz";
+    QTest::addRow("the chart") << "MSChart1" << "larggraf";
+    // clang-format on
 }
 
 void tst_WindowFlow::mainWindowLeadsTo()
@@ -110,17 +105,12 @@ void tst_WindowFlow::hiddenMainWindowKeepsEverything()
     form.txtSimut->setText(QStringLiteral("30"));
     QTest::mouseClick(form.Command2, Qt::LeftButton);
     QTest::mouseClick(form.Command5, Qt::LeftButton);
-    QTest::mouseClick(form.Command6, Qt::LeftButton); // More...
-    QVERIFY(!form.isVisible());
+    QTest::mouseClick(form.Command6, Qt::LeftButton); // More..., then OK
     QTest::mouseClick(Forms::form<Introfrm>().findChild<QPushButton *>("Command1"), Qt::LeftButton);
-    QVERIFY(form.isVisible());
+    QVERIFY(form.isVisible() && form.MSChart1->isVisible());
     QCOMPARE(form.MSChart1->title(), "Curve of dN(t) vs. time");
-    QVERIFY(form.MSChart1->isVisible());
     QCOMPARE(form.Label4->text(), "Population size at t =30");
-    QVERIFY(!form.Text4->text().isEmpty());
-    QVERIFY(!form.Command5->isEnabled());
-    QVERIFY(form.Command10->isEnabled());
-    QCOMPARE(&Forms::form<Form1>(), &form);
+    QVERIFY(!form.Command5->isEnabled() && form.Command10->isEnabled());
 }
 
 // A return goes to the window the table names, not to the one that was in front.
@@ -131,11 +121,9 @@ void tst_WindowFlow::quitFromTheGraphReturnsToTheMainWindow()
     QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
     larggraf &graph = Forms::form<larggraf>();
     QTest::mouseClick(graph.findChild<QPushButton *>("Command5"), Qt::LeftButton); // Quit
-    QVERIFY(visibleForm("copyrigh"));
-    QVERIFY(!graph.isVisible());
+    QVERIFY(visibleForm("copyrigh") && !graph.isVisible());
     QVERIFY(Forms::form<copyrigh>().close());
-    QVERIFY(form.isVisible());
-    QVERIFY(!graph.isVisible());
+    QVERIFY(form.isVisible() && !graph.isVisible());
     QCOMPARE(ended, 0);
 }
 
