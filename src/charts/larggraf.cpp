@@ -22,12 +22,6 @@ namespace
 
 const QColor White = bgr(0xFFFFFF), Black = bgr(0x000000);
 
-QPushButton *withHand(QPushButton *button)
-{
-    button->setCursor(handCursor());
-    return button;
-}
-
 // The chart cycle, entry GraphNo - 1 for GraphNo = 1 ... 8. The window opens
 // on N(t) against time with GraphNo 1, so the first click on the chart lands
 // on dN/N against N(t), and N(t+1) against N(t) comes only with the eighth.
@@ -49,7 +43,8 @@ larggraf::larggraf(QWidget *parent) : Form(parent)
     setFont(designFont(QStringLiteral("MS Sans Serif"), 8));
     paint(this, White, Black);
     layOut();
-    chainTabOrder();
+    chainTabOrder({Command1, Command2, Command3, command4, Command5, Command6, Command7, Command8,
+                   Command9, Command10, MSChart1});
     connectHandlers();
 }
 
@@ -74,14 +69,6 @@ void larggraf::layOut()
         tr("Click the chart, or press Enter on it, to show the next chart of the cycle"));
     Command6->setToolTip(tr("Print this page"));
     Command6->setAccessibleDescription(tr("Print this page"));
-}
-
-void larggraf::chainTabOrder()
-{
-    QWidget *const order[] = {Command1, Command2, Command3, command4,  Command5, Command6,
-                              Command7, Command8, Command9, Command10, MSChart1};
-    for (size_t k = 1; k < std::size(order); ++k)
-        QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void larggraf::connectHandlers()

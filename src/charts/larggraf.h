@@ -38,6 +38,5 @@ class larggraf : public Form
 
   private:
     void layOut();
-    void chainTabOrder();
     void connectHandlers();
 };

@@ -47,8 +47,7 @@ void DataTabl::layOut()
     for (QWidget *control : {static_cast<QWidget *>(MSFlexGrid1), static_cast<QWidget *>(Command1),
                              static_cast<QWidget *>(Command2)})
         control->setFont(tnr(12));
-    setTabOrder(MSFlexGrid1, Command1);
-    setTabOrder(Command1, Command2);
+    chainTabOrder({MSFlexGrid1, Command1, Command2});
 }
 
 // The time is the grid's fixed column: each row's header, so that the time is

@@ -38,8 +38,7 @@ Introfrm::Introfrm(QWidget *parent) : Form(parent)
     }
 
     // "OK" comes first in the tab order and has the focus when the window comes up.
-    setTabOrder(Command1, Text1);
-    setTabOrder(Text1, Command2);
+    chainTabOrder({Command1, Text1, Command2});
     Command1->setFocus();
     connectHandlers();
 }

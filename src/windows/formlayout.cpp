@@ -60,6 +60,12 @@ const QCursor &handCursor()
     return cursor;
 }
 
+void chainTabOrder(std::initializer_list<QWidget *> order)
+{
+    for (auto k = order.begin(); k + 1 != order.end(); ++k)
+        QWidget::setTabOrder(k[0], k[1]);
+}
+
 void paint(QWidget *widget, const QColor &background, const QColor &text)
 {
     QPalette palette = widget->palette();

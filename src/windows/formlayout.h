@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
+
+#include <initializer_list>
 
 class QCursor;
 class ClickLabel;
@@ -11,7 +14,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QWidget;
 
 // Forms are laid out from their design figures: positions and sizes in twips
 // (1/1440 inch), converted to pixels at the screen's logical DPI, colours as
@@ -28,6 +30,14 @@ QFont tnr(double points, int style = Regular); // "Times New Roman"
 
 // The pointing-hand cursor of the clickable controls (hot spot at the fingertip).
 const QCursor &handCursor();
+template <class W> W *withHand(W *control)
+{
+    control->setCursor(handCursor());
+    return control;
+}
+
+// The tab order: each control after the one before it.
+void chainTabOrder(std::initializer_list<QWidget *> order);
 
 void paint(QWidget *widget, const QColor &background, const QColor &text);
 void setBordered(QLabel *label);

@@ -17,11 +17,6 @@ const QColor White = bgr(0xFFFFFF), Black = bgr(0x000000), Red = bgr(0x0000FF);
 const QColor Yellow = bgr(0x00FFFF), Blue = bgr(0xFF0000);
 const QColor Green = QColor(0, 128, 0), Silver = QColor(192, 192, 192);
 
-QPushButton *withHand(QPushButton *button)
-{
-    button->setCursor(handCursor());
-    return button;
-}
 } // namespace
 
 Form1::Form1(QWidget *parent) : Form(parent)
@@ -33,7 +28,8 @@ Form1::Form1(QWidget *parent) : Form(parent)
     paint(this, White, Black);
     CommonDialog1 = [](QWidget *parent) { return QFileDialog::getSaveFileName(parent); };
     layOut();
-    chainTabOrder();
+    chainTabOrder({Command2, n0, txtRrate, Text4, txtSimut, Command6, Command9, Command8, Command5,
+                   command4, Command3, Command7, Command10, Command1, Command11, MSChart1});
     connectHandlers();
 }
 
@@ -174,15 +170,6 @@ void Form1::layOutAuthor()
     Command11->setIcon(QIcon(QStringLiteral(":/quiz.png")));
     Command11->setIconSize(QSize(32, 32));
     Command11->setAccessibleName(tr("Quiz"));
-}
-
-void Form1::chainTabOrder()
-{
-    QWidget *const order[] = {Command2,  n0,       txtRrate,  Text4,    txtSimut, Command6,
-                              Command9,  Command8, Command5,  command4, Command3, Command7,
-                              Command10, Command1, Command11, MSChart1};
-    for (size_t k = 1; k < std::size(order); ++k)
-        QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void Form1::connectHandlers()

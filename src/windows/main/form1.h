@@ -83,7 +83,6 @@ class Form1 : public Form
     void layOutDataAndRun();
     void layOutGraph();
     void layOutAuthor();
-    void chainTabOrder();
     void connectHandlers();
     void parameterChanged(QLineEdit *box);
     void checkPositive(QLineEdit *box, const QString &fallback);
