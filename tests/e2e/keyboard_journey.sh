@@ -7,11 +7,7 @@
 set -u
 app=${1:?usage: keyboard_journey.sh path/to/malvora}
 
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-    echo "SKIP: Xvfb or xdotool is not installed, no X server can be started"
-    exit 77
-fi
-
+. "$(dirname "$0")/xserver.sh"
 work=$(mktemp -d)
 cleanup() {
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
@@ -19,17 +15,10 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb could not start: $(cat "$work/xvfb.log")"
+if ! start_x_server; then
+    echo "SKIP: no X server can be started here (Xvfb and xdotool are needed)"
     exit 77
 fi
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
 
 fail() {
     echo "FAIL: $*"
