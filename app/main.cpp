@@ -3,9 +3,18 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
+    // The program keeps nothing between runs: what the toolkit's own dialogs
+    // would remember (the save dialog's last folder and view) lives only as
+    // long as this run.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Malvora"));
     app.setDesktopFileName(QStringLiteral("malvora"));

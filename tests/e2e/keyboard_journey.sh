@@ -69,9 +69,11 @@ xdotool key Tab Tab Return
 dialog=$(window "Save As") || fail "no save dialog"
 sleep 0.5
 xdotool type --delay 20 "$work/growth.csv"
+sleep 0.5 # let the name box's completion settle before Enter
 xdotool key Return
 gone "Save As" || fail "save dialog did not close"
-[ -f "$work/growth.csv" ] || fail "no data file written"
+for _ in $(seq 50); do [ -f "$work/growth.csv" ] && break; sleep 0.1; done
+[ -f "$work/growth.csv" ] || fail "no data file written; $work holds: $(ls "$work")"
 
 expected=$work/expected.csv
 printf '"T","N(t)","DeltaN(t)"\r\n' >"$expected"
