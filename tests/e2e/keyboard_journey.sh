@@ -106,5 +106,5 @@ kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
 wait "$app_pid"
 status=$?
 app_pid=
-[ "$status" -eq 0 ] || fail "exit status $status"
+[ "$status" -eq 0 ] || fail "exit status $status: $(tail -n 30 "$work/app.log")"
 echo "PASS: the whole journey, file bytes and exit status 0"
