@@ -82,6 +82,15 @@ void WriteDataFile(benchmark::State &state)
 }
 BENCHMARK(WriteDataFile)->Unit(benchmark::kMillisecond);
 
+// The file's text alone, without the disk.
+void FormatDataFile(benchmark::State &state)
+{
+    mainWindowAfterLongestRun();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dataFileText());
+}
+BENCHMARK(FormatDataFile)->Unit(benchmark::kMillisecond);
+
 // From nothing to the title screen painted: the main window's load creates
 // the backdrop and the title screen.
 void StartUpToTitleScreen(benchmark::State &state)

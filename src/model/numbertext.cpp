@@ -142,8 +142,7 @@ double roundToPlaces(double x, double scale)
     // From 2^52 up a double holds no fraction to round, and scaling the
     // largest values would leave the double range.
     const double scaled = x * scale;
-    if (!(std::abs(scaled) < 0x1p52))
-        return x;
+    if (!(std::abs(scaled) < 0x1p52)) return x;
     return roundHalfEven(scaled) / scale;
 }
 
@@ -153,12 +152,12 @@ QString generalNumber(double x, const QLocale &locale)
     return text.replace(u'.', locale.decimalPoint());
 }
 
-QString fileNumber(double x)
+QByteArray fileNumber(double x)
 {
     std::string text = shortest15(x);
     const auto zero = text.find("0.");
     if (zero == 0 || (zero == 1 && text[0] == '-')) text.erase(zero, 1);
-    return QString::fromStdString(text);
+    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 QString integerText(int x)

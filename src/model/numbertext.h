@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -43,9 +44,10 @@ double roundToPlaces(double x, double scale);
 // the decimal separator of the given locale.
 QString generalNumber(double x, const QLocale &locale);
 
-// The number form of the data file: up to 15 significant digits, always a
-// period, no leading zero before it (.5, -.25), no point for whole values.
-QString fileNumber(double x);
+// The number form of the data file, as the file's ASCII bytes: up to 15
+// significant digits, always a period, no leading zero before it (.5, -.25),
+// no point for whole values.
+QByteArray fileNumber(double x);
 
 // A whole number as plain decimal digits, minus sign for negatives.
 QString integerText(int x);

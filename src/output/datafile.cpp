@@ -16,8 +16,8 @@ QByteArray dataFileText()
     text += "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
     for (i = 0; i <= Simut; ++i) {
         text += integerText(i).toLatin1() + ',';
-        text += fileNumber(roundToPlaces(Nt[size_t(i)], 10000)).toLatin1() + ',';
-        text += fileNumber(roundToPlaces(DeltaN[size_t(i)], 10000)).toLatin1() + "\r\n";
+        text += fileNumber(roundToPlaces(Nt[size_t(i)], 10000)) + ',';
+        text += fileNumber(roundToPlaces(DeltaN[size_t(i)], 10000)) + "\r\n";
     }
     return text;
 }
