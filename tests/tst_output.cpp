@@ -1,0 +1,247 @@
+#include "charts/chartcontrol.h"
+#include "charts/larggraf.h"
+#include "model/malvora1.h"
+#include "output/datatabl.h"
+#include "shell/forms.h"
+#include "shell/program.h"
+#include "windows/main/form1.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+namespace
+{
+
+const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
+
+// clang-format off
+const QByteArray Defaults = Header + QByteArrayList{
+    "0,10,2.214", "1,12.214,2.7042", "2,14.9182,3.3029", "3,18.2212,4.0342", "4,22.2554,4.9274",
+    "5,27.1828,6.0184", "6,33.2012,7.3508", "7,40.552,8.9783", "8,49.5303,10.9662", "9,60.4965,13.3941",
+    "10,73.8906,16.3596", "11,90.2501,19.9816", "12,110.2318,24.4056", "13,134.6374,29.8091",
+    "14,164.4465,36.4089", "15,200.8554,44.4699", "16,245.3253,54.3157", "17,299.641,66.3413",
+    "18,365.9823,81.0295", "19,447.0118,98.9697", "20,545.9815,120.8818", ""}.join("\r\n");
+// clang-format on
+
+const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
+const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
+
+// The boxes are the rate, N(0) and the end time; then "Run".
+const auto run = [](const QString &r = "0.2", const QString &n = "10", const QString &t = "20") {
+    Form1 &form1 = Forms::form<Form1>();
+    form1.show();
+    form1.txtRrate->setText(r);
+    form1.n0->setText(n);
+    form1.txtSimut->setText(t);
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    return &form1;
+};
+
+// What the user reads in the row of time step t: the time, then the six values.
+const auto rowTexts = [](const QTableView *view, int t) {
+    const QAbstractItemModel *grid = view->model();
+    QStringList texts{grid->headerData(t, Qt::Vertical).toString()};
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts.append(grid->index(t, c).data().toString());
+    return texts;
+};
+
+// "Detail" in the large graph window, opened from the main window's chart if need be.
+const auto detail = []() -> DataTabl & {
+    larggraf &graph = Forms::form<larggraf>();
+    if (!graph.isVisible()) {
+        QWidget *chart = Forms::form<Form1>().MSChart1->viewport();
+        QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+    }
+    QTest::mouseClick(graph.Command10, Qt::LeftButton);
+    return Forms::form<DataTabl>();
+};
+
+} // namespace
+
+class tst_Output : public QObject
+{
+    Q_OBJECT
+    std::optional<QTemporaryDir> m_dir;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QByteArray contents(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
+    }
+    // "Save", with the name picked in the dialog (empty: Cancel); then what that file holds.
+    QByteArray save(const QString &name) const
+    {
+        Form1 &form1 = Forms::form<Form1>();
+        form1.CommonDialog1 = [c = name.isEmpty() ? name : path(name)](QWidget *) { return c; };
+        QTest::mouseClick(form1.Command10, Qt::LeftButton);
+        return contents(name);
+    }
+
+  private slots:
+    void init()
+    {
+        MALVORA1::clear();
+        Program::setEndHandler([] { QFAIL("The program ended."); });
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(m_dir.emplace().isValid());
+    }
+    void cleanup() { Forms::unloadAll(); }
+
+    // One run: the end of the saved file (a line per step), and row t of the table "Detail" shows.
+    void runs_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<int>("t");
+        QTest::addColumn<QStringList>("expected");
+        // clang-format off
+        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << Defaults << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12");
+        QTest::addRow("defaults, t = 20") << "C" << row("0.2, 10, 20") << Defaults << 20 << row("20, 545.98, 120.88, 0.2214, 109.2, 0.2, 383.38");
+        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << Defaults << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38");
+        QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10");
+        QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38");
+        QTest::addRow("t = 73, beyond 32 bits") << "C" << row("0.2, 10, 73") << QByteArray("\r\n73,21912878.7561,4851571.7958\r\n") << 73 << row("73, 21912878.76, 4851571.8, 0.2214, 4382575.75, 0.2, 6028801.18");
+        QTest::addRow("N(0) = 0: empty quotients") << "C" << row("0.2, 0, 20") << QByteArray("\n20,0,0\r\n") << 20 << row("20, 0, 0, , 0, , 0");
+        QTest::addRow("0.125: table tie goes to even") << "C" << row("0, 0.125, 1") << QByteArray("\n1,.125,0\r\n") << 1 << row("1, 0.12, 0, 0, 0, 0, 0.12");
+        // clang-format on
+    }
+    void runs()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, boxes);
+        QFETCH(QByteArray, tail);
+        QFETCH(int, t);
+        QFETCH(QStringList, expected);
+        QLocale::setDefault(QLocale(locale));
+        run(boxes[0], boxes[1], boxes[2]);
+        const QByteArray bytes = save("growth.csv");
+        QCOMPARE(bytes.right(tail.size()), tail);
+        QCOMPARE(bytes.count("\r\n"), boxes[2].toInt() + 2);
+        QTableView *grid = detail().MSFlexGrid1;
+        QCOMPARE(grid->model()->rowCount(), boxes[2].toInt() + 1);
+        QCOMPARE(rowTexts(grid, t), expected);
+        // A screen reader hears the time column's corner, and row t's cells with their headers.
+        QCOMPARE(name(QAccessible::queryAccessibleInterface(grid->findChild<QAbstractButton *>())),
+                 "Time");
+        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(grid);
+        QVERIFY(view && view->tableInterface());
+        QStringList heard{expected[0]}, columnHeaders;
+        for (int c = 0; c < 6; ++c) {
+            QAccessibleInterface *cell = view->tableInterface()->cellAt(t, c);
+            QAccessibleTableCellInterface *inCell = cell ? cell->tableCellInterface() : nullptr;
+            QVERIFY(inCell);
+            const QList<QAccessibleInterface *> rowHeader = inCell->rowHeaderCells();
+            const QList<QAccessibleInterface *> columnHeader = inCell->columnHeaderCells();
+            QCOMPARE(name(rowHeader.value(0)), expected[0]);
+            heard << name(cell);
+            columnHeaders << name(columnHeader.value(0));
+            for (QAccessibleInterface *header : rowHeader + columnHeader) // new, ours to delete
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
+        }
+        QCOMPARE(heard, expected);
+        QCOMPARE(columnHeaders, row("N(t)=N(0)*exp(rt), N(t+1)-N(t), [N(t+1)-N(t)]/N(t), "
+                                    "dN(t)=r*N(t), dN(t)/N(t), N(t)=N(t-1)+dN(t)"));
+    }
+
+    // A value put in row 0 after the run: to 0.0001, ties to even, no leading zero, never inf.
+    void fileNumbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QByteArray>("text");
+        // clang-format off
+        QTest::addRow("below 1") << 0.5 << QByteArray(".5");
+        QTest::addRow("negative below 1") << -0.25 << QByteArray("-.25");
+        QTest::addRow("tie goes down") << 0.03125 << QByteArray(".0312");
+        QTest::addRow("tie goes up") << 0.09375 << QByteArray(".0938");
+        QTest::addRow("smallest") << 0.0001 << QByteArray(".0001");
+        QTest::addRow("whole, no point") << -3.0 << QByteArray("-3");
+        QTest::addRow("largest values") << 1e305 << QByteArray("1E+305");
+        // clang-format on
+    }
+    void fileNumbers()
+    {
+        QFETCH(double, value);
+        QFETCH(QByteArray, text);
+        run("0.2", "10", "0");
+        MALVORA1::Nt[0] = MALVORA1::DeltaN[0] = value;
+        QCOMPARE(save("growth.csv"), Header + "0," + text + ',' + text + "\r\n");
+    }
+
+    // Cancel, or a name that cannot be written, changes no file (a failure is told, naming the
+    // file); saving then replaces the file whole with the last run, not the boxes.
+    void cancelOrUnwritableThenReplace_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addRow("Cancel") << "";
+        QTest::addRow("missing directory") << "missing/data.csv";
+        QTest::addRow("a file as directory") << "old.csv/data.csv";
+        QTest::addRow("a directory as file") << "folder";
+    }
+    void cancelOrUnwritableThenReplace()
+    {
+        QFETCH(QString, chosen);
+        const QByteArray old(5000, 'x');
+        QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+        for (QFile file : {path("old.csv"), path("folder/inside.csv")})
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        Form1 *form1 = run("0.2", "10", "2");
+        form1->n0->setText("99");
+        form1->txtSimut->setText("7");
+        save(chosen);
+        QCOMPARE(contents("old.csv") + contents("folder/inside.csv"), old + old);
+        auto *notice = form1->findChild<QMessageBox *>("notice");
+        QCOMPARE(notice && notice->isVisible() &&
+                     notice->text().contains(QDir::toNativeSeparators(path(chosen))),
+                 !chosen.isEmpty());
+        QVERIFY(chosen.isEmpty() ? !notice : notice->close());
+        QCOMPARE(save("old.csv"), Header + "0,10,2.214\r\n1,12.214,2.7042\r\n2,14.9182,3.3029\r\n");
+        QCOMPARE(
+            QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"folder", "old.csv"}));
+    }
+
+    // Each way out keeps the graph window; the table keeps its figures until the next "Detail".
+    void waysBack_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::addRow("Back to the main form") << 1;
+        QTest::addRow("Back to the graph form") << 2;
+        QTest::addRow("close box") << 0;
+    }
+    void waysBack()
+    {
+        QFETCH(int, way);
+        run();
+        DataTabl &table = detail();
+        const QStringList before = rowTexts(table.MSFlexGrid1, 20);
+        if (way == 0)
+            QVERIFY(table.close());
+        else
+            QTest::mouseClick(way == 1 ? table.Command1 : table.Command2, Qt::LeftButton);
+        QCOMPARE(Forms::form<Form1>().isVisible(), way == 1);
+        QVERIFY(Forms::form<larggraf>().isVisible());
+        QCOMPARE(Forms::isLoaded<DataTabl>(), way != 0); // the close box unloads the table
+        QVERIFY(way == 0 || !table.isVisible());
+        run("0.3", "5", "10");
+        if (way != 0) QCOMPARE(rowTexts(table.MSFlexGrid1, 20), before);
+        DataTabl &again = detail();
+        QVERIFY(again.isVisible() && !Forms::form<Form1>().isVisible());
+        QCOMPARE(again.MSFlexGrid1->model()->rowCount(), 11);
+        QCOMPARE(rowTexts(again.MSFlexGrid1, 0), row("0, 5, 1.75, 0.3499, 1.5, 0.3, 5"));
+    }
+};
+
+QTEST_MAIN(tst_Output)
+#include "tst_output.moc"
