@@ -1,0 +1,354 @@
+#include "charts/chartcontrol.h"
+#include "charts/larggraf.h"
+#include "model/clock.h"
+#include "model/malvora1.h"
+#include "output/datatabl.h"
+#include "shell/backform.h"
+#include "shell/copyrigh.h"
+#include "shell/form3.h"
+#include "shell/forms.h"
+#include "shell/introfrm.h"
+#include "shell/program.h"
+#include "shell/quiz.h"
+#include "shell/referenc.h"
+#include "shell/titlform.h"
+#include "shell/vater.h"
+#include "windows/clicklabel.h"
+#include "windows/formlayout.h"
+#include "windows/main/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleHints>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+static const QString Introduction = QStringLiteral(
+    "The exponential growth is the simplest model of population growth. The differential form "
+    "is dN/dt=rN. The integral form is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of "
+    "individuals at time t and time zero, respectively. The parameter r is the grwoth rate. The "
+    "exponential growth is also called as geometric growth. The growth rate r is sometimes "
+    "called as the instantaneous rate, the intrinsic rate, the per capita rate, the geometric "
+    "rate, etc. It is density-independent. This model should not be used for age-structured "
+    "population, stage-structured population, or bisexual populaton. It assumes that all "
+    "individuals are identical, the resources are unlimited, the space is unlimited, the "
+    "environmental conditions are stable.  Therefore, only microorganisms follow the "
+    "exponential growth for a short period.  Insects, birds, frogs, fishes, mammals, snakes and "
+    "snails do not follow the exponential growth.  Some insect populations may grow fast and "
+    "the plot of population size against time may similar to the exponential one, e.g., aphids "
+    "and mites. But, you should keep in mind that it is theoretically incorrect to use this "
+    "simple model for population with age structure or population with sexual bimorphism. The "
+    "programs ORBEL and STAVEN are age-structured model, you are welcome to try them.  The "
+    "program DUOLIN is an age-stage, two-sex model. It can be used for study and raw data "
+    "analysis of the life history of a two-sex population. ");
+
+static const QString Questions = QStringLiteral(
+    "1. Can you name three organisms which can grow exponentially within a day?\n2. Can you name "
+    "any organism which can grow exponentially forever?\n3. Do you believe that an age-structured "
+    "population can grow exponentially?\n4. Do you agree that the truth exists no matter you "
+    "\"believe\" it or not?\n5. Do you \"believe\" that the changes of environmental factors "
+    "limit organisms to grow exponentially?\n6. Both the change of environmental conditions with "
+    "time and the limit of environmental resources are important factors which prevent an "
+    "exponential growth.  But, which one is more important?");
+
+static int shownTitle(const titlform &title) // the one shown, -1 for none, -2 for more
+{
+    int shown = -1;
+    for (int index = 0; index < 5; ++index)
+        if (title.Label1[index]->isVisible()) shown = shown == -1 ? index : -2;
+    return shown;
+}
+
+static void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, quint64 time)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+    event.setTimestamp(time);
+    QApplication::sendEvent(widget, &event);
+}
+
+static QWidget *visibleForm(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+template <class... F> static Form *open(const QString &name) // shows the form of that name
+{
+    Form *shown = nullptr;
+    ((name == F::staticMetaObject.className() && (shown = &Forms::show<F>())), ...);
+    return shown;
+}
+
+static const auto emptyCorner = [] { return twips(10400, 6900, 0, 0).topLeft(); }; // no label
+
+class tst_Shell : public QObject
+{
+    Q_OBJECT
+
+    int m_ended = 0, m_mainShows = 0;
+    Form1 *main = nullptr;
+    backform *backdrop = nullptr;
+    titlform *title = nullptr;
+
+    bool startProgram() // the main window is created first, as the program starts
+    {
+        main = &Forms::form<Form1>();
+        main->installEventFilter(this);
+        backdrop = &Forms::form<backform>();
+        title = &Forms::form<titlform>();
+        return QTest::qWaitForWindowActive(title);
+    }
+    Form1 &started() // and a key dismisses the title screen
+    {
+        startProgram();
+        QTest::keyClick(title, Qt::Key_Space);
+        return *main;
+    }
+
+    template <class F> void press(const char *button)
+    {
+        QTest::mouseClick(Forms::form<F>().template findChild<QPushButton *>(button),
+                          Qt::LeftButton);
+    }
+
+  private slots:
+    void init()
+    {
+        MALVORA1::clear();
+        restartRnd();
+        m_ended = m_mainShows = 0;
+        Program::setEndHandler([&] { ++m_ended; });
+    }
+    void cleanup()
+    {
+        Forms::unloadAll();
+        Clock::set({});
+    }
+
+    // A dark backdrop that takes no input, the title screen over it, no main window; then one
+    // title after every tick, never the same twice in a row, the same places on every start.
+    void titleMovesOnEveryTick()
+    {
+        std::vector<int> runs[2];
+        for (std::vector<int> &sequence : runs) {
+            cleanup();
+            init();
+            QVERIFY(startProgram());
+            QCOMPARE(shownTitle(*title), -1); // only the red box before the first tick
+            QVERIFY(title->Label2->isVisible() && title->Timer1->isActive());
+            QCOMPARE(backdrop->grab().toImage().pixelColor(5, 5), bgr(0x400000));
+            QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(!backdrop->isEnabled() && !backdrop->close() && backdrop->isVisible());
+            QVERIFY(title->isVisible() && !main->isVisible() && !m_ended);
+            for (int tick = 0; tick < 200; ++tick, sequence.push_back(shownTitle(*title)))
+                title->Timer1_Timer();
+        }
+        QCOMPARE(runs[1], runs[0]);
+        for (std::size_t tick = 0; tick < runs[0].size(); ++tick)
+            QVERIFY(runs[0][tick] >= 0 && (tick == 0 || runs[0][tick] != runs[0][tick - 1]));
+        QVERIFY(!main->isVisible()); // ticks alone never bring the main window
+        const std::vector<int> expected = {3, 1, 4, 3, 1, 4, 1, 3, 1, 0, 2, 1, 2, 4, 1, 3, 4, 0};
+        QCOMPARE(std::vector<int>(runs[0].begin(), runs[0].begin() + 18), expected);
+    }
+
+    void dismiss_data()
+    {
+        QTest::addColumn<QKeySequence>("key"); // none for a click
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("dismisses");
+        auto key = [](const char *name, QKeySequence key, bool dismisses) {
+            QTest::newRow(name) << key << QString() << 0 << dismisses;
+        };
+        // clang-format off
+        key("Enter", Qt::Key_Return, true); key("Esc", Qt::Key_Escape, true); key("Backspace", Qt::Key_Backspace, true);
+        key("letter a", Qt::Key_A, true); key("space", Qt::Key_Space, true); key("Ctrl+C", Qt::CTRL | Qt::Key_C, true);
+        key("Left arrow", Qt::Key_Left, false); key("F1", Qt::Key_F1, false); key("Shift alone", Qt::Key_Shift, false);
+        // clang-format on
+        for (const char *target : {"window", "shown title", "red box"})
+            for (int clicks : {1, 2})
+                QTest::addRow("%s on the %s", clicks == 2 ? "double-click" : "click", target)
+                    << QKeySequence() << QString(target) << clicks << true;
+        QTest::newRow("close box") << QKeySequence() << "close box" << 0 << true;
+    }
+
+    // The main window comes up once, with Run focused; the backdrop stays.
+    void dismiss()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, target);
+        QFETCH(int, clicks);
+        QFETCH(bool, dismisses);
+        QVERIFY(startProgram());
+        title->Timer1_Timer();
+        QWidget *w = target == "window"    ? static_cast<QWidget *>(title)
+                     : target == "red box" ? title->Label2
+                                           : title->Label1[shownTitle(*title)];
+        const QPoint pos = w == title ? emptyCorner() : w->rect().center();
+        QTest::keySequence(QApplication::focusWidget(), key);
+        if (target == "close box") QVERIFY(!title->close());
+        for (int click = 0; click < clicks; ++click) {
+            QTest::mousePress(w, Qt::LeftButton, {}, pos); // a double-click as the user makes it
+            if (click) QTest::mouseDClick(w, Qt::LeftButton, {}, pos);
+            QTest::mouseRelease(w, Qt::LeftButton, {}, pos);
+        }
+        QCOMPARE(m_mainShows, dismisses ? 1 : 0);
+        QVERIFY(backdrop->isVisible() && title->isVisible() != dismisses && !m_ended);
+        if (!dismisses) return;
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QCOMPARE(QApplication::focusWidget(), main->Command2);
+    }
+
+    // The second click of the double-click that dismissed the title must not press Run.
+    void restOfDoubleClickMissesTheMainWindow()
+    {
+        QVERIFY(startProgram());
+        QSignalSpy runs(main->Command2, &QPushButton::clicked);
+        const QPoint onRun = main->Command2->rect().center();
+        const quint64 t0 = 5'000'000;
+        sendMouse(title, QEvent::MouseButtonPress, emptyCorner(), t0);
+        sendMouse(title, QEvent::MouseButtonRelease, emptyCorner(), t0 + 60);
+        QVERIFY(main->isVisible());
+        sendMouse(main->Command2, QEvent::MouseButtonPress, onRun, t0 + 150);
+        sendMouse(main->Command2, QEvent::MouseButtonDblClick, onRun, t0 + 150);
+        sendMouse(main->Command2, QEvent::MouseButtonRelease, onRun, t0 + 200);
+        QCOMPARE(runs.count(), 0);
+        const quint64 later = t0 + 560 + QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        sendMouse(main->Command2, QEvent::MouseButtonPress, onRun, later);
+        sendMouse(main->Command2, QEvent::MouseButtonRelease, onRun, later + 80);
+        QCOMPARE(runs.count(), 1); // a click of its own presses Run
+    }
+
+    // Each load builds the texts: a closed window comes back new, with the year of its new load.
+    void textsBuiltAtEveryLoad()
+    {
+        for (int year : {2024, 2031}) {
+            Clock::set([year] { return QDateTime(QDate(year, 6, 15), QTime(10, 30)); });
+            QPointer<Introfrm> intro = &Forms::show<Introfrm>();
+            QTest::keyClicks(intro->Text1, QStringLiteral("xyz")); // read-only
+            QCOMPARE(intro->Text1->toPlainText(), Introduction);
+            QPointer<Quiz> quiz = &Forms::show<Quiz>();
+            QCOMPARE(quiz->Label1->text(), Questions);
+            QPointer<copyrigh> copy = &Forms::show<copyrigh>();
+            QCOMPARE(copy->Label7->text(),
+                     "If you use this program in your research, please cite the following  "
+                     "reference in your paper:\n\nVesk, A. 1997. Computer program for the "
+                     "exponential growth. National Tolvern University, Calverly, Norland.");
+            QCOMPARE(copy->Label6->text(),
+                     "You can get new version of this program at www.malvora.example.org\n(Norland "
+                     "Society for Population Ecology, Norland) or\nwww.tolvern.example.org/~vesk/\n"
+                     "(National Tolvern University).");
+            QCOMPARE(copy->Label5->text(), "\u00a9 1997-" + QString::number(year) + " Arlo Vesk");
+            QPointer<Vater> dedication = &Forms::show<Vater>();
+            QCOMPARE(dedication->Picture2->geometry(), twips(222, 132, 6048, 6708));
+            QCOMPARE(dedication->Picture2->parentWidget(), dedication->Frame1);
+            QVERIFY(!dedication->Picture2->pixmap().isNull());
+            for (Form *form : std::initializer_list<Form *>{intro, quiz, copy, dedication})
+                form->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // closed: gone
+            QVERIFY(intro.isNull() && quiz.isNull() && copy.isNull() && dedication.isNull());
+        }
+    }
+
+    // Each window, what the user does and the window that comes up ("end": the program ends). In
+    // the main window Command1 is Quit, Command6 More..., Label9/Label10 the title/author block.
+    void returns_data()
+    {
+        QTest::addColumn<QString>("step");
+        // clang-format off
+        for (const char *step : {
+             "Form1 Command1 copyrigh", "Form1 Command6 Introfrm", "Form1 Label9 Introfrm", "Form1 Label10 Introfrm",
+             "Form1 Image1 Form3", "Form1 Command11 Quiz", "Form1 MSChart1 larggraf",
+             "Introfrm Command1 Form1", "Introfrm Command2 Referenc", "Introfrm Enter Form1", "Introfrm close Form1",
+             "Referenc Command1 Form1", "Referenc Enter Form1", "Referenc labels Referenc", "Referenc background Form1", "Referenc close Form1",
+             "Form3 Command1 Form1", "Form3 Enter Form1", "Form3 close Form1", "Quiz Command1 Form1", "Quiz Enter Form1", "Quiz close Form1",
+             "copyrigh Command1 Vater", "copyrigh Enter Vater", "copyrigh close Form1", "Vater Command1 end", "Vater close end"})
+            QTest::newRow(step) << QString(step);
+        // clang-format on
+    }
+
+    void returns()
+    {
+        QFETCH(QString, step);
+        const QString window = step.section(' ', 0, 0), action = step.section(' ', 1, 1),
+                      shows = step.section(' ', 2);
+        QTest::mouseClick(started().Command2, Qt::LeftButton); // the chart needs a run
+        if (window != "Form1") main->hide(); // the main window stands hidden behind these windows
+        QPointer<Form> form = open<Form1, Introfrm, Referenc, Form3, Quiz, copyrigh, Vater>(window);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        if (action == "close") {
+            form->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(form.isNull());
+        } else if (action == "background") {
+            const QPoint beside = twips(120, 600, 0, 0).topLeft();
+            QVERIFY(!form->childAt(beside));
+            QTest::mouseClick(form, Qt::LeftButton, {}, beside);
+        } else if (action == "labels") { // a reference is no way back
+            for (ClickLabel *label : static_cast<Referenc *>(form.data())->Label1) {
+                QTest::mouseClick(label, Qt::LeftButton);
+                QTest::mouseDClick(label, Qt::LeftButton);
+            }
+        } else if (action == "Enter") {
+            QCOMPARE(form->focusWidget()->objectName(), "Command1");
+            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        } else {
+            QWidget *target = action == "MSChart1" ? main->MSChart1->viewport()
+                                                   : form->findChild<QWidget *>(action);
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        }
+        QCOMPARE(m_ended, shows == "end" ? 1 : 0);
+        QVERIFY(m_ended || visibleForm("backform"));
+        for (const char *name :
+             {"Form1", "Introfrm", "Referenc", "Form3", "Quiz", "copyrigh", "Vater", "larggraf"})
+            QVERIFY2(m_ended || bool(visibleForm(name)) == (shows == name), name);
+    }
+
+    void hiddenMainWindowKeepsEverythingClosingItEnds()
+    {
+        Form1 &form = started();
+        form.txtSimut->setText(QStringLiteral("30"));
+        QTest::mouseClick(form.Command2, Qt::LeftButton);
+        QTest::mouseClick(form.Command5, Qt::LeftButton);
+        QTest::mouseClick(form.Command6, Qt::LeftButton); // More..., then OK
+        press<Introfrm>("Command1");
+        QVERIFY(form.isVisible() && form.MSChart1->isVisible());
+        QCOMPARE(form.MSChart1->title(), "Curve of dN(t) vs. time");
+        QCOMPARE(form.Label4->text(), "Population size at t =30");
+        QVERIFY(!form.Command5->isEnabled() && form.Command10->isEnabled());
+        // Quit from the graph returns to the main window, not to the graph that was in front; the
+        // graph's and the data table's ways back keep both; closing the main window ends at once.
+        QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
+        press<larggraf>("Command5"); // Quit
+        QVERIFY(visibleForm("copyrigh") && !visibleForm("larggraf"));
+        QVERIFY(Forms::form<copyrigh>().close());
+        QVERIFY(form.isVisible() && !visibleForm("larggraf") && !m_ended);
+        QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
+        press<larggraf>("command4");
+        QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
+        press<larggraf>("Command10");
+        press<DataTabl>("Command1");
+        QVERIFY(form.isVisible() && Forms::form<larggraf>().isVisible());
+        form.close();
+        QCOMPARE(m_ended, 1);
+    }
+
+  protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_mainShows += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"
