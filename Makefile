@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds and starts the program
 #   make test   the same set-up, then every test (also in an ASan + UBSan build)
 
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libgl-dev \
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
             libbenchmark-dev fonts-liberation xvfb xdotool xauth
 JOBS := $(shell nproc)
 BUILD := build
