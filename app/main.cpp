@@ -1,5 +1,5 @@
-#include "shell/forms.h"
-#include "windows/main/form1.h"
+#include "forms/forms.h"
+#include "windows/form1.h"
 
 #include <QApplication>
 #include <QIcon>

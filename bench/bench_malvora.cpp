@@ -3,13 +3,13 @@
 // the program holds once everything has been opened.
 #include "charts/chartcontrol.h"
 #include "charts/chartroutines.h"
-#include "charts/larggraf.h"
+#include "windows/larggraf.h"
 #include "model/malvora1.h"
 #include "output/datafile.h"
-#include "output/datatabl.h"
-#include "shell/forms.h"
-#include "shell/titlform.h"
-#include "windows/main/form1.h"
+#include "windows/datatabl.h"
+#include "forms/forms.h"
+#include "windows/titlform.h"
+#include "windows/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

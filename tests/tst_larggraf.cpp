@@ -1,10 +1,10 @@
 #include "charts/chartcontrol.h"
-#include "charts/larggraf.h"
+#include "windows/larggraf.h"
 #include "model/malvora1.h"
-#include "output/datatabl.h"
-#include "shell/forms.h"
-#include "shell/program.h"
-#include "windows/main/form1.h"
+#include "windows/datatabl.h"
+#include "forms/forms.h"
+#include "forms/program.h"
+#include "windows/form1.h"
 
 #include <QLegendMarker>
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
-#include "shell/forms.h"
-#include "windows/clicklabel.h"
-#include "windows/formlayout.h"
-#include "windows/main/form1.h"
+#include "forms/forms.h"
+#include "widgets/clicklabel.h"
+#include "widgets/formlayout.h"
+#include "windows/form1.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -216,5 +216,5 @@ void tst_Model::refusedRunChangesNothing()
     QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
 }
 
-QTEST_MAIN(tst_Model)
+QTEST_GUILESS_MAIN(tst_Model)
 #include "tst_model.moc"

@@ -2,7 +2,7 @@
 
 #include "charts/chartcontrol.h"
 #include "model/malvora1.h"
-#include "windows/formlayout.h"
+#include "widgets/formlayout.h"
 
 using namespace MALVORA1;
 

@@ -1,0 +1,43 @@
+#include "windows/backform.h"
+
+#include "widgets/formlayout.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+backform::backform(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Malvora4"));
+    // A desktop-type window lies below all others, is never raised, takes no
+    // focus and has no taskbar button.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                   Qt::WindowStaysOnBottomHint);
+    setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
+    setFocusPolicy(Qt::NoFocus);
+    const QColor darkBlue = bgr(0x400000);
+    paint(this, darkBlue, darkBlue);
+    setEnabled(false);
+    coverScreen();
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::geometryChanged, this, &backform::coverScreen);
+}
+
+// The whole screen, panels included: a window manager that does not maximize
+// a desktop window, or no window manager at all, must still leave no gap.
+void backform::coverScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+}
+
+void backform::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    if (!isMaximized()) coverScreen();
+}
+
+// The backdrop goes only with the program.
+void backform::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}

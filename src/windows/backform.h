@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/form.h"
+
+// The backdrop: a dark-blue window over the whole screen, behind every other
+// window of the program from start to end. It takes no input, so a click on it
+// does nothing, and the user cannot close it.
+class backform : public Form
+{
+    Q_OBJECT
+  public:
+    explicit backform(QWidget *parent = nullptr);
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void coverScreen();
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "forms/form.h"
+
+class DataTableModel;
+class QPushButton;
+class QTableView;
+
+// The data table: the last run's series, one row per time step, in a grid
+// that only displays. The large graph window's "Detail" fills it.
+class DataTabl : public Form
+{
+    Q_OBJECT
+  public:
+    explicit DataTabl(QWidget *parent = nullptr);
+
+    // Fills the grid from the model state as it is now; it keeps showing
+    // those figures until the next fill, whatever later runs change.
+    void fill();
+
+    DataTableModel *model() const { return m_model; }
+
+    QTableView *MSFlexGrid1;
+    QPushButton *Command1, *Command2;
+
+    void Command1_Click();
+    void Command2_Click();
+
+  protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    void layOut();
+    void setUpGrid();
+    void connectHandlers();
+
+    DataTableModel *m_model;
+    QWidget *m_corner = nullptr;
+};

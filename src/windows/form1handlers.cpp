@@ -1,0 +1,162 @@
+// The main window's load, clock, navigation, printing and saving.
+#include "windows/form1.h"
+
+#include "charts/chartcontrol.h"
+#include "model/clock.h"
+#include "model/malvora1.h"
+#include "model/numbertext.h"
+#include "output/datafile.h"
+#include "windows/backform.h"
+#include "windows/copyrigh.h"
+#include "windows/form3.h"
+#include "forms/forms.h"
+#include "windows/introfrm.h"
+#include "forms/program.h"
+#include "windows/quiz.h"
+#include "windows/titlform.h"
+#include "widgets/clicklabel.h"
+#include "widgets/formlayout.h"
+#include "widgets/notice.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace
+{
+
+const QString Email = QStringLiteral("arlo.vesk@example.org");
+
+QString authorBlock()
+{
+    const QString lines[] = {
+        QStringLiteral("Prof. Dr. Arlo Vesk"),
+        QString(),
+        Email,
+        Form1::tr("Laboratory of Population Ecology"),
+        Form1::tr("Department of Biology"),
+        QStringLiteral("National Tolvern University"),
+        QStringLiteral("P.O. Box 1208"),
+        QStringLiteral("Calverly, Norland"),
+    };
+    QString block;
+    for (const QString &line : lines)
+        block += line + u'\n';
+    return block;
+}
+
+QString introduction()
+{
+    return Form1::tr(
+               "The exponential growth is the simplest form of the density-independent models. ") +
+           Form1::tr("The differential form is") + u'\n' + QStringLiteral("dN/dt = rN.") + u'\n' +
+           Form1::tr("The integral form is") + u'\n' + QStringLiteral("N(t) = N(0) exp(rt).");
+}
+
+QString instructions()
+{
+    return Form1::tr("Press Enter or click RUN to run this program using default values.  ") +
+           Form1::tr("If you change the default values, press Enter to confirm the change.  ") +
+           Form1::tr("To see larger graphs, click on the graph.  ") + u'\n' +
+           Form1::tr("Comments are welcome (please e-maile to ") + Email + QStringLiteral(").");
+}
+
+QString rightsNotice(int year)
+{
+    return Form1::tr("Copyright \u00A9 1997-%1 Arlo Vesk").arg(integerText(year));
+}
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    const QDateTime now = Clock::now();
+    Label8->setText(rightsNotice(now.date().year()));
+    backform &backdrop = Forms::form<backform>();
+    backdrop.setVisible(true);
+    backdrop.setWindowState(Qt::WindowMaximized);
+    titlform &title = Forms::form<titlform>();
+    title.setVisible(true);
+    title.setWindowState(Qt::WindowNoState);
+    setVisible(false);
+    MSChart1->hide();
+    // The greeting follows the hour on the 24-hour clock, once, at load.
+    const bool afternoon =
+        Val(now.time().toString(QStringLiteral("HH:mm:ss")).left(2)).value_or(0) > 12;
+    Label11->setVisible(!afternoon);
+    Label12->setVisible(afternoon);
+    Label13->show();
+    Command3->setEnabled(false);
+    command4->setEnabled(false);
+    Command5->setEnabled(false);
+    Command2->setEnabled(true);
+    Label10->setText(authorBlock());
+    Label7->setText(introduction());
+    MALVORA1::Simut = 0;
+    Label13->setText(instructions());
+    const double frameWidth = 5535, frameHeight = 3015, imageWidth = 1632, imageHeight = 2160;
+    Image1->setGeometry(twips(frameWidth - imageWidth - 100, (frameHeight - imageHeight) / 2,
+                              imageWidth, imageHeight));
+    Timer1->start();
+}
+
+// Closing the main window ends the program, whatever else is open.
+void Form1::Form_Unload()
+{
+    Program::end();
+}
+
+void Form1::Timer1_Timer()
+{
+    Label6->setText(generalDateTime(Clock::now(), locale()));
+}
+
+void Form1::Command7_Click()
+{
+    printWindowImage(this);
+}
+
+void Form1::Command10_Click()
+{
+    const QString fileName = CommonDialog1(this);
+    if (fileName.isEmpty()) return;
+    QString problem;
+    if (!writeDataFile(fileName, &problem)) showNotice(this, problem);
+}
+
+void Form1::Command1_Click()
+{
+    hide();
+    Forms::show<copyrigh>();
+}
+
+void Form1::Command6_Click()
+{
+    Forms::show<Introfrm>();
+    hide();
+}
+
+void Form1::Label9_Click()
+{
+    Forms::show<Introfrm>();
+    hide();
+}
+
+void Form1::Label10_Click()
+{
+    hide();
+    Forms::show<Introfrm>();
+}
+
+void Form1::Image1_Click()
+{
+    hide();
+    Forms::show<Form3>();
+}
+
+void Form1::Command11_Click()
+{
+    Forms::show<Quiz>();
+    hide();
+}

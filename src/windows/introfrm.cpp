@@ -1,0 +1,100 @@
+#include "windows/introfrm.h"
+
+#include "forms/forms.h"
+#include "windows/referenc.h"
+#include "widgets/formlayout.h"
+#include "windows/form1.h"
+
+#include <QIcon>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+Introfrm::Introfrm(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Introduction"));
+    setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
+    setClientArea(7650, 6075, Border::FixedSingle);
+    paint(this, bgr(0xC0C0C0), bgr(0x000000));
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips(240, 120, 7215, 5295));
+    Command2 = addButton(this, "Command2", twips(2160, 5520, 1695, 495), tr("References"));
+    Command1 = addButton(this, "Command1", twips(4320, 5520, 1215, 495), tr("OK"));
+
+    // The paragraph can be read, selected and scrolled, never edited.
+    Text1->setFont(tnr(12, Bold));
+    Text1->setReadOnly(true);
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setWordWrapMode(QTextOption::WordWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setAccessibleName(tr("Introduction"));
+    paint(Text1, bgr(0xFFFFFF), bgr(0x000000));
+    for (QPushButton *button : {Command2, Command1}) {
+        button->setFont(tnr(12, Bold));
+        button->setCursor(handCursor());
+    }
+
+    // "OK" comes first in the tab order and has the focus when the window comes up.
+    chainTabOrder({Command1, Text1, Command2});
+    Command1->setFocus();
+    connectHandlers();
+}
+
+void Introfrm::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, &Introfrm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Introfrm::Command2_Click);
+}
+
+void Introfrm::Form_Load()
+{
+    // One paragraph: every piece ends in its own space, nothing is put between them.
+    const QString pieces[] = {
+        tr("The exponential growth is the simplest model of population growth. "),
+        tr("The differential form is dN/dt=rN. The integral "),
+        tr("form "),
+        tr("is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of individuals at time t "),
+        tr("and time zero, respectively. The parameter r is the grwoth rate. "),
+        tr("The exponential growth is also called as geometric growth. "),
+        tr("The growth rate r is sometimes called as the instantaneous rate, "),
+        tr("the intrinsic rate, the per capita rate, the geometric rate, etc. "),
+        tr("It is density-independent. This model should not be used for age-structured "),
+        tr("population, stage-structured population, or bisexual populaton. "),
+        tr("It assumes that all individuals are identical, the resources are "),
+        tr("unlimited, the space is unlimited, the environmental conditions are "),
+        tr("stable.  Therefore, only microorganisms follow the exponential growth "),
+        tr("for a short period.  Insects, birds, frogs, fishes, mammals, snakes and "),
+        tr("snails do not follow the exponential growth.  Some insect populations "),
+        tr("may grow fast and the plot of population size against time may similar "),
+        tr("to the exponential one, e.g., aphids and mites. But, you should "),
+        tr("keep in mind that it is theoretically incorrect to use this simple model "),
+        tr("for population with age structure or population with sexual bimorphism. "),
+        tr("The programs ORBEL and STAVEN are age-structured model, you are welcome "),
+        tr("to try them.  The program DUOLIN is an age-stage, two-sex model. It can be "),
+        tr("used for study and raw data analysis of the life history of a two-sex population. "),
+    };
+    QString text;
+    for (const QString &piece : pieces)
+        text += piece;
+    Text1->setPlainText(text);
+}
+
+void Introfrm::Command1_Click()
+{
+    hide();
+    Forms::show<Form1>();
+}
+
+void Introfrm::Command2_Click()
+{
+    hide();
+    Forms::show<Referenc>();
+}
+
+void Introfrm::Form_Unload()
+{
+    Forms::show<Form1>();
+}

@@ -1,0 +1,135 @@
+// Run and the three parameter boxes of the main window.
+#include "windows/form1.h"
+
+#include "charts/chartcontrol.h"
+#include "charts/chartroutines.h"
+#include "model/malvora1.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
+#include "widgets/notice.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+using namespace MALVORA1;
+
+namespace
+{
+
+constexpr int Enter = 13;
+
+QString problemText(RunProblem problem)
+{
+    const auto tr = [](const char *text) { return Form1::tr(text); };
+    switch (problem) {
+    case RunProblem::EndTimeOutOfRange:
+        return tr("The end time t must be a whole number from 0 to %1. Nothing was run.")
+            .arg(integerText(MaxEndTime));
+    case RunProblem::InitialSizeTooLarge:
+        return tr("The initial size N(0) is too large to compute with. Nothing was run.");
+    case RunProblem::RateTooLarge:
+        return tr("The growth rate r is too large to compute with. Nothing was run.");
+    case RunProblem::Overflow:
+        return tr("With these values the population grows beyond the largest number the program "
+                  "can compute. Choose a smaller growth rate, initial size or end time. "
+                  "Nothing was run.");
+    case RunProblem::None:
+        break;
+    }
+    return {};
+}
+
+// Giving the focus fails for a control that is disabled or not on the screen.
+bool canTakeFocus(const QWidget *widget)
+{
+    return widget->isEnabled() && widget->isVisible();
+}
+
+} // namespace
+
+void Form1::Command2_Click()
+{
+    const RunProblem problem = simulate(txtSimut->text(), n0->text(), txtRrate->text());
+    if (problem != RunProblem::None) {
+        showNotice(this, problemText(problem));
+        return;
+    }
+    Label11->hide();
+    Label12->hide();
+    Label13->hide();
+    MSChart1->show();
+    Command2->setFocus();
+    Text4->setText(generalNumber(Nt[size_t(Simut)], locale()));
+    ShowNtvsT(*MSChart1);
+    Command3->setEnabled(true);
+    Command5->setEnabled(true);
+    Command8->setEnabled(true);
+    Command9->setEnabled(true);
+    command4->setEnabled(false);
+    Command3->setFocus();
+    Command2->setEnabled(false);
+    Command10->setEnabled(true);
+    Label4->setText(tr("Population size at t =") + integerText(Simut));
+}
+
+// Editing a parameter takes the last results out of view and brings Run back.
+void Form1::parameterChanged(QLineEdit *box)
+{
+    MSChart1->hide();
+    Text4->setText(QString());
+    Command2->setEnabled(true);
+    box->setFocus();
+    Command3->setEnabled(false);
+    command4->setEnabled(false);
+    Command5->setEnabled(false);
+}
+
+void Form1::n0_Change()
+{
+    parameterChanged(n0);
+}
+void Form1::txtRrate_Change()
+{
+    parameterChanged(txtRrate);
+}
+void Form1::txtSimut_Change()
+{
+    parameterChanged(txtSimut);
+}
+
+// Enter accepts a positive value by handing the focus to Run, so that a second
+// Enter runs; anything else, or a Run that cannot take the focus, resets the box.
+void Form1::checkPositive(QLineEdit *box, const QString &fallback)
+{
+    const auto value = Val(box->text());
+    if (value && *value > 0 && canTakeFocus(Command2))
+        Command2->setFocus();
+    else
+        box->setText(fallback);
+}
+
+void Form1::n0_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == Enter) checkPositive(n0, QStringLiteral("10"));
+}
+
+void Form1::txtRrate_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == Enter) checkPositive(txtRrate, QStringLiteral("0.2"));
+}
+
+// The end time must also be whole and within what a run can hold.
+void Form1::txtSimut_KeyPress(int KeyAscii)
+{
+    if (KeyAscii != Enter) return;
+    const auto value = Val(txtSimut->text());
+    const bool acceptable =
+        value && *value > 0 && *value == std::floor(*value) && *value <= MaxEndTime;
+    if (acceptable && canTakeFocus(Command2))
+        Command2->setFocus();
+    else
+        txtSimut->setText(QStringLiteral("20"));
+}

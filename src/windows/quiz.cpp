@@ -1,0 +1,72 @@
+#include "windows/quiz.h"
+
+#include "forms/forms.h"
+#include "widgets/clicklabel.h"
+#include "widgets/formlayout.h"
+#include "windows/form1.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+namespace
+{
+const QColor LightGreen = bgr(0x80FF80);
+}
+
+Quiz::Quiz(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(tr("Quiz"));
+    setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
+    setClientArea(9855, 7545, Border::FixedSingle);
+    paint(this, LightGreen, bgr(0x000000));
+
+    Label1 = addLabel(this, "Label1", twips(960, 480, 8055, 6255));
+    Command1 =
+        addButton(this, "Command1", twips(3600, 6960, 3015, 495), tr("Back to the mainform"));
+
+    Label1->setFont(tnr(15.6));
+    Label1->setTextFormat(Qt::PlainText);
+    paint(Label1, LightGreen, bgr(0x000000));
+    Command1->setFont(tnr(12, Bold));
+
+    connectHandlers();
+}
+
+void Quiz::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
+}
+
+void Quiz::Form_Load()
+{
+    // One question a line: a line feed before each question but the first.
+    const QString believe = QStringLiteral("\"") + tr("believe") + QStringLiteral("\"");
+    const QString questions[] = {
+        tr("1. Can you name three organisms which can grow exponentially within a day?"),
+        tr("2. Can you name any organism which can grow exponentially forever?"),
+        tr("3. Do you believe that an age-structured population can grow exponentially?"),
+        tr("4. Do you agree that the truth exists no matter you ") + believe + tr(" it or not?"),
+        tr("5. Do you ") + believe + tr(" that the changes of environmental factors limit ") +
+            tr("organisms to grow exponentially?"),
+        tr("6. Both the change of environmental conditions with time and the limit of "
+           "environmental ") +
+            tr("resources are important factors which prevent an exponential growth.  But, which "
+               "one ") +
+            tr("is more important?"),
+    };
+    QStringList lines;
+    for (const QString &question : questions)
+        lines << question;
+    Label1->setText(lines.join(QLatin1Char('\n')));
+}
+
+void Quiz::Command1_Click()
+{
+    hide();
+    Forms::show<Form1>();
+}
+
+void Quiz::Form_Unload()
+{
+    Forms::show<Form1>();
+}
