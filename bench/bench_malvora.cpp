@@ -3,13 +3,13 @@
 // the program holds once everything has been opened.
 #include "charts/chartcontrol.h"
 #include "charts/chartroutines.h"
-#include "windows/larggraf.h"
+#include "forms/forms.h"
 #include "model/malvora1.h"
 #include "output/datafile.h"
 #include "windows/datatabl.h"
-#include "forms/forms.h"
-#include "windows/titlform.h"
 #include "windows/form1.h"
+#include "windows/larggraf.h"
+#include "windows/titlform.h"
 
 #include <QApplication>
 #include <QLineEdit>

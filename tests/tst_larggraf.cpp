@@ -1,10 +1,10 @@
 #include "charts/chartcontrol.h"
-#include "windows/larggraf.h"
-#include "model/malvora1.h"
-#include "windows/datatabl.h"
 #include "forms/forms.h"
 #include "forms/program.h"
+#include "model/malvora1.h"
+#include "windows/datatabl.h"
 #include "windows/form1.h"
+#include "windows/larggraf.h"
 
 #include <QLegendMarker>
 #include <QLineEdit>

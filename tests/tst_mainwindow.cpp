@@ -1,10 +1,10 @@
 // The main window as a student uses it: entering parameters, Run, the chart
 // buttons, the messages for values that cannot be run.
 #include "charts/chartcontrol.h"
+#include "forms/forms.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
-#include "forms/forms.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"

@@ -6,9 +6,9 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartroutines.h"
-#include "windows/larggraf.h"
-#include "model/malvora1.h"
 #include "forms/forms.h"
+#include "model/malvora1.h"
+#include "windows/larggraf.h"
 
 #include <QPushButton>
 

@@ -1,12 +1,12 @@
 #include "windows/copyrigh.h"
 
+#include "forms/forms.h"
 #include "model/clock.h"
 #include "model/numbertext.h"
-#include "forms/forms.h"
-#include "windows/vater.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
+#include "windows/vater.h"
 
 #include <QIcon>
 #include <QPixmap>

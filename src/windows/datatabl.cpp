@@ -1,10 +1,10 @@
 #include "windows/datatabl.h"
 
-#include "windows/larggraf.h"
-#include "output/datatablemodel.h"
 #include "forms/forms.h"
+#include "output/datatablemodel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
+#include "windows/larggraf.h"
 
 #include <QAbstractButton>
 #include <QEvent>

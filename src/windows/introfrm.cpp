@@ -1,9 +1,9 @@
 #include "windows/introfrm.h"
 
 #include "forms/forms.h"
-#include "windows/referenc.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
+#include "windows/referenc.h"
 
 #include <QIcon>
 #include <QPlainTextEdit>

@@ -2,13 +2,13 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartroutines.h"
-#include "model/malvora1.h"
-#include "windows/datatabl.h"
-#include "windows/copyrigh.h"
 #include "forms/forms.h"
+#include "model/malvora1.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
 #include "widgets/notice.h"
+#include "windows/copyrigh.h"
+#include "windows/datatabl.h"
+#include "windows/form1.h"
 
 #include <QIcon>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "windows/titlform.h"
 
+#include "forms/forms.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
-#include "forms/forms.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
