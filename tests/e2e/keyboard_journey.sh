@@ -75,13 +75,7 @@ gone "Save As" || fail "save dialog did not close"
 for _ in $(seq 50); do [ -f "$work/growth.csv" ] && break; sleep 0.1; done
 [ -f "$work/growth.csv" ] || fail "no data file written; $work holds: $(ls "$work")"
 
-expected=$work/expected.csv
-printf '"T","N(t)","DeltaN(t)"\r\n' >"$expected"
-printf '%s\r\n' 0,10,2.214 1,12.214,2.7042 2,14.9182,3.3029 3,18.2212,4.0342 4,22.2554,4.9274 \
-    5,27.1828,6.0184 6,33.2012,7.3508 7,40.552,8.9783 8,49.5303,10.9662 9,60.4965,13.3941 \
-    10,73.8906,16.3596 11,90.2501,19.9816 12,110.2318,24.4056 13,134.6374,29.8091 \
-    14,164.4465,36.4089 15,200.8554,44.4699 16,245.3253,54.3157 17,299.641,66.3413 \
-    18,365.9823,81.0295 19,447.0118,98.9697 20,545.9815,120.8818 >>"$expected"
+expected=$(dirname "$0")/../data/defaults.csv
 cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$work/growth.csv"); fail "data file differs"; }
 
 # A click on the chart opens the large graph window.

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The command line of the real program, as a script uses it: no display, the
+# data file's exact bytes, exit statuses, one line on standard error, and no
+# file touched by a bad call.
+set -u
+app=${1:?usage: batch.sh path/to/malvora path/to/defaults.csv}
+defaults=${2:?usage: batch.sh path/to/malvora path/to/defaults.csv}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# Runs the program without any display; standard output and error go to files.
+# $stdout sends standard output elsewhere; $filesize limits the size of a written file (kB).
+malvora() {
+    (
+        ulimit -f "${filesize:-unlimited}"
+        trap '' XFSZ
+        exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" "$@"
+    ) >"${stdout:-$work/out}" 2>"$work/err"
+}
+
+# expect STATUS STDERR-PATTERN ARGS...: the exit status and standard error of one call.
+expect() {
+    local status=$1 err=$2
+    shift 2
+    malvora "$@"
+    local got=$?
+    [ "$got" -eq "$status" ] || fail "malvora $*: status $got, not $status"
+    [[ "$(cat "$work/err")" == $err ]] || fail "malvora $*: said '$(cat "$work/err")', not '$err'"
+}
+
+expect 0 "" --output "$work/defaults.csv"
+cmp -s "$defaults" "$work/defaults.csv" || fail "defaults: the file differs from Save's"
+
+expect 0 "" --rate 0.2 --initial 10 --end 20 --output -
+cmp -s "$defaults" "$work/out" || fail "--output -: standard output differs from Save's file"
+
+expect 0 "" --end 0 --output -
+printf '"T","N(t)","DeltaN(t)"\r\n0,10,2.214\r\n' | cmp -s - "$work/out" || fail "T = 0: $(cat -A "$work/out")"
+
+expect 0 "" --help
+grep -q -- '--output <file>' "$work/out" || fail "--help lists no --output"
+expect 0 "" --version
+[ "$(cat "$work/out")" = "Malvora $(sed -n 's/^project(Malvora VERSION \([0-9.]*\).*/\1/p' \
+    "$(dirname "$0")/../CMakeLists.txt")" ] || fail "--version says '$(cat "$work/out")'"
+
+# Every bad call exits 2, names the option and its form, and writes nothing.
+end='must be a whole number from 0 to 2999, not'
+rate='must be a plain number such as 0.2 or -1.5e-3, not'
+initial='must be a plain number such as 10 or 2.5e3, not'
+while IFS='|' read -r message args; do
+    eval "set -- $args"
+    expect 2 "malvora: $message" --output "$work/bad.csv" "$@"
+    [ ! -e "$work/bad.csv" ] || fail "malvora $*: wrote a file"
+done <<EOF_CASES
+--end $end "3000"|--end 3000
+--end $end "-1"|--end -1
+--end $end "20.5"|--end 20.5
+--end $end "12abc"|--end 12abc
+--end $end ""|--end ''
+--rate $rate "0x10"|--rate 0x10
+--rate $rate " 0.2"|--rate ' 0.2'
+--rate $rate "1e999"|--rate 1e999
+--rate $rate "inf"|--rate inf
+--rate $rate "0,2"|--rate 0,2
+--initial $initial "&H10"|--initial '&H10'
+--initial $initial "10 "|--initial '10 '
+Unknown option 'speed'.|--speed 3
+Missing value after '--end'.|--end
+--end $end "--output"|--end --output
+unexpected argument "extra"; see malvora --help|extra
+EOF_CASES
+expect 2 "malvora: --output is needed: the file to write, or - for standard output; see malvora --help" --rate 0.3
+
+# A run that overflows, or a file that cannot be written, exits 1 and keeps the old file.
+printf 'old\n' >"$work/old.csv"
+expect 1 "malvora: With these values the population grows beyond the largest number the program can compute; choose a smaller rate, initial size or end time." \
+    --rate 1 --end 709 --output "$work/old.csv"
+[ "$(cat "$work/old.csv")" = old ] || fail "overflow: the old file changed"
+filesize=1 expect 1 "malvora: Cannot write $work/old.csv: *" --end 2999 --output "$work/old.csv"
+[ "$(cat "$work/old.csv")" = old ] || fail "disk full: the old file changed"
+expect 1 "malvora: Cannot write $work/none/x.csv: No such file or directory." --output "$work/none/x.csv"
+stdout=/dev/full expect 1 "malvora: Cannot write to standard output: No space left on device." --output -
+
+[ "$failures" -eq 0 ] && echo "every command-line case passed"
+exit $((failures > 0))
