@@ -3,12 +3,13 @@
 #   make test   the same set-up, then every test (also in an ASan + UBSan build)
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            libbenchmark-dev fonts-liberation xvfb xdotool xauth
+            libbenchmark-dev fonts-liberation xvfb xdotool xauth \
+            dpkg-dev file lintian appstream desktop-file-utils man-db
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: deps build build-asan run test bench install clean
+.PHONY: deps build build-asan run test bench install package clean
 
 deps:
 	@missing=""; \
@@ -21,11 +22,11 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMALVORA_WERROR=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMALVORA_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMALVORA_SANITIZE=ON -DMALVORA_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 run: build
@@ -36,12 +37,16 @@ run: build
 	  $(BUILD)/app/malvora; \
 	fi
 
-test: build build-asan
+test: build build-asan package
 	cd $(BUILD) && ctest --output-on-failure
 	cd $(ASAN_BUILD) && ctest --output-on-failure
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/malvora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The Debian package, as $(BUILD)/malvora_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 install: build
 	cmake --install $(BUILD)
