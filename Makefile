@@ -4,7 +4,8 @@
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
             libbenchmark-dev fonts-liberation xvfb xdotool xauth \
-            dpkg-dev file lintian appstream desktop-file-utils man-db
+            dpkg-dev file lintian appstream desktop-file-utils man-db \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan

@@ -1,11 +1,15 @@
 #include "widgets/notice.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
 
 void showNotice(QWidget *window, const QString &text)
 {
@@ -22,24 +26,58 @@ void showNotice(QWidget *window, const QString &text)
     box->raise();
 }
 
-void printWindowImage(QWidget *window)
+namespace
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Printing", text); };
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        showNotice(window, tr("No printer is available. Set up a default printer and try again."));
-        return;
-    }
-    const QPixmap image = window->grab();
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
+
+// The image fills the page's printable area as far as its proportions allow.
+bool drawImage(const QPixmap &image, QPrinter &printer)
+{
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        showNotice(window, tr("The printer %1 cannot print now.").arg(printerInfo.printerName()));
-        return;
-    }
+    if (!painter.begin(&printer)) return false;
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.setViewport(page.x(), page.y(), size.width(), size.height());
     painter.setWindow(image.rect());
     painter.drawPixmap(0, 0, image);
+    return painter.end();
+}
+
+} // namespace
+
+void printWindowImage(QWidget *window)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        showNotice(window, QCoreApplication::translate(
+                               "Printing",
+                               "No printer is available. Set up a default printer and try again."));
+        return;
+    }
+    const QString printerName = printerInfo.printerName();
+    const QString cannotPrint =
+        QCoreApplication::translate("Printing", "The printer %1 cannot print now.")
+            .arg(printerName);
+    // The page goes to the print system as a PDF file handed over here, not
+    // through the toolkit, which never learns whether the printer took the job.
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/malvora-XXXXXX.pdf"));
+    if (!pdf.open()) {
+        showNotice(window, cannotPrint);
+        return;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    const QPageLayout page = printer.pageLayout(); // the printer's paper and margins
+    printer.setOutputFileName(pdf.fileName());
+    printer.setPageLayout(page);
+    if (!drawImage(window->grab(), printer)) {
+        showNotice(window, cannotPrint);
+        return;
+    }
+    // A printer instance is named printer/instance; the print system takes the printer's name.
+    if (cupsPrintFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(),
+                      QFile::encodeName(pdf.fileName()).constData(),
+                      window->windowTitle().toUtf8().constData(), 0, nullptr) == 0)
+        showNotice(window, QCoreApplication::translate("Printing",
+                                                       "The printer %1 did not take the page: %2 "
+                                                       "Nothing was printed.")
+                               .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
 }

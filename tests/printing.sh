@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs a test against a real print system: a private CUPS daemon of its own
+# (own configuration, spool and socket under a temporary folder, no network)
+# with a virtual PDF printer as its default, stopped and removed at the end
+# whatever happens. The test finds the printed PDFs in $MALVORA_PDF_DIR.
+set -u
+[ $# -ge 1 ] || { echo "usage: printing.sh test-program [arguments]"; exit 2; }
+for tool in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf /usr/bin/pdftoppm; do
+    [ -x "$tool" ] || { echo "SKIP: $tool is missing (make deps installs it)"; exit 77; }
+done
+# The PDF printer's backend runs only as root, and reads its settings from /etc/cups.
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: the PDF printer needs root"; exit 77; }
+
+work=$(mktemp -d)
+name=malvora$$
+settings=/etc/cups/cups-pdf-$name.conf
+daemon=
+stop() {
+    if [ -n "$daemon" ]; then
+        kill "$daemon" 2>/dev/null
+        wait "$daemon" 2>/dev/null
+    fi
+    rm -f "$settings"
+    rm -rf "$work"
+}
+trap stop EXIT
+trap 'exit 1' INT TERM
+
+chmod 755 "$work" # the filters run as lp
+mkdir -p "$work/etc" "$work/spool" "$work/cache" "$work/state" "$work/log" "$work/pdf" \
+    "$work/home"
+mkdir -m 1777 "$work/tmp"
+cat >"$work/etc/cups-files.conf" <<END
+SystemGroup root
+ServerRoot $work/etc
+RequestRoot $work/spool
+TempDir $work/tmp
+CacheDir $work/cache
+StateDir $work/state
+ErrorLog $work/log/error_log
+AccessLog $work/log/access_log
+PageLog $work/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+END
+cat >"$work/etc/cupsd.conf" <<END
+Listen $work/cups.sock
+Browsing No
+WebInterface No
+LogLevel info
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+END
+printf 'Out %s\nAnonDirName %s\nSpool %s\nLabel 0\n' "$work/pdf" "$work/pdf" "$work/tmp" >"$settings"
+
+/usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" &
+daemon=$!
+export CUPS_SERVER=$work/cups.sock
+for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+lpstat -r >/dev/null 2>&1 || { echo "FAIL: the print system did not start"; exit 1; }
+lpadmin -p MalvoraPDF -E -v "cups-pdf:/$name" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+    2>/dev/null && lpadmin -d MalvoraPDF || { echo "FAIL: cannot set up the PDF printer"; exit 1; }
+
+# Only this print system counts: no user's printer settings, no printer named in the environment.
+env -u PRINTER -u LPDEST HOME="$work/home" MALVORA_PDF_DIR="$work/pdf" QT_QPA_PLATFORM=offscreen "$@"
+status=$?
+[ "$status" -eq 0 ] || tail -n 20 "$work/log/error_log"
+exit "$status"

@@ -1,0 +1,159 @@
+#include "charts/chartcontrol.h"
+#include "forms/forms.h"
+#include "model/malvora1.h"
+#include "windows/form1.h"
+#include "windows/larggraf.h"
+
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+// Printing through a real print system: tests/printing.sh runs this against a
+// private CUPS daemon whose default printer writes PDF files to $MALVORA_PDF_DIR.
+class tst_Printing : public QObject
+{
+    Q_OBJECT
+
+    QDir m_pdfs{qEnvironmentVariable("MALVORA_PDF_DIR")};
+
+    static QString run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+
+    // The main window after a run with the defaults, or the large graph window opened from it.
+    static QWidget *open(const QString &window)
+    {
+        Form1 &form1 = Forms::form<Form1>();
+        form1.show();
+        QTest::mouseClick(form1.Command2, Qt::LeftButton);
+        if (window == "Form1") return &form1;
+        QTest::mouseClick(form1.MSChart1->viewport(), Qt::LeftButton);
+        return &Forms::form<larggraf>();
+    }
+
+    static QString notice(QWidget *window)
+    {
+        const auto *box = window->findChild<QMessageBox *>(QStringLiteral("notice"));
+        return box && box->isVisible() ? box->text() : QString();
+    }
+
+    // The smallest rectangle holding every pixel that is not white.
+    static QRect inked(const QImage &image)
+    {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 240) box |= QRect(x, y, 1, 1);
+        return box;
+    }
+
+    // Mean difference of grey levels (0 to 255) between two pictures of one size.
+    static double difference(const QImage &a, const QImage &b)
+    {
+        double sum = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        return sum / (a.width() * a.height());
+    }
+
+    bool printQueueEmpty() const { return run("lpstat", {"-o"}).trimmed().isEmpty(); }
+
+  private slots:
+    void initTestCase()
+    {
+        if (!qEnvironmentVariableIsSet("MALVORA_PDF_DIR"))
+            QSKIP("Needs the private print system that tests/printing.sh sets up.");
+        QVERIFY(!QPrinterInfo::defaultPrinter().isNull());
+    }
+
+    void init() { MALVORA1::clear(); }
+
+    void cleanup()
+    {
+        Forms::unloadAll();
+        run("cupsaccept", {QPrinterInfo::defaultPrinterName()});
+        for (const QString &file : m_pdfs.entryList(QDir::Files))
+            m_pdfs.remove(file);
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("accepting");
+        QTest::addRow("Print form") << "Form1"
+                                    << "Command7" << true;
+        QTest::addRow("P") << "larggraf"
+                           << "Command6" << true;
+        QTest::addRow("Print form, printer rejects") << "Form1"
+                                                     << "Command7" << false;
+        QTest::addRow("P, printer rejects") << "larggraf"
+                                            << "Command6" << false;
+    }
+
+    // One page without a dialog, holding the window's image scaled to the page;
+    // a printer that rejects the job gets a notice and nothing else changes.
+    void print()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(bool, accepting);
+        if (!accepting) run("cupsreject", {QPrinterInfo::defaultPrinterName()});
+        QWidget *form = open(window);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const QImage shown = form->grab().toImage();
+
+        QTest::mouseClick(form->findChild<QPushButton *>(button), Qt::LeftButton);
+
+        if (!accepting) {
+            QVERIFY2(notice(form).contains("printer"), qPrintable(notice(form)));
+            QVERIFY(form->isVisible());
+            QVERIFY(difference(form->grab().toImage(), shown) < 1);
+            QVERIFY(printQueueEmpty());
+            QVERIFY(m_pdfs.entryList(QDir::Files).isEmpty());
+            return;
+        }
+        QCOMPARE(notice(form), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(printQueueEmpty() && !m_pdfs.entryList(QDir::Files).isEmpty(),
+                                 60000);
+        const QStringList pdfs = m_pdfs.entryList(QDir::Files);
+        QCOMPARE(pdfs.size(), 1);
+        const QString pdf = m_pdfs.filePath(pdfs.first());
+        QVERIFY2(run("pdfinfo", {pdf}).contains(QRegularExpression("\\nPages: +1\\n")),
+                 qPrintable(run("pdfinfo", {pdf})));
+
+        const QString png = m_pdfs.filePath("page");
+        run("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, png});
+        const QImage page(png + ".png");
+        QVERIFY(!page.isNull());
+        const QRect printed = inked(page), own = inked(shown);
+        // Not cut off: the page shows the whole window, in its own proportions...
+        QVERIFY2(std::abs(double(printed.width()) / printed.height() -
+                          double(own.width()) / own.height()) < 0.02,
+                 qPrintable(QStringLiteral("%1x%2 printed, %3x%4 shown")
+                                .arg(printed.width())
+                                .arg(printed.height())
+                                .arg(own.width())
+                                .arg(own.height())));
+        // ... scaled to fill the page's width or height...
+        QVERIFY(printed.width() > page.width() * 0.8 || printed.height() > page.height() * 0.8);
+        // ... and it is the window's image.
+        const QSize small = own.size() / 4;
+        const double apart = difference(
+            page.copy(printed).scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+            shown.copy(own).scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY2(apart < 12, qPrintable(QString::number(apart)));
+    }
+};
+
+QTEST_MAIN(tst_Printing)
+#include "tst_printing.moc"
