@@ -44,6 +44,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/malvora")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the libraries, computed from the binary
+# The windows are laid out for the metrics of these fonts, which no library names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
