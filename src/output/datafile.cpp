@@ -22,12 +22,24 @@ QByteArray dataFileText()
     return text;
 }
 
+namespace
+{
+
+// A write that stops short (a full disk) says why only when it is tried again.
+bool writeAll(QSaveFile &file, const QByteArray &text)
+{
+    for (qint64 written = 0, n = 0; written < text.size(); written += n)
+        if ((n = file.write(text.constData() + written, text.size() - written)) <= 0) return false;
+    return true;
+}
+
+} // namespace
+
 bool writeDataFile(const QString &fileName, QString *problem)
 {
     QSaveFile file(fileName);
     const QByteArray text = dataFileText();
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
-        return true;
+    if (file.open(QIODevice::WriteOnly) && writeAll(file, text) && file.commit()) return true;
     *problem = QCoreApplication::translate("DataFile", "Cannot write %1:\n%2.")
                    .arg(QDir::toNativeSeparators(fileName), file.errorString());
     return false;
