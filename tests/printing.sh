@@ -14,12 +14,12 @@ done
 work=$(mktemp -d)
 name=malvora$$
 settings=/etc/cups/cups-pdf-$name.conf
-daemon=
+daemon= test=
 stop() {
-    if [ -n "$daemon" ]; then
-        kill "$daemon" 2>/dev/null
-        wait "$daemon" 2>/dev/null
-    fi
+    for pid in $test $daemon; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
     rm -f "$settings"
     rm -rf "$work"
 }
@@ -44,6 +44,7 @@ ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 END
 cat >"$work/etc/cupsd.conf" <<END
+ServerName localhost
 Listen $work/cups.sock
 Browsing No
 WebInterface No
@@ -69,7 +70,11 @@ lpadmin -p MalvoraPDF -E -v "cups-pdf:/$name" -P /usr/share/ppd/cups-pdf/CUPS-PD
     2>/dev/null && lpadmin -d MalvoraPDF || { echo "FAIL: cannot set up the PDF printer"; exit 1; }
 
 # Only this print system counts: no user's printer settings, no printer named in the environment.
-env -u PRINTER -u LPDEST HOME="$work/home" MALVORA_PDF_DIR="$work/pdf" QT_QPA_PLATFORM=offscreen "$@"
+# The test runs in the background so that a signal stops the daemon at once.
+env -u PRINTER -u LPDEST HOME="$work/home" MALVORA_PDF_DIR="$work/pdf" QT_QPA_PLATFORM=offscreen "$@" &
+test=$!
+wait "$test"
 status=$?
+test=
 [ "$status" -eq 0 ] || tail -n 20 "$work/log/error_log"
 exit "$status"
