@@ -90,14 +90,12 @@ class tst_Printing : public QObject
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("accepting");
-        QTest::addRow("Print form") << "Form1"
-                                    << "Command7" << true;
-        QTest::addRow("P") << "larggraf"
-                           << "Command6" << true;
-        QTest::addRow("Print form, printer rejects") << "Form1"
-                                                     << "Command7" << false;
-        QTest::addRow("P, printer rejects") << "larggraf"
-                                            << "Command6" << false;
+        // clang-format off
+        QTest::addRow("Print form") << "Form1" << "Command7" << true;
+        QTest::addRow("P") << "larggraf" << "Command6" << true;
+        QTest::addRow("Print form, printer rejects") << "Form1" << "Command7" << false;
+        QTest::addRow("P, printer rejects") << "larggraf" << "Command6" << false;
+        // clang-format on
     }
 
     // One page without a dialog, holding the window's image scaled to the page;
