@@ -9,6 +9,7 @@
 #include "forms/forms.h"
 #include "model/malvora1.h"
 #include "windows/larggraf.h"
+#include "windows/windowflow.h"
 
 #include <QPushButton>
 
@@ -70,8 +71,7 @@ void Form1::Command9_Click()
 // The way into the large graph window, which opens on N(t) against time.
 void Form1::MSChart1_Click()
 {
-    hide();
-    larggraf &graph = Forms::show<larggraf>();
-    ShowNtvsT(*graph.MSChart1);
+    WindowFlow::moveOn(*this, "MSChart1");
+    ShowNtvsT(*Forms::form<larggraf>().MSChart1);
     MALVORA1::GraphNo = 1;
 }

@@ -1,12 +1,10 @@
 #include "windows/copyrigh.h"
 
-#include "forms/forms.h"
 #include "model/clock.h"
 #include "model/numbertext.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
-#include "windows/vater.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -101,12 +99,11 @@ void copyrigh::Form_Load()
 
 void copyrigh::Command1_Click()
 {
-    hide();
-    Forms::show<Vater>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 // Closing the window abandons the quit.
 void copyrigh::Form_Unload()
 {
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }

@@ -1,10 +1,8 @@
 #include "windows/datatabl.h"
 
-#include "forms/forms.h"
 #include "output/datatablemodel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
-#include "windows/larggraf.h"
+#include "windows/windowflow.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -117,20 +115,18 @@ void DataTabl::fill()
 
 void DataTabl::Command1_Click()
 {
-    Forms::show<Form1>();
-    hide();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void DataTabl::Command2_Click()
 {
-    Forms::show<larggraf>();
-    hide();
+    WindowFlow::moveOn(*this, "Command2");
 }
 
 // Closing the table returns to the large graph window.
 void DataTabl::Form_Unload()
 {
-    Forms::show<larggraf>();
+    WindowFlow::moveOn(*this, "close");
 }
 
 void DataTabl::connectHandlers()

@@ -3,7 +3,6 @@
 
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
-#include "forms/program.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
@@ -12,11 +11,8 @@
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
 #include "windows/backform.h"
-#include "windows/copyrigh.h"
-#include "windows/form3.h"
-#include "windows/introfrm.h"
-#include "windows/quiz.h"
 #include "windows/titlform.h"
+#include "windows/windowflow.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -104,7 +100,7 @@ void Form1::Form_Load()
 // Closing the main window ends the program, whatever else is open.
 void Form1::Form_Unload()
 {
-    Program::end();
+    WindowFlow::moveOn(*this, "close");
 }
 
 void Form1::Timer1_Timer()
@@ -127,36 +123,30 @@ void Form1::Command10_Click()
 
 void Form1::Command1_Click()
 {
-    hide();
-    Forms::show<copyrigh>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void Form1::Command6_Click()
 {
-    Forms::show<Introfrm>();
-    hide();
+    WindowFlow::moveOn(*this, "Command6");
 }
 
 void Form1::Label9_Click()
 {
-    Forms::show<Introfrm>();
-    hide();
+    WindowFlow::moveOn(*this, "Label9");
 }
 
 void Form1::Label10_Click()
 {
-    hide();
-    Forms::show<Introfrm>();
+    WindowFlow::moveOn(*this, "Label10");
 }
 
 void Form1::Image1_Click()
 {
-    hide();
-    Forms::show<Form3>();
+    WindowFlow::moveOn(*this, "Image1");
 }
 
 void Form1::Command11_Click()
 {
-    Forms::show<Quiz>();
-    hide();
+    WindowFlow::moveOn(*this, "Command11");
 }

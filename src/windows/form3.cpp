@@ -1,9 +1,8 @@
 #include "windows/form3.h"
 
-#include "forms/forms.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -67,11 +66,10 @@ void Form3::connectHandlers()
 
 void Form3::Command1_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void Form3::Form_Unload()
 {
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }

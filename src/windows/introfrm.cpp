@@ -1,9 +1,7 @@
 #include "windows/introfrm.h"
 
-#include "forms/forms.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
-#include "windows/referenc.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QPlainTextEdit>
@@ -84,17 +82,15 @@ void Introfrm::Form_Load()
 
 void Introfrm::Command1_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void Introfrm::Command2_Click()
 {
-    hide();
-    Forms::show<Referenc>();
+    WindowFlow::moveOn(*this, "Command2");
 }
 
 void Introfrm::Form_Unload()
 {
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }

@@ -6,9 +6,8 @@
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
-#include "windows/copyrigh.h"
 #include "windows/datatabl.h"
-#include "windows/form1.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -124,13 +123,11 @@ void larggraf::Command9_Click()
 
 // The table opens over this window, which stays visible beneath it; the main
 // window goes out of view. Every click fills the table anew from the model
-// state. The main window exists for as long as the program runs, so it is
-// only hidden when it is there to hide.
+// state.
 void larggraf::Command10_Click()
 {
-    DataTabl &table = Forms::show<DataTabl>();
-    if (Forms::isLoaded<Form1>()) Forms::form<Form1>().hide();
-    table.fill();
+    WindowFlow::moveOn(*this, "Command10");
+    Forms::form<DataTabl>().fill();
 }
 
 void larggraf::Command6_Click()
@@ -140,19 +137,16 @@ void larggraf::Command6_Click()
 
 void larggraf::command4_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "command4");
 }
 
 // "Quit" leads to the citation window, which leads on to the end.
 void larggraf::Command5_Click()
 {
-    hide();
-    Forms::show<copyrigh>();
+    WindowFlow::moveOn(*this, "Command5");
 }
 
 void larggraf::Form_Unload()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }

@@ -1,9 +1,8 @@
 #include "windows/quiz.h"
 
-#include "forms/forms.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -62,11 +61,10 @@ void Quiz::Form_Load()
 
 void Quiz::Command1_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void Quiz::Form_Unload()
 {
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }

@@ -1,9 +1,8 @@
 #include "windows/referenc.h"
 
-#include "forms/forms.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
+#include "windows/windowflow.h"
 
 #include <QIcon>
 #include <QMouseEvent>
@@ -61,19 +60,17 @@ void Referenc::connectHandlers()
 
 void Referenc::Command1_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 void Referenc::Form_Click()
 {
-    hide();
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "background");
 }
 
 void Referenc::Form_Unload()
 {
-    Forms::show<Form1>();
+    WindowFlow::moveOn(*this, "close");
 }
 
 // A label passes the clicks on it up to the window; they are not the window's own.

@@ -6,6 +6,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
+#include "windows/windowflow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -211,12 +212,8 @@ void titlform::showMainWindow()
 {
     // A double-click tells of its first click too; the main window comes up once.
     if (!isVisible()) return;
-    setVisible(false);
-    Form1 &main = Forms::form<Form1>();
-    main.setVisible(true);
-    main.Command2->setFocus();
-    main.raise();
-    main.activateWindow();
+    WindowFlow::moveOn(*this, "any");
+    Forms::form<Form1>().Command2->setFocus();
     if (m_clickTime) new SecondClickGuard(*m_clickTime, this);
 }
 

@@ -1,8 +1,8 @@
 #include "windows/vater.h"
 
-#include "forms/program.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+#include "windows/windowflow.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -58,11 +58,11 @@ void Vater::Form_Load()
 
 void Vater::Command1_Click()
 {
-    Program::end();
+    WindowFlow::moveOn(*this, "Command1");
 }
 
 // Closing the window ends the program too: nothing but the backdrop would be left.
 void Vater::Form_Unload()
 {
-    Program::end();
+    WindowFlow::moveOn(*this, "close");
 }
