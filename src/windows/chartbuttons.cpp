@@ -1,7 +1,4 @@
-// The main window's five chart buttons and the click on its chart. Each
-// button redraws the chart, disables itself and Run, and hands the focus on
-// in the cycle N -> lnN -> DN -> DN/N -> lndN -> N. Each enables only the
-// buttons of its own list, so a button disabled earlier may stay disabled.
+// The main window's five chart buttons and the click on its chart.
 #include "windows/form1.h"
 
 #include "charts/chartcontrol.h"
@@ -13,59 +10,75 @@
 
 #include <QPushButton>
 
+#include <array>
+
+namespace
+{
+
+using Button = QPushButton *Form1::*;
+
+struct ChartButton {
+    Button button;
+    void (*routine)(ChartControl &);
+    Button focus;
+    std::array<Button, 4> enables; // the rest stay as they are
+};
+
+/*
+ * Each button draws its chart, enables the buttons of its own row, hands the
+ * focus on in the cycle N -> lnN -> DN -> DN/N -> lndN -> N, and disables
+ * itself and Run. A button disabled earlier and missing from the row stays
+ * disabled: after lndN then lnN, "DN/N vs. N" cannot be pressed.
+ */
+// clang-format off
+constexpr ChartButton ChartButtons[] = {
+    // button          routine      focus             enables
+    {&Form1::command4, ShowNtvsT,   &Form1::Command3, {&Form1::Command5, &Form1::Command3, &Form1::Command9}},
+    {&Form1::Command3, ShowlnNtvsT, &Form1::Command5, {&Form1::command4, &Form1::Command5}},
+    {&Form1::Command5, ShowdNvsT,   &Form1::Command8, {&Form1::command4, &Form1::Command8, &Form1::Command3}},
+    {&Form1::Command8, ShowdNNvsN,  &Form1::Command9, {&Form1::command4, &Form1::Command9, &Form1::Command3, &Form1::Command5}},
+    {&Form1::Command9, ShowlndNvsT, &Form1::command4, {&Form1::command4, &Form1::Command8, &Form1::Command3}},
+};
+// clang-format on
+
+void press(Form1 &form, Button pressed)
+{
+    for (const ChartButton &row : ChartButtons) {
+        if (row.button != pressed) continue;
+        row.routine(*form.MSChart1);
+        for (Button button : row.enables)
+            if (button) (form.*button)->setEnabled(true);
+        (form.*row.focus)->setFocus();
+        (form.*row.button)->setEnabled(false);
+        form.Command2->setEnabled(false);
+    }
+}
+
+} // namespace
+
 void Form1::command4_Click()
 {
-    ShowNtvsT(*MSChart1);
-    Command5->setEnabled(true);
-    command4->setEnabled(false);
-    Command3->setEnabled(true);
-    Command3->setFocus();
-    Command2->setEnabled(false);
-    Command9->setEnabled(true);
+    press(*this, &Form1::command4);
 }
 
 void Form1::Command3_Click()
 {
-    ShowlnNtvsT(*MSChart1);
-    command4->setEnabled(true);
-    Command5->setEnabled(true);
-    Command5->setFocus();
-    Command3->setEnabled(false);
-    Command2->setEnabled(false);
+    press(*this, &Form1::Command3);
 }
 
 void Form1::Command5_Click()
 {
-    ShowdNvsT(*MSChart1);
-    command4->setEnabled(true);
-    Command8->setEnabled(true);
-    Command8->setFocus();
-    Command3->setEnabled(true);
-    Command2->setEnabled(false);
-    Command5->setEnabled(false);
+    press(*this, &Form1::Command5);
 }
 
 void Form1::Command8_Click()
 {
-    ShowdNNvsN(*MSChart1);
-    command4->setEnabled(true);
-    Command9->setEnabled(true);
-    Command9->setFocus();
-    Command3->setEnabled(true);
-    Command2->setEnabled(false);
-    Command5->setEnabled(true);
-    Command8->setEnabled(false);
+    press(*this, &Form1::Command8);
 }
 
 void Form1::Command9_Click()
 {
-    ShowlndNvsT(*MSChart1);
-    command4->setEnabled(true);
-    command4->setFocus();
-    Command8->setEnabled(true);
-    Command3->setEnabled(true);
-    Command2->setEnabled(false);
-    Command9->setEnabled(false);
+    press(*this, &Form1::Command9);
 }
 
 // The way into the large graph window, which opens on N(t) against time.
