@@ -26,7 +26,7 @@ double niceStep(double rough)
 
 } // namespace
 
-ChartControl::ChartControl(Owner owner, QWidget *parent) : QChartView(parent), m_owner(owner)
+ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);

@@ -25,7 +25,7 @@ class ChartControl : public QChartView
     Q_OBJECT
   public:
     enum AxisId { X = 0, Y = 1 };
-    enum { ChartTypeXY = 16, SeriesTypeXY = 11, LocationRight = 4 };
+    enum { LocationRight = 4 };
 
     struct Axis {
         bool autoScale = true;
@@ -37,17 +37,10 @@ class ChartControl : public QChartView
         bool blackMajorGrid = false;
     };
 
-    // The main window's chart also sets the series type; the large one does not.
-    enum Owner { MainWindow, LargeWindow };
-
-    explicit ChartControl(Owner owner, QWidget *parent = nullptr);
-
-    Owner owner() const { return m_owner; }
+    explicit ChartControl(QWidget *parent = nullptr);
 
     void setColumnCount(int columns);
     void setRowCount(int rows);
-    void setSeriesType(int type) { m_seriesType = type; }
-    void setChartType(int type) { m_chartType = type; }
     void setShowLegend(bool show) { m_showLegend = show; }
     QFont &titleFont() { return m_titleFont; }
     void setTitleText(const QString &title);
@@ -58,7 +51,6 @@ class ChartControl : public QChartView
 
     void refresh();
 
-    int seriesType() const { return m_seriesType; }
     int rowCount() const { return m_rows; }
     int columnCount() const { return m_columns; }
     QString title() const { return m_title; }
@@ -74,11 +66,8 @@ class ChartControl : public QChartView
     double cell(int row, int column) const;
     void setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves);
 
-    Owner m_owner;
     int m_rows = 0;
     int m_columns = 0;
-    int m_seriesType = 0;
-    int m_chartType = 0;
     bool m_showLegend = false;
     int m_legendLocation = 0;
     QFont m_titleFont;

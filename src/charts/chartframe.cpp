@@ -19,8 +19,6 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     const int curves = int(plan.curves.size());
     chart.setColumnCount(2 * curves);
     chart.setRowCount(std::int16_t(Simut + 1));
-    if (chart.owner() == ChartControl::MainWindow) chart.setSeriesType(ChartControl::SeriesTypeXY);
-    chart.setChartType(ChartControl::ChartTypeXY);
     chart.setShowLegend(plan.legend);
     chart.titleFont() = arial10();
     chart.setTitleText(plan.title);
@@ -38,7 +36,6 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     y.title = plan.yTitle;
 
     ChartControl::Axis &x = chart.axis(ChartControl::X);
-    if (plan.xAutoScale) x.autoScale = true;
     x.titleFont = arial10();
     x.titleVisible = true;
     x.title = plan.xTitle;

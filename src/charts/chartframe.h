@@ -20,17 +20,16 @@ struct ChartPlan {
     QString yTitle;
     QString xTitle;
     std::optional<double> yMaximum; // a fixed Y range from 0 to this
-    bool xAutoScale = false;
     bool legend = false;
     std::vector<ChartCurve> curves;
 };
 
 /*
  * The chart frame every chart routine performs: grid of Simut + 1 rows and two
- * columns per curve, XY chart type (and, in the main window, XY series type),
- * the legend flag, Arial 10 pt titles, the legend on the right, a linear Y
- * axis with a black solid major grid, a linear X axis, the curve labels where
- * there is a legend, and then the data: curve after curve, row t + 1 holding
- * time step t for t = 0 ... Simut, each point passed through j, xval and yval.
+ * columns per curve, the legend flag, Arial 10 pt titles, the legend on the
+ * right, a linear Y axis with a black solid major grid, a linear X axis, the
+ * curve labels where there is a legend, and then the data: curve after curve,
+ * row t + 1 holding time step t for t = 0 ... Simut, each point passed through
+ * j, xval and yval.
  */
 void drawChart(ChartControl &chart, const ChartPlan &plan);

@@ -28,13 +28,13 @@ double population(int t)
 
 ChartPlan againstTime(const char *title, const char *yTitle, double (*y)(int))
 {
-    return {tr(title), tr(yTitle), tr("Time"), {}, false, false, {{{}, time, y}}};
+    return {tr(title), tr(yTitle), tr("Time"), {}, false, {{{}, time, y}}};
 }
 
 ChartPlan comparison(const char *title, const char *yTitle, const char *xTitle, ChartCurve first,
                      ChartCurve second)
 {
-    return {tr(title), tr(yTitle), tr(xTitle), {}, false, true, {first, second}};
+    return {tr(title), tr(yTitle), tr(xTitle), {}, true, {first, second}};
 }
 
 } // namespace
@@ -63,7 +63,6 @@ void ShowdNNvsN(ChartControl &MSChart1)
                          tr("dN/Ndt"),
                          tr("N(t)"),
                          1.5 * Rrate,
-                         true,
                          false,
                          {curve}});
 }

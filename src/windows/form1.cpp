@@ -120,7 +120,7 @@ void Form1::layOutDataAndRun()
 
 void Form1::layOutGraph()
 {
-    MSChart1 = new ChartControl(ChartControl::MainWindow, Frame2);
+    MSChart1 = new ChartControl(Frame2);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setGeometry(twips(120, 240, 5292, 3660));
     Label11 = addLabel(Frame2, "Label11", twips(120, 240, 5295, 735), tr("Buenos dias!"));

@@ -49,7 +49,7 @@ larggraf::larggraf(QWidget *parent) : Form(parent)
 
 void larggraf::layOut()
 {
-    MSChart1 = new ChartControl(ChartControl::LargeWindow, this);
+    MSChart1 = new ChartControl(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setGeometry(twips(96, 96, 10572, 7116));
     Command1 = withHand(addButton(this, "Command1", twips(120, 7320, 975, 375), tr("N(t) vs. t")));
