@@ -31,5 +31,9 @@ struct ChartPlan {
  * curve labels where there is a legend, and then the data: curve after curve,
  * row t + 1 holding time step t for t = 0 ... Simut, each point passed through
  * j, xval and yval.
+ *
+ * Not a pure function: the loop runs on the shared j, xval and yval of the
+ * model state, as every chart of the program does, and leaves them at
+ * Simut + 1 and the last point drawn.
  */
 void drawChart(ChartControl &chart, const ChartPlan &plan);

@@ -9,6 +9,9 @@
  * CR LF. Values are rounded to 0.0001 (ties to the even neighbour) and written
  * with a period whatever the locale, without a leading zero (.5, -.25) and
  * without a point when whole.
+ *
+ * Not a pure function: the lines are counted on the shared i of the model
+ * state, which it leaves at Simut + 1.
  */
 QByteArray dataFileText();
 
