@@ -23,19 +23,19 @@ constexpr int Enter = 13;
 
 QString problemText(RunProblem problem)
 {
-    const auto tr = [](const char *text) { return Form1::tr(text); };
     switch (problem) {
     case RunProblem::EndTimeOutOfRange:
-        return tr("The end time t must be a whole number from 0 to %1. Nothing was run.")
+        return Form1::tr("The end time t must be a whole number from 0 to %1. Nothing was run.")
             .arg(integerText(MaxEndTime));
     case RunProblem::InitialSizeTooLarge:
-        return tr("The initial size N(0) is too large to compute with. Nothing was run.");
+        return Form1::tr("The initial size N(0) is too large to compute with. Nothing was run.");
     case RunProblem::RateTooLarge:
-        return tr("The growth rate r is too large to compute with. Nothing was run.");
+        return Form1::tr("The growth rate r is too large to compute with. Nothing was run.");
     case RunProblem::Overflow:
-        return tr("With these values the population grows beyond the largest number the program "
-                  "can compute. Choose a smaller growth rate, initial size or end time. "
-                  "Nothing was run.");
+        return Form1::tr(
+            "With these values the population grows beyond the largest number the program "
+            "can compute. Choose a smaller growth rate, initial size or end time. "
+            "Nothing was run.");
     case RunProblem::None:
         break;
     }
@@ -72,7 +72,7 @@ void Form1::Command2_Click()
     Command3->setFocus();
     Command2->setEnabled(false);
     Command10->setEnabled(true);
-    Label4->setText(tr("Population size at t =") + integerText(Simut));
+    Label4->setText(tr("Population size at t =%1").arg(integerText(Simut)));
 }
 
 // Editing a parameter takes the last results out of view and brings Run back.
