@@ -82,17 +82,15 @@ void copyrigh::Form_Load()
 {
     // Two spaces between "following" and "reference", then an empty line
     // before the citation itself.
-    Label7->setText(tr("If you use this program in your research, please cite the following ") +
-                    tr(" reference in your paper:") + QStringLiteral("\n\n") +
-                    tr("Vesk, A. 1997. Computer program for the exponential growth.") +
-                    tr(" National Tolvern University, Calverly, Norland."));
+    Label7->setText(tr("If you use this program in your research, please cite the following  "
+                       "reference in your paper:\n\nVesk, A. 1997. Computer program for the "
+                       "exponential growth. National Tolvern University, Calverly, Norland."));
     // The addresses go without a scheme: a label may break a line after "//",
     // never inside a host name, so each address stays whole on its line.
-    Label6->setText(tr("You can get new version of this program at ") +
-                    QStringLiteral("www.malvora.example.org") + QLatin1Char('\n') +
-                    tr("(Norland Society for Population Ecology, Norland)") + tr(" or") +
-                    QLatin1Char('\n') + QStringLiteral("www.tolvern.example.org/~vesk/") +
-                    QLatin1Char('\n') + tr("(National Tolvern University)."));
+    Label6->setText(tr("You can get new version of this program at %1\n(Norland Society for "
+                       "Population Ecology, Norland) or\n%2\n(National Tolvern University).")
+                        .arg(QStringLiteral("www.malvora.example.org"),
+                             QStringLiteral("www.tolvern.example.org/~vesk/")));
     // The year of this load: a window that stays loaded keeps the year it was built with.
     Label5->setText(tr("\u00a9 1997-%1 Arlo Vesk").arg(integerText(Clock::now().date().year())));
 }

@@ -44,18 +44,18 @@ QString authorBlock()
 
 QString introduction()
 {
-    return Form1::tr(
-               "The exponential growth is the simplest form of the density-independent models. ") +
-           Form1::tr("The differential form is") + u'\n' + QStringLiteral("dN/dt = rN.") + u'\n' +
-           Form1::tr("The integral form is") + u'\n' + QStringLiteral("N(t) = N(0) exp(rt).");
+    return Form1::tr("The exponential growth is the simplest form of the density-independent "
+                     "models. The differential form is\n%1\nThe integral form is\n%2")
+        .arg(QStringLiteral("dN/dt = rN."), QStringLiteral("N(t) = N(0) exp(rt)."));
 }
 
 QString instructions()
 {
-    return Form1::tr("Press Enter or click RUN to run this program using default values.  ") +
-           Form1::tr("If you change the default values, press Enter to confirm the change.  ") +
-           Form1::tr("To see larger graphs, click on the graph.  ") + u'\n' +
-           Form1::tr("Comments are welcome (please e-maile to ") + Email + QStringLiteral(").");
+    return Form1::tr("Press Enter or click RUN to run this program using default values.  If you "
+                     "change the default values, press Enter to confirm the change.  To see "
+                     "larger graphs, click on the graph.  \nComments are welcome (please e-maile "
+                     "to %1).")
+        .arg(Email);
 }
 
 QString rightsNotice(int year)

@@ -49,35 +49,26 @@ void Introfrm::connectHandlers()
 
 void Introfrm::Form_Load()
 {
-    // One paragraph: every piece ends in its own space, nothing is put between them.
-    const QString pieces[] = {
-        tr("The exponential growth is the simplest model of population growth. "),
-        tr("The differential form is dN/dt=rN. The integral "),
-        tr("form "),
-        tr("is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of individuals at time t "),
-        tr("and time zero, respectively. The parameter r is the grwoth rate. "),
-        tr("The exponential growth is also called as geometric growth. "),
-        tr("The growth rate r is sometimes called as the instantaneous rate, "),
-        tr("the intrinsic rate, the per capita rate, the geometric rate, etc. "),
-        tr("It is density-independent. This model should not be used for age-structured "),
-        tr("population, stage-structured population, or bisexual populaton. "),
-        tr("It assumes that all individuals are identical, the resources are "),
-        tr("unlimited, the space is unlimited, the environmental conditions are "),
-        tr("stable.  Therefore, only microorganisms follow the exponential growth "),
-        tr("for a short period.  Insects, birds, frogs, fishes, mammals, snakes and "),
-        tr("snails do not follow the exponential growth.  Some insect populations "),
-        tr("may grow fast and the plot of population size against time may similar "),
-        tr("to the exponential one, e.g., aphids and mites. But, you should "),
-        tr("keep in mind that it is theoretically incorrect to use this simple model "),
-        tr("for population with age structure or population with sexual bimorphism. "),
-        tr("The programs ORBEL and STAVEN are age-structured model, you are welcome "),
-        tr("to try them.  The program DUOLIN is an age-stage, two-sex model. It can be "),
-        tr("used for study and raw data analysis of the life history of a two-sex population. "),
-    };
-    QString text;
-    for (const QString &piece : pieces)
-        text += piece;
-    Text1->setPlainText(text);
+    // One paragraph, ended by a space.
+    Text1->setPlainText(
+        tr("The exponential growth is the simplest model of population growth. The differential "
+           "form is dN/dt=rN. The integral form is N(t)=N(0)Exp(rt), where N(t) and N(0) are the "
+           "number of individuals at time t and time zero, respectively. The parameter r is the "
+           "grwoth rate. The exponential growth is also called as geometric growth. The growth "
+           "rate r is sometimes called as the instantaneous rate, the intrinsic rate, the per "
+           "capita rate, the geometric rate, etc. It is density-independent. This model should "
+           "not be used for age-structured population, stage-structured population, or bisexual "
+           "populaton. It assumes that all individuals are identical, the resources are "
+           "unlimited, the space is unlimited, the environmental conditions are stable.  "
+           "Therefore, only microorganisms follow the exponential growth for a short period.  "
+           "Insects, birds, frogs, fishes, mammals, snakes and snails do not follow the "
+           "exponential growth.  Some insect populations may grow fast and the plot of population "
+           "size against time may similar to the exponential one, e.g., aphids and mites. But, "
+           "you should keep in mind that it is theoretically incorrect to use this simple model "
+           "for population with age structure or population with sexual bimorphism. The programs "
+           "ORBEL and STAVEN are age-structured model, you are welcome to try them.  The program "
+           "DUOLIN is an age-stage, two-sex model. It can be used for study and raw data analysis "
+           "of the life history of a two-sex population. "));
 }
 
 void Introfrm::Command1_Click()

@@ -39,19 +39,16 @@ void Quiz::connectHandlers()
 void Quiz::Form_Load()
 {
     // One question a line: a line feed before each question but the first.
-    const QString believe = QStringLiteral("\"") + tr("believe") + QStringLiteral("\"");
     const QString questions[] = {
         tr("1. Can you name three organisms which can grow exponentially within a day?"),
         tr("2. Can you name any organism which can grow exponentially forever?"),
         tr("3. Do you believe that an age-structured population can grow exponentially?"),
-        tr("4. Do you agree that the truth exists no matter you ") + believe + tr(" it or not?"),
-        tr("5. Do you ") + believe + tr(" that the changes of environmental factors limit ") +
-            tr("organisms to grow exponentially?"),
+        tr("4. Do you agree that the truth exists no matter you \"believe\" it or not?"),
+        tr("5. Do you \"believe\" that the changes of environmental factors limit organisms to "
+           "grow exponentially?"),
         tr("6. Both the change of environmental conditions with time and the limit of "
-           "environmental ") +
-            tr("resources are important factors which prevent an exponential growth.  But, which "
-               "one ") +
-            tr("is more important?"),
+           "environmental resources are important factors which prevent an exponential growth.  "
+           "But, which one is more important?"),
     };
     QStringList lines;
     for (const QString &question : questions)
