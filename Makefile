@@ -3,7 +3,7 @@
 #   make test   the same set-up, then every test (also in an ASan + UBSan build)
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            libbenchmark-dev fonts-liberation xvfb xdotool xauth \
+            qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation xvfb xdotool xauth \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils
 JOBS := $(shell nproc)
