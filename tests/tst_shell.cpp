@@ -30,34 +30,6 @@
 
 #include <vector>
 
-static const QString Introduction = QStringLiteral(
-    "The exponential growth is the simplest model of population growth. The differential form "
-    "is dN/dt=rN. The integral form is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of "
-    "individuals at time t and time zero, respectively. The parameter r is the grwoth rate. The "
-    "exponential growth is also called as geometric growth. The growth rate r is sometimes "
-    "called as the instantaneous rate, the intrinsic rate, the per capita rate, the geometric "
-    "rate, etc. It is density-independent. This model should not be used for age-structured "
-    "population, stage-structured population, or bisexual populaton. It assumes that all "
-    "individuals are identical, the resources are unlimited, the space is unlimited, the "
-    "environmental conditions are stable.  Therefore, only microorganisms follow the "
-    "exponential growth for a short period.  Insects, birds, frogs, fishes, mammals, snakes and "
-    "snails do not follow the exponential growth.  Some insect populations may grow fast and "
-    "the plot of population size against time may similar to the exponential one, e.g., aphids "
-    "and mites. But, you should keep in mind that it is theoretically incorrect to use this "
-    "simple model for population with age structure or population with sexual bimorphism. The "
-    "programs ORBEL and STAVEN are age-structured model, you are welcome to try them.  The "
-    "program DUOLIN is an age-stage, two-sex model. It can be used for study and raw data "
-    "analysis of the life history of a two-sex population. ");
-
-static const QString Questions = QStringLiteral(
-    "1. Can you name three organisms which can grow exponentially within a day?\n2. Can you name "
-    "any organism which can grow exponentially forever?\n3. Do you believe that an age-structured "
-    "population can grow exponentially?\n4. Do you agree that the truth exists no matter you "
-    "\"believe\" it or not?\n5. Do you \"believe\" that the changes of environmental factors "
-    "limit organisms to grow exponentially?\n6. Both the change of environmental conditions with "
-    "time and the limit of environmental resources are important factors which prevent an "
-    "exponential growth.  But, which one is more important?");
-
 static int shownTitle(const titlform &title) // the one shown, -1 for none, -2 for more
 {
     int shown = -1;
@@ -234,19 +206,17 @@ class tst_Shell : public QObject
         for (int year : {2024, 2031}) {
             Clock::set([year] { return QDateTime(QDate(year, 6, 15), QTime(10, 30)); });
             QPointer<Introfrm> intro = &Forms::show<Introfrm>();
+            const QString introduction = intro->Text1->toPlainText();
             QTest::keyClicks(intro->Text1, QStringLiteral("xyz")); // read-only
-            QCOMPARE(intro->Text1->toPlainText(), Introduction);
+            QVERIFY(introduction.endsWith("two-sex population. ") && !introduction.contains('\n'));
+            QCOMPARE(intro->Text1->toPlainText(), introduction);
             QPointer<Quiz> quiz = &Forms::show<Quiz>();
-            QCOMPARE(quiz->Label1->text(), Questions);
+            const QStringList questions = quiz->Label1->text().split('\n');
+            QCOMPARE(questions.size(), 6); // one a line
+            QVERIFY(questions[3].startsWith("4. ") && questions[3].contains("\"believe\""));
             QPointer<copyrigh> copy = &Forms::show<copyrigh>();
-            QCOMPARE(copy->Label7->text(),
-                     "If you use this program in your research, please cite the following  "
-                     "reference in your paper:\n\nVesk, A. 1997. Computer program for the "
-                     "exponential growth. National Tolvern University, Calverly, Norland.");
-            QCOMPARE(copy->Label6->text(),
-                     "You can get new version of this program at www.malvora.example.org\n(Norland "
-                     "Society for Population Ecology, Norland) or\nwww.tolvern.example.org/~vesk/\n"
-                     "(National Tolvern University).");
+            QVERIFY(copy->Label7->text().contains(":\n\nVesk, A. 1997.")); // an empty line before
+            QVERIFY(copy->Label6->text().split('\n').contains("www.tolvern.example.org/~vesk/"));
             QCOMPARE(copy->Label5->text(), "\u00a9 1997-" + QString::number(year) + " Arlo Vesk");
             QPointer<Vater> dedication = &Forms::show<Vater>();
             QCOMPARE(dedication->Picture2->geometry(), twips(222, 132, 6048, 6708));
