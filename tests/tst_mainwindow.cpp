@@ -4,6 +4,7 @@
 #include "forms/forms.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
+#include "refusedruns.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/form1.h"
@@ -39,7 +40,7 @@ class tst_MainWindow : public QObject
     void editingBringsBackPending();
     void runReadsTheBoxes_data();
     void runReadsTheBoxes();
-    void badValuesChangeNothing_data();
+    void badValuesChangeNothing_data() { refusedRuns_data(); }
     void badValuesChangeNothing();
     void chartButtons_data();
     void chartButtons();
@@ -265,22 +266,6 @@ void tst_MainWindow::runReadsTheBoxes()
     QCOMPARE(form->Text4->text(), shown);
     QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
     QCOMPARE(points().size(), T + 1);
-}
-
-void tst_MainWindow::badValuesChangeNothing_data()
-{
-    QTest::addColumn<QString>("rate");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("message");
-    // clang-format off
-    QTest::addRow("end time 3000") << "0.2" << "10" << "3000" << "0 to 2999";
-    QTest::addRow("negative end time") << "0.2" << "10" << "-1" << "0 to 2999";
-    QTest::addRow("end time beyond 16 bits") << "0.2" << "10" << "99999" << "0 to 2999";
-    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << "initial size";
-    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << "growth rate";
-    QTest::addRow("r = 1 to 709") << "1" << "1" << "709" << "largest number";
-    // clang-format on
 }
 
 void tst_MainWindow::badValuesChangeNothing()

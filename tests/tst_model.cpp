@@ -3,6 +3,7 @@
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
+#include "refusedruns.h"
 
 #include <QLocale>
 #include <QTest>
@@ -28,7 +29,7 @@ class tst_Model : public QObject
     void defaults();
     void edgesOfARun();
     void shorterRunKeepsLaterElements();
-    void refusedRunChangesNothing_data();
+    void refusedRunChangesNothing_data() { refusedRuns_data(); }
     void refusedRunChangesNothing();
 };
 
@@ -184,30 +185,15 @@ void tst_Model::shorterRunKeepsLaterElements()
     QVERIFY(std::equal(Nt.begin() + 22, Nt.end(), before.begin() + 22));
 }
 
-void tst_Model::refusedRunChangesNothing_data()
-{
-    QTest::addColumn<QString>("endTime");
-    QTest::addColumn<QString>("initialSize");
-    QTest::addColumn<QString>("rate");
-    QTest::addColumn<RunProblem>("problem");
-    // clang-format off
-    QTest::addRow("end time 2999.5 rounds to 3000") << "2999.5" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
-    QTest::addRow("end time beyond doubles") << "1e999" << "10" << "0.2" << RunProblem::EndTimeOutOfRange;
-    QTest::addRow("N(0) beyond doubles") << "20" << "1e400" << "0.2" << RunProblem::InitialSizeTooLarge;
-    QTest::addRow("r = 10 to 70 overflows") << "70" << "1" << "10" << RunProblem::Overflow;
-    QTest::addRow("huge N(0) overflows") << "20" << "1e308" << "0.2" << RunProblem::Overflow;
-    // clang-format on
-}
-
 void tst_Model::refusedRunChangesNothing()
 {
-    QFETCH(QString, endTime);
-    QFETCH(QString, initialSize);
     QFETCH(QString, rate);
+    QFETCH(QString, size);
+    QFETCH(QString, end);
     QFETCH(RunProblem, problem);
     QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
     const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
-    QCOMPARE(simulate(endTime, initialSize, rate), problem);
+    QCOMPARE(simulate(end, size, rate), problem);
     QVERIFY(Simut == 20 && Rrate == 0.2);
     QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
 }
