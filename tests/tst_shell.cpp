@@ -110,26 +110,22 @@ class tst_Shell : public QObject
     // title after every tick, never the same twice in a row, the same places on every start.
     void titleMovesOnEveryTick()
     {
-        std::vector<int> runs[2];
-        for (std::vector<int> &sequence : runs) {
-            cleanup();
-            init();
-            QVERIFY(startProgram());
-            QCOMPARE(shownTitle(*title), -1); // only the red box before the first tick
-            QVERIFY(title->Label2->isVisible() && title->Timer1->isActive());
-            QCOMPARE(backdrop->grab().toImage().pixelColor(5, 5), bgr(0x400000));
-            QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(5, 5));
-            QVERIFY(!backdrop->isEnabled() && !backdrop->close() && backdrop->isVisible());
-            QVERIFY(title->isVisible() && !main->isVisible() && !m_ended);
-            for (int tick = 0; tick < 200; ++tick, sequence.push_back(shownTitle(*title)))
-                title->Timer1_Timer();
-        }
-        QCOMPARE(runs[1], runs[0]);
-        for (std::size_t tick = 0; tick < runs[0].size(); ++tick)
-            QVERIFY(runs[0][tick] >= 0 && (tick == 0 || runs[0][tick] != runs[0][tick - 1]));
+        QVERIFY(startProgram());
+        QCOMPARE(shownTitle(*title), -1); // only the red box before the first tick
+        QVERIFY(title->Label2->isVisible() && title->Timer1->isActive());
+        QCOMPARE(backdrop->grab().toImage().pixelColor(5, 5), bgr(0x400000));
+        QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!backdrop->isEnabled() && !backdrop->close() && backdrop->isVisible());
+        QVERIFY(title->isVisible() && !main->isVisible() && !m_ended);
+        std::vector<int> shown;
+        for (int tick = 0; tick < 200; ++tick, shown.push_back(shownTitle(*title)))
+            title->Timer1_Timer();
+        for (std::size_t tick = 0; tick < shown.size(); ++tick)
+            QVERIFY(shown[tick] >= 0 && (tick == 0 || shown[tick] != shown[tick - 1]));
         QVERIFY(!main->isVisible()); // ticks alone never bring the main window
+        // The generator is never seeded: every start walks these places first.
         const std::vector<int> expected = {3, 1, 4, 3, 1, 4, 1, 3, 1, 0, 2, 1, 2, 4, 1, 3, 4, 0};
-        QCOMPARE(std::vector<int>(runs[0].begin(), runs[0].begin() + 18), expected);
+        QCOMPARE(std::vector<int>(shown.begin(), shown.begin() + 18), expected);
     }
 
     void dismiss_data()
