@@ -212,7 +212,7 @@ void titlform::showMainWindow()
 {
     // A double-click tells of its first click too; the main window comes up once.
     if (!isVisible()) return;
-    WindowFlow::moveOn(*this, "any");
+    WindowFlow::moveOn(*this, "key or click");
     Forms::form<Form1>().Command2->setFocus();
     if (m_clickTime) new SecondClickGuard(*m_clickTime, this);
 }

@@ -24,6 +24,7 @@ enum class Hides { Itself, Nothing, MainWindow };
 
 // Which comes first, hiding or showing. The order is the windows' own and
 // decides which window the system activates in between; keep it as it stands.
+// With nothing to hide it does not matter.
 enum class Order { HideFirst, ShowFirst };
 
 template <class F> void show()
@@ -42,21 +43,21 @@ struct WindowChange {
 // clang-format off
 constexpr WindowChange Flow[] = {
     // window    control or close  hides               order              next
-    {"titlform", "any",            Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {"titlform", "key or click",   Hides::Itself,      Order::HideFirst,  show<Form1>},
     {"Form1",    "Command1",       Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
     {"Form1",    "Command6",       Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // More...
     {"Form1",    "Label9",         Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // the title
     {"Form1",    "Label10",        Hides::Itself,      Order::HideFirst,  show<Introfrm>}, // the author
-    {"Form1",    "Image1",         Hides::Itself,      Order::HideFirst,  show<Form3>},
-    {"Form1",    "Command11",      Hides::Itself,      Order::ShowFirst,  show<Quiz>},
-    {"Form1",    "MSChart1",       Hides::Itself,      Order::HideFirst,  show<larggraf>},
+    {"Form1",    "Image1",         Hides::Itself,      Order::HideFirst,  show<Form3>},    // the photograph
+    {"Form1",    "Command11",      Hides::Itself,      Order::ShowFirst,  show<Quiz>},     // the quiz button
+    {"Form1",    "MSChart1",       Hides::Itself,      Order::HideFirst,  show<larggraf>}, // the chart
     {"Form1",    "close",          Hides::Nothing,     Order::HideFirst,  Program::end},
     {"larggraf", "command4",       Hides::Itself,      Order::HideFirst,  show<Form1>},    // Main form
     {"larggraf", "Command5",       Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
     {"larggraf", "Command10",      Hides::MainWindow,  Order::ShowFirst,  show<DataTabl>}, // Detail
     {"larggraf", "close",          Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"DataTabl", "Command1",       Hides::Itself,      Order::ShowFirst,  show<Form1>},
-    {"DataTabl", "Command2",       Hides::Itself,      Order::ShowFirst,  show<larggraf>},
+    {"DataTabl", "Command1",       Hides::Itself,      Order::ShowFirst,  show<Form1>},    // Back to the main form
+    {"DataTabl", "Command2",       Hides::Itself,      Order::ShowFirst,  show<larggraf>}, // Back to the graph form
     {"DataTabl", "close",          Hides::Nothing,     Order::ShowFirst,  show<larggraf>},
     {"Introfrm", "Command1",       Hides::Itself,      Order::HideFirst,  show<Form1>},
     {"Introfrm", "Command2",       Hides::Itself,      Order::HideFirst,  show<Referenc>},
