@@ -1,6 +1,7 @@
 #include "forms/form.h"
 
 #include "forms/forms.h"
+#include "forms/taskbar.h"
 #include "widgets/formlayout.h"
 
 #include <QCloseEvent>
@@ -44,5 +45,6 @@ void Form::showEvent(QShowEvent *event)
         if (const QScreen *screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
     }
+    if (!m_taskbarButton && !event->spontaneous()) skipTaskbar(*this);
     QWidget::showEvent(event);
 }

@@ -20,10 +20,13 @@ class Form : public QWidget
     enum class Border { FixedSingle, FixedDialog, Sizable, None };
     // The window's client area in twips and its border; centred when first shown.
     void setClientArea(double width, double height, Border border);
+    // The window has no button on the taskbar.
+    void hideTaskbarButton() { m_taskbarButton = false; }
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
   private:
     bool m_placed = false;
+    bool m_taskbarButton = true;
 };

@@ -14,6 +14,7 @@ backform::backform(QWidget *parent) : Form(parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                    Qt::WindowStaysOnBottomHint);
     setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
+    hideTaskbarButton();
     setFocusPolicy(Qt::NoFocus);
     const QColor darkBlue = bgr(0x400000);
     paint(this, darkBlue, darkBlue);

@@ -86,8 +86,8 @@ void restartRnd()
 titlform::titlform(QWidget *parent) : Form(parent)
 {
     setClientArea(10635, 7050, Border::None);
-    // A tool window has no taskbar button.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    hideTaskbarButton();
     setFocusPolicy(Qt::StrongFocus);
     paint(this, bgr(0x400000), bgr(0x00FFFF));
     layOut();

@@ -21,8 +21,8 @@ Vater::Vater(QWidget *parent) : Form(parent)
     setWindowTitle(tr("Dedication"));
     setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
     setClientArea(6960, 7956, Border::FixedDialog);
-    // A dialog of its own without a taskbar button.
     setWindowFlag(Qt::Tool, true);
+    hideTaskbarButton();
     paint(this, bgr(0xFFFFFF), bgr(0x000000));
 
     Frame1 = new QFrame(this);
