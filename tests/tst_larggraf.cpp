@@ -1,6 +1,7 @@
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
 #include "forms/program.h"
+#include "harmlesswarnings.h"
 #include "model/malvora1.h"
 #include "windows/datatabl.h"
 #include "windows/form1.h"
@@ -67,6 +68,7 @@ class tst_Larggraf : public QObject
     }
 
   private slots:
+    void initTestCase() { dropHarmlessWarnings(); }
     void init()
     {
         MALVORA1::clear();

@@ -2,6 +2,7 @@
 // buttons, the messages for values that cannot be run.
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
+#include "harmlesswarnings.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "refusedruns.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,6 +30,7 @@ class tst_MainWindow : public QObject
 {
     Q_OBJECT
   private slots:
+    void initTestCase() { dropHarmlessWarnings(); }
     void init();
     void cleanup();
 
@@ -368,6 +371,7 @@ void tst_MainWindow::tabOrderAndNames()
 
 void tst_MainWindow::printWithoutPrinterSaysSo()
 {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("A default printer is set up here.");
     QTest::mouseClick(form->Command7, Qt::LeftButton);
     QVERIFY2(notice().contains("printer"), qPrintable(notice()));
 }

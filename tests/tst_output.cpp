@@ -1,6 +1,7 @@
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
 #include "forms/program.h"
+#include "harmlesswarnings.h"
 #include "model/malvora1.h"
 #include "windows/datatabl.h"
 #include "windows/form1.h"
@@ -88,6 +89,7 @@ class tst_Output : public QObject
     }
 
   private slots:
+    void initTestCase() { dropHarmlessWarnings(); }
     void init()
     {
         MALVORA1::clear();
