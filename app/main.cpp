@@ -1,10 +1,12 @@
 #include "forms/forms.h"
+#include "forms/platform.h"
 #include "output/batchrun.h"
 #include "windows/form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -126,6 +128,8 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
+    const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("malvora"));
     app.setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));

@@ -1,6 +1,8 @@
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
+#include "forms/platform.h"
 #include "forms/program.h"
+#include "harmlesswarnings.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "widgets/clicklabel.h"
@@ -22,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleHints>
@@ -93,6 +96,7 @@ class tst_Shell : public QObject
     }
 
   private slots:
+    void initTestCase() { dropHarmlessWarnings(); }
     void init()
     {
         MALVORA1::clear();
@@ -306,6 +310,39 @@ class tst_Shell : public QObject
         QVERIFY(form.isVisible() && Forms::form<larggraf>().isVisible());
         form.close();
         QCOMPARE(m_ended, 1);
+    }
+
+    // The platform the program asks Qt for: an X display wherever one is offered (XWayland in a
+    // Wayland session), unless the user names a platform; with no X display Qt chooses (empty).
+    void platform_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QByteArray>("platform");
+        const QStringList wayland{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0"};
+        QTest::newRow("Wayland session with XWayland")
+            << wayland + QStringList{"DISPLAY=:0"} << QByteArray("xcb");
+        QTest::newRow("Wayland session without X") << wayland << QByteArray();
+        QTest::newRow("Wayland session, empty DISPLAY")
+            << wayland + QStringList{"DISPLAY="} << QByteArray();
+        QTest::newRow("X11 session")
+            << QStringList{"XDG_SESSION_TYPE=x11", "DISPLAY=:0"} << QByteArray("xcb");
+        QTest::newRow("user names wayland")
+            << wayland + QStringList{"DISPLAY=:0", "QT_QPA_PLATFORM=wayland"} << QByteArray();
+        QTest::newRow("user names offscreen")
+            << QStringList{"DISPLAY=:0", "QT_QPA_PLATFORM=offscreen"} << QByteArray();
+        QTest::newRow("empty QT_QPA_PLATFORM")
+            << wayland + QStringList{"DISPLAY=:0", "QT_QPA_PLATFORM="} << QByteArray("xcb");
+        QTest::newRow("no display at all") << QStringList{} << QByteArray();
+    }
+
+    void platform()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QByteArray, platform);
+        QProcessEnvironment variables;
+        for (const QString &variable : environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(platformFor(variables), platform);
     }
 
   protected:
