@@ -11,12 +11,13 @@ app=${1:?usage: keyboard_journey.sh path/to/malvora}
 work=$(mktemp -d)
 cleanup() {
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
-if ! start_x_server; then
-    echo "SKIP: no X server can be started here (Xvfb and xdotool are needed)"
+if ! start_x_server || ! start_window_manager; then
+    echo "SKIP: no X server with a window manager can be started here (Xvfb, xdotool, openbox and xprop are needed)"
     exit 77
 fi
 
@@ -25,54 +26,93 @@ fail() {
     exit 1
 }
 
-# Waits until a visible window with exactly this title exists; prints its id.
+# The program's visible windows with exactly this title; fails if there is none.
+windows_titled() {
+    local id found=1
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && found=0
+    done
+    return $found
+}
+
+# Waits until the program shows a window with exactly this title; prints its id.
 window() {
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
+    until_deadline 20 windows_titled "$1" >/dev/null || return 1
+    windows_titled "$1" | head -n1
+}
+
+# Succeeds when the command fails, quietly.
+not() {
+    ! "$@" >/dev/null
+}
+
+gone() {
+    until_deadline 20 not windows_titled "$1"
+}
+
+# Waits until the window manager has given this window the keyboard.
+active() {
+    until_deadline 20 is_active "$1"
+}
+
+is_active() {
+    [ "$(xdotool getactivewindow)" = "$1" ]
+}
+
+# Whether the program shows a pop-up list, such as the name box's completion.
+popup_shown() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -Eq '_NET_WM_WINDOW_TYPE_(COMBO|DROPDOWN_MENU|POPUP_MENU)(,|$)' && return 0
     done
     return 1
 }
 
-gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
+# Whether the window is mapped.
+shown() {
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
+}
+
+# Whether the window tells the window manager to leave it off the taskbar.
+off_taskbar() {
+    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR
 }
 
 # Clicks at a point given in twips of the window's client area (96 DPI on Xvfb).
 click() {
     xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
-    sleep 0.3
 }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
-sleep 2
 
-# The title screen is up and the main window is not.
-xdotool search --onlyvisible --name '^Malvora$' >/dev/null 2>&1 && fail "main window visible before the title screen was dismissed"
-xdotool key Right # yields no character: nothing happens
-sleep 0.5
-xdotool search --onlyvisible --name '^Malvora$' >/dev/null 2>&1 && fail "an arrow key dismissed the title screen"
+# The backdrop and the title screen (named for the program) come up, the main
+# window does not; none of them has a taskbar button.
+backdrop=$(window Malvora4) || fail "no backdrop"
+title=$(window Malvora) || fail "no title screen"
+[ "$(windows_titled Malvora | wc -l)" -eq 1 ] || fail "main window visible before the title screen was dismissed"
+off_taskbar "$backdrop" || fail "the backdrop has a taskbar button"
+off_taskbar "$title" || fail "the title screen has a taskbar button"
+active "$title" || fail "the title screen does not have the keyboard"
 xdotool key a
+until_deadline 20 not shown "$title" || fail "the title screen stays after a key"
 main=$(window Malvora) || fail "main window did not come up after a key"
+off_taskbar "$main" && fail "the main window has no taskbar button"
+active "$main" || fail "the main window does not have the keyboard"
 
 # Enter on the focused Run button runs the defaults.
 xdotool key Return
-sleep 0.5
 # Focus is on "lnN vs. t": Print form, then Save.
 xdotool key Tab Tab Return
 dialog=$(window "Save As") || fail "no save dialog"
-sleep 0.5
+active "$dialog" || fail "the save dialog does not have the keyboard"
 xdotool type --delay 20 "$work/growth.csv"
-sleep 0.5 # let the name box's completion settle before Enter
+# The name box's completion list must be gone before Enter, or Enter picks from it.
+# Enter must reach the name box, not a completion list.
+until_deadline 20 not popup_shown || fail "a completion list stays open"
 xdotool key Return
 gone "Save As" || fail "save dialog did not close"
-for _ in $(seq 50); do [ -f "$work/growth.csv" ] && break; sleep 0.1; done
+until_deadline 10 test -f "$work/growth.csv"
 [ -f "$work/growth.csv" ] || fail "no data file written; $work holds: $(ls "$work")"
 
 expected=$(dirname "$0")/../data/defaults.csv
@@ -93,10 +133,10 @@ click "$graph" 10327 7507
 cite=$(window Copyright) || fail "citation window did not open"
 click "$cite" 6967 6367
 dedication=$(window Dedication) || fail "dedication window did not open"
+off_taskbar "$dedication" || fail "the dedication window has a taskbar button"
 click "$dedication" 3607 7567
 
-for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+until_deadline 10 not kill -0 "$app_pid" || fail "the program did not end"
 wait "$app_pid"
 status=$?
 app_pid=
