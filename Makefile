@@ -1,16 +1,21 @@
 # Set-up on a fresh Debian 12 machine, as root:
 #   make run    installs what is missing, builds and starts the program
 #   make test   the same set-up, then every test (also in an ASan + UBSan build)
+# As any user, once the packages are in place:
+#   make install PREFIX=$HOME/.local BUILD=$HOME/.cache/malvora-build
 
+# libxcb1-dev: the taskbar hint; openbox and x11-utils (xprop): the end-to-end test.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation xvfb xdotool xauth \
+            libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
+            xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
+PREFIX := /usr/local
 
-.PHONY: deps build build-asan run test bench install package clean
+.PHONY: deps build build-asan run test bench install package check-fresh clean
 
 deps:
 	@missing=""; \
@@ -50,7 +55,11 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 install: build
-	cmake --install $(BUILD)
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The README's set-up on a fresh Debian 12 root (see ci/fresh-debian.sh).
+check-fresh:
+	ci/fresh-debian.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Proves the README's set-up on a fresh machine: a minimal Debian 12 root that
+# holds only make, git and ca-certificates gets a clone of the commit under
+# test, and the README's `make test` runs there as root. The package step
+# (`make deps`) has the network; building and testing run in a network
+# namespace of their own, so nothing is fetched behind the README's back.
+# Every skipped test counts as a failure. When the project has a package
+# target, the package is built, installed and started as well.
+#
+# usage: ci/fresh-debian.sh [CHECKOUT]   (as root; CHECKOUT defaults to this one)
+#
+# Caches, outside the checkout, under $MALVORA_FRESH_CACHE (/var/tmp/malvora-fresh):
+#   base-<mirrors>.tar   the minimal root from mmdebstrap, built once per mirror list
+#   archives/            the downloaded .debs, so that a rerun fetches none again
+#   runs/<time>/         the log of each run
+# The root itself is new on every run and removed afterwards. It runs in
+# private mount and PID namespaces, so no mount and no process outlives the
+# run, not even on failure or Ctrl-C.
+#
+# The last line says "pass" or "fail: <step>"; the exit status is 0 only on pass.
+set -uo pipefail
+
+cache=${MALVORA_FRESH_CACHE:-/var/tmp/malvora-fresh}
+path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+# A clean environment inside the root: no display, C locale, root's home.
+clean_env=(env -i HOME=/root PATH=$path LANG=C.UTF-8 TERM=dumb)
+started=$SECONDS
+
+say() { printf '[%3dm%02ds] %s\n' $(((SECONDS - started) / 60)) $(((SECONDS - started) % 60)) "$*"; }
+
+# ---------------------------------------------------------------------------
+# Inside the private mount and PID namespaces: $1 is the root, $2 the log,
+# $3 the file that names the step under way, $4 the seconds gone so far.
+inside() {
+    local root=$1 log=$2 stepfile=$3
+    SECONDS=$4 started=0
+    step() {
+        echo "$1" >"$stepfile"
+        say "$1"
+    }
+    # A command in the root's checkout, in a network namespace with only lo.
+    offline_root() {
+        unshare --net sh -c 'ip link set lo up && exec "$@"' sh \
+            chroot "$root" "${clean_env[@]}" sh -c "cd /root/malvora && $1"
+    }
+
+    step "mounting /proc, /sys, /dev"
+    mount -t proc proc "$root/proc" &&
+        mount -t sysfs -o ro sysfs "$root/sys" &&
+        mount --bind /dev "$root/dev" &&
+        mount -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts "$root/dev/pts" &&
+        mount --bind "$root/dev/pts/ptmx" "$root/dev/ptmx" &&
+        mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm" &&
+        mount --bind "$cache/archives" "$root/var/cache/apt/archives" || return 1
+
+    step "make deps (with network)"
+    flock "$cache/archives.lock" chroot "$root" "${clean_env[@]}" \
+        sh -c 'cd /root/malvora && make deps' >>"$log" 2>&1 || return 1
+
+    # The README's command; its package step finds everything in place now.
+    step "make test (without network)"
+    offline_root 'make test' 2>&1 | tee "$root/test.log" >>"$log" || return 1
+
+    step "no test skipped"
+    if grep -E '\*\*\*Skipped|Not Run' "$root/test.log" >>"$log"; then return 1; fi
+    grep -E 'tests passed' "$root/test.log" | sed 's/^/    /'
+    say "disk used by the root: $(du -shx "$root" | cut -f1)"
+
+    if offline_root 'make -n package' >/dev/null 2>&1; then
+        step "make package, install and start it (without network)"
+        offline_root 'make package &&
+            DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/malvora_*.deb &&
+            /usr/bin/malvora --version' >>"$log" 2>&1 || return 1
+    fi
+    step "done"
+}
+
+if [ "${1:-}" = --inside ]; then
+    shift
+    inside "$@"
+    exit
+fi
+
+# ---------------------------------------------------------------------------
+# Outside: the base root, a new root, the clone; then the namespaces.
+step="start"
+root=
+finish() {
+    local status=$?
+    trap - EXIT INT TERM
+    [ -n "$root" ] && rm -rf --one-file-system "$root"
+    if [ "$status" -eq 0 ]; then
+        echo "pass"
+    else
+        [ -n "${log:-}" ] && [ -f "$log" ] && { echo "--- last lines of $log:"; tail -n 40 "$log"; }
+        echo "fail: $step"
+    fi
+    exit "$status"
+}
+trap finish EXIT
+trap 'step="$step (interrupted)"; exit 130' INT TERM
+fail() { exit 1; }
+
+[ "$(id -u)" -eq 0 ] || { step="must run as root"; fail; }
+checkout=$(git -C "${1:-$(dirname "$0")/..}" rev-parse --show-toplevel) || { step="no checkout"; fail; }
+commit=$(git -C "$checkout" rev-parse HEAD) || { step="no commit"; fail; }
+mkdir -p "$cache/archives/partial" "$cache/runs" || fail
+run=$cache/runs/$(date -u +%Y%m%dT%H%M%S)-$$
+mkdir -p "$run" || fail
+log=$run/log
+say "testing $commit from $checkout; log in $log"
+
+step="mmdebstrap"
+command -v mmdebstrap >/dev/null || {
+    say "installing mmdebstrap"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap >>"$log" 2>&1 || fail
+}
+
+# The Debian mirrors this machine's apt sources name, as one-line sources.
+step="reading the apt sources"
+mirrors=$(apt-cache policy | awk '
+    $1 ~ /^[0-9]+$/ && $2 ~ /^(https?|file):/ && $4 == "amd64" && $5 == "Packages" { line = $2 " " $3; next }
+    line && /release/ && /o=Debian,/ && /n=bookworm/ {
+        n = split(line, part, " "); suite = part[2]; component = suite; sub(/\/[^\/]*$/, "", suite);
+        sub(/^.*\//, "", component); print "deb " part[1] " " suite " " component }
+    { line = "" }' | sort -u)
+[ -n "$mirrors" ] || fail
+echo "$mirrors" | sed 's/^/    /'
+
+step="base root"
+base=$cache/base-$(echo "$mirrors" | sha256sum | cut -c1-12).tar
+if [ ! -s "$base" ]; then
+    say "building the base root with mmdebstrap (once; cached in $base)"
+    readarray -t sources <<<"$mirrors"
+    flock "$cache/base.lock" sh -c '[ -s "$1" ] && exit 0; shift
+        mmdebstrap --variant=apt --include=make,git,ca-certificates --format=tar \
+            bookworm "$0.part" "$@" && mv "$0.part" "$0"' "$base" "$base" "${sources[@]}" \
+        >>"$log" 2>&1 || fail
+fi
+
+step="new root"
+root=$(mktemp -d "$cache/root.XXXXXX") || fail
+say "unpacking a new root in $root"
+tar -xf "$base" -C "$root" || fail
+cp /etc/resolv.conf "$root/etc/resolv.conf" || fail
+# apt downloads as its own user, whose number is the root's.
+apt_uid=$(awk -F: '$1 == "_apt" { print $3 }' "$root/etc/passwd")
+[ -z "$apt_uid" ] || chown "$apt_uid" "$cache/archives/partial" || fail
+
+step="clone"
+say "cloning $commit"
+git clone -q --no-hardlinks "$checkout" "$root/root/malvora" >>"$log" 2>&1 &&
+    git -C "$root/root/malvora" checkout -q --detach "$commit" >>"$log" 2>&1 || fail
+
+echo "namespaces" >"$run/step"
+unshare --mount --propagation private --pid --fork --kill-child \
+    "$0" --inside "$root" "$log" "$run/step" $((SECONDS - started))
+status=$?
+step=$(cat "$run/step")
+[ "$status" -eq 0 ] || exit "$status"
+step="done"
+say "whole run: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
