@@ -82,7 +82,9 @@ if [ "${1:-}" = --inside ]; then
 fi
 
 # ---------------------------------------------------------------------------
-# Outside: the base root, a new root, the clone; then the namespaces.
+# Outside: the base root, a new root, the clone; then the namespaces. In braces,
+# so that bash has read it all before it runs: the checkout may change meanwhile.
+{
 step="start"
 root=
 finish() {
@@ -160,3 +162,5 @@ step=$(cat "$run/step")
 [ "$status" -eq 0 ] || exit "$status"
 step="done"
 say "whole run: $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+exit 0
+}
