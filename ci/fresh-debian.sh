@@ -100,7 +100,8 @@ finish() {
     exit "$status"
 }
 trap finish EXIT
-trap 'step="$step (interrupted)"; exit 130' INT TERM
+# The steps in the namespaces name themselves in $run/step.
+trap '[ -n "${inner:-}" ] && step=$(cat "$run/step"); step="$step (interrupted)"; exit 130' INT TERM
 fail() { exit 1; }
 
 [ "$(id -u)" -eq 0 ] || { step="must run as root"; fail; }
@@ -155,6 +156,7 @@ git clone -q --no-hardlinks "$checkout" "$root/root/malvora" >>"$log" 2>&1 &&
     git -C "$root/root/malvora" checkout -q --detach "$commit" >>"$log" 2>&1 || fail
 
 echo "namespaces" >"$run/step"
+inner=1
 unshare --mount --propagation private --pid --fork --kill-child \
     "$0" --inside "$root" "$log" "$run/step" $((SECONDS - started))
 status=$?
