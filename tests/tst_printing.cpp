@@ -1,5 +1,6 @@
 #include "charts/chartcontrol.h"
 #include "forms/forms.h"
+#include "harmlesswarnings.h"
 #include "model/malvora1.h"
 #include "windows/form1.h"
 #include "windows/larggraf.h"
@@ -70,6 +71,7 @@ class tst_Printing : public QObject
   private slots:
     void initTestCase()
     {
+        dropHarmlessWarnings();
         if (!qEnvironmentVariableIsSet("MALVORA_PDF_DIR"))
             QSKIP("Needs the private print system that tests/printing.sh sets up.");
         QVERIFY(!QPrinterInfo::defaultPrinter().isNull());
