@@ -7,6 +7,10 @@
 #include "windows/form1.h"
 #include "windows/larggraf.h"
 
+#include <QCategoryAxis>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -17,7 +21,33 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include <limits>
+
 using namespace MALVORA1;
+
+namespace
+{
+
+QStringList logged;
+
+// The offscreen platform of the tests cannot raise a window, and says so.
+void logMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message != "This plugin does not support raise()") logged.append(message);
+}
+
+// Title, Y axis title and X axis title of every chart, by its chart title's first words.
+const QMap<QString, QStringList> ChartTitles{
+    {"Curve of N(t) vs. time", {"N(t)", "Time"}},
+    {"Curve of lnN(t) vs. time", {"lnN(t)", "Time"}},
+    {"Curve of dN(t) vs. time", {"dN(t)", "Time"}},
+    {"Curve of dN(t)/N(t)dt vs. N(t)", {"dN/Ndt", "N(t)"}},
+    {"Curve of ln(dN(t)) vs. time", {"lndN(t)", "Time"}},
+    {"Differential model and difference model", {"N(t)", "Time"}},
+    {"N(t+1)-N(t) (Differential and difference models)", {"dN(t)", "Time"}},
+    {"Curve of N(t+1) vs. N(t) (differential model)", {"N(t+1)", "N(t)"}}};
+
+} // namespace
 
 class tst_Larggraf : public QObject
 {
@@ -58,6 +88,67 @@ class tst_Larggraf : public QObject
         QTest::mouseClick(form1.Command2, Qt::LeftButton);
         clickChart(form1.MSChart1);
         return Forms::form<larggraf>();
+    }
+
+    // What a user sees on a chart: its titles, its axes, its points, its tick labels, or the
+    // line that says why there is nothing to draw.
+    static void chartHolds(ChartControl *control)
+    {
+        QCoreApplication::sendPostedEvents(); // the chart lays itself out
+        QChart *chart = control->chart();
+        const QString where = chart->title() + " in " + control->window()->objectName() + ": ";
+        const auto fail = [&](const QString &what) { return qPrintable(where + what); };
+        const QStringList titles = QStringList{chart->title()} + ChartTitles.value(chart->title());
+        const auto *y = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0));
+        const auto *x = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY2(titles.size() == 3 && x && y, fail("unknown chart"));
+        QCOMPARE(QStringList({chart->title(), y->titleText(), x->titleText()}), titles);
+        for (const QValueAxis *axis : {x, y})
+            QVERIFY2(std::isfinite(axis->min()) && std::isfinite(axis->max()) &&
+                         axis->min() < axis->max(),
+                     fail(QString("range %1 to %2").arg(axis->min()).arg(axis->max())));
+        qsizetype drawn = 0;
+        for (QAbstractSeries *series : chart->series()) {
+            const auto *curve = qobject_cast<QLineSeries *>(series);
+            QVERIFY2(curve->count() != 1 || curve->pointsVisible(), fail("a lone point unseen"));
+            for (const QPointF &p : curve->points()) {
+                QVERIFY2(p.x() >= x->min() && p.x() <= x->max() && p.y() >= y->min() &&
+                             p.y() <= y->max(),
+                         fail(QString("point (%1, %2) outside").arg(p.x()).arg(p.y())));
+                ++drawn;
+            }
+        }
+        // The tick labels as drawn, axis by axis: distinct, whole, clear of the title.
+        QMap<QGraphicsItem *, QList<QGraphicsTextItem *>> ticks;
+        QRectF titleRect;
+        QString noValue;
+        for (QGraphicsItem *item : chart->scene()->items()) {
+            if (auto *line = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(item);
+                line && line->isVisible() && chart->plotArea().contains(line->sceneBoundingRect()))
+                noValue = line->text();
+            auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            const QString shown = text ? text->toPlainText().trimmed() : QString();
+            if (shown.isEmpty() || !text->isVisible() || chart->legend()->isAncestorOf(text))
+                continue;
+            QVERIFY2(!shown.contains(u'\u2026') && !shown.contains("..."), fail("elided " + shown));
+            if (shown == chart->title()) titleRect = text->sceneBoundingRect();
+            if (!titles.contains(shown)) ticks[text->parentItem()].append(text);
+        }
+        QVERIFY2(ticks.size() == (drawn > 0 ? 2 : 0), fail("tick labels where there is nothing"));
+        for (const auto &labels : ticks) {
+            QSet<QString> distinct;
+            for (QGraphicsTextItem *label : labels) {
+                distinct.insert(label->toPlainText());
+                QVERIFY2(!label->sceneBoundingRect().intersects(titleRect),
+                         fail(label->toPlainText() + " overlaps the title"));
+            }
+            QVERIFY2(distinct.size() == labels.size(), fail("the same tick label twice"));
+        }
+        // Nothing to draw: one short line in the plot area says why, and so does the description.
+        QCOMPARE(noValue.isEmpty(), drawn > 0);
+        QVERIFY2(noValue.isEmpty() || control->accessibleDescription().startsWith(noValue),
+                 fail(noValue + " / " + control->accessibleDescription()));
+        QVERIFY2(logged.isEmpty(), fail("logged " + logged.join('\n')));
     }
 
     static QList<QAbstractSeries *> curvesOf(larggraf &g) { return g.MSChart1->chart()->series(); }
@@ -119,6 +210,52 @@ class tst_Larggraf : public QObject
         }
         clickChart(graph.MSChart1);
         QCOMPARE(titleOf(graph), cycleTitles[1]);
+    }
+
+    // Every chart of both windows, for runs at the edges of what a class reaches: decay, a
+    // run of one point, tiny rates, the largest values, nothing to draw.
+    void everyChartHolds_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("end");
+        const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
+        for (const QString rate : {"-1", "-0.1", "-1e-16", "0", "1e-14", "0.2", "1"})
+            for (const QString &size :
+                 {QStringLiteral("0"), QStringLiteral("1e-300"), QStringLiteral("10"), largest})
+                for (const QString end : {"0", "1", "20", "2999"})
+                    QTest::addRow("r %s N(0) %s T %s", qPrintable(rate), qPrintable(size),
+                                  qPrintable(end))
+                        << rate << size << end;
+    }
+    void everyChartHolds()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, size);
+        QFETCH(QString, end);
+        logged.clear();
+        const QtMessageHandler before = qInstallMessageHandler(logMessage);
+        const auto restore = qScopeGuard([&] { qInstallMessageHandler(before); });
+        Form1 &form1 = Forms::form<Form1>();
+        form1.show();
+        form1.txtRrate->setText(rate);
+        form1.n0->setText(size);
+        form1.txtSimut->setText(end);
+        QTest::mouseClick(form1.Command2, Qt::LeftButton);
+        auto *notice = form1.findChild<QMessageBox *>(QStringLiteral("notice"));
+        if (notice && notice->isVisible()) QSKIP("Run refuses these values.");
+        for (QPushButton *button :
+             {form1.command4, form1.Command3, form1.Command5, form1.Command8, form1.Command9}) {
+            if (button != form1.command4) QTest::mouseClick(button, Qt::LeftButton);
+            chartHolds(form1.MSChart1);
+            if (QTest::currentTestFailed()) return;
+        }
+        clickChart(form1.MSChart1);
+        larggraf &graph = Forms::form<larggraf>();
+        for (int click = 0; click <= 8 && !QTest::currentTestFailed(); ++click) {
+            if (click > 0) clickChart(graph.MSChart1);
+            chartHolds(graph.MSChart1);
+        }
     }
 
     // Before any run the model is all zero: values that do not exist (ln 0, 0/0) are left out.

@@ -118,30 +118,38 @@ void tst_Model::roundToPlaces()
 void tst_Model::numberText_data()
 {
     QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits"); // significant digits on the screen; the file keeps 15
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("file");
     // clang-format off
-    QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << "545.981500331442" << "545,981500331442" << "545.981500331442";
-    QTest::addRow("whole") << 10.0 << "10" << "10" << "10";
-    QTest::addRow("below one") << 0.5 << "0.5" << "0,5" << ".5";
-    QTest::addRow("negative below one") << -0.25 << "-0.25" << "-0,25" << "-.25";
-    QTest::addRow("negative zero") << -0.0 << "0" << "0" << "0";
-    QTest::addRow("smallest plain") << 0.0001 << "0.0001" << "0,0001" << ".0001";
-    QTest::addRow("E notation small") << 0.00001 << "1E-05" << "1E-05" << "1E-05";
-    QTest::addRow("E notation large") << 1.5e16 << "1.5E+16" << "1,5E+16" << "1.5E+16";
-    QTest::addRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308" << "1,79769313486232E+308" << "1.79769313486232E+308";
+    QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << 15 << "545.981500331442" << "545,981500331442" << "545.981500331442";
+    QTest::addRow("whole") << 10.0 << 15 << "10" << "10" << "10";
+    QTest::addRow("below one") << 0.5 << 15 << "0.5" << "0,5" << ".5";
+    QTest::addRow("negative below one") << -0.25 << 15 << "-0.25" << "-0,25" << "-.25";
+    QTest::addRow("negative zero") << -0.0 << 15 << "0" << "0" << "0";
+    QTest::addRow("smallest plain") << 0.0001 << 15 << "0.0001" << "0,0001" << ".0001";
+    QTest::addRow("E notation small") << 0.00001 << 15 << "1E-05" << "1E-05" << "1E-05";
+    QTest::addRow("E notation large") << 1.5e16 << 15 << "1.5E+16" << "1,5E+16" << "1.5E+16";
+    QTest::addRow("largest double") << std::numeric_limits<double>::max() << 15 << "1.79769313486232E+308" << "1,79769313486232E+308" << "1.79769313486232E+308";
+    QTest::addRow("tick, 3 digits") << 10.500000000000002 << 3 << "10.5" << "10,5" << "10.5";
+    QTest::addRow("tick, whole stays plain") << 3000.0000000000005 << 1 << "3000" << "3000" << "3000";
+    QTest::addRow("tick, negative") << -0.10500000000000001 << 3 << "-0.105" << "-0,105" << "-.105";
+    QTest::addRow("tick, small") << 5.000000000000001e-15 << 1 << "5E-15" << "5E-15" << "5E-15";
+    QTest::addRow("tick, subnormal") << -9e-317 << 1 << "-9E-317" << "-9E-317" << "-9.00000009997025E-317";
+    QTest::addRow("tick, near the largest") << 1.65e308 << 3 << "1.65E+308" << "1,65E+308" << "1.65E+308";
     // clang-format on
 }
 
 void tst_Model::numberText()
 {
     QFETCH(double, value);
+    QFETCH(int, digits);
     QFETCH(QString, english);
     QFETCH(QString, german);
     QFETCH(QString, file);
-    QCOMPARE(generalNumber(value, QLocale(QLocale::English)), english);
-    QCOMPARE(generalNumber(value, QLocale(QLocale::German)), german);
+    QCOMPARE(generalNumber(value, QLocale(QLocale::English), digits), english);
+    QCOMPARE(generalNumber(value, QLocale(QLocale::German), digits), german);
     QCOMPARE(QString::fromLatin1(fileNumber(value)), file);
 }
 

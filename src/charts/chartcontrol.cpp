@@ -3,26 +3,30 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
 
+#include "charts/axisscale.h"
 #include "model/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
 
-// The round step nearest above a rough one: 1, 2 or 5 times a power of ten.
-double niceStep(double rough)
-{
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    const double fraction = rough / power;
-    return (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
-}
+// About this many steps between ticks; fewer on an X axis whose labels would
+// not fit side by side.
+constexpr int Intervals = 5;
+
+// The room Qt Charts gives a label beside its neighbours, and its padding.
+constexpr double LabelPadding = 8;
+
+constexpr double Largest = std::numeric_limits<double>::max();
 
 } // namespace
 
@@ -31,13 +35,18 @@ ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     chart()->setBackgroundRoundness(0);
-    chart()->setMargins(QMargins(4, 8, 14, 4));
+    // The top margin keeps the highest tick label, which stands half above the
+    // plot, clear of the title.
+    chart()->setMargins(QMargins(4, 16, 14, 4));
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
     for (AxisId id : {X, Y}) {
         m_axisItems[id] = new QCategoryAxis;
         m_axisItems[id]->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         chart()->addAxis(m_axisItems[id], id == X ? Qt::AlignBottom : Qt::AlignLeft);
     }
+    m_noValue = new QGraphicsSimpleTextItem(chart());
+    m_noValue->setVisible(false);
+    connect(chart(), &QChart::plotAreaChanged, this, &ChartControl::fitXAxis, Qt::QueuedConnection);
 }
 
 void ChartControl::setColumnCount(int columns)
@@ -75,6 +84,12 @@ double ChartControl::cell(int row, int column) const
     return m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)];
 }
 
+void ChartControl::setUsageDescription(const QString &text)
+{
+    m_usage = text;
+    setAccessibleDescription(text);
+}
+
 void ChartControl::refresh()
 {
     QChart *c = chart();
@@ -93,8 +108,22 @@ void ChartControl::refresh()
         }
         curves.push_back(std::move(points));
     }
-    setUpAxis(X, curves);
-    setUpAxis(Y, curves);
+    // A curve whose points all fall on one spot (one point, or a rate so small
+    // that nothing moves) shows that spot as a marker; a line needs length.
+    std::vector<bool> spots;
+    for (const auto &curve : curves) {
+        const std::vector<QList<QPointF>> one{curve};
+        const ValueRange x = rangeOf(one, X), y = rangeOf(one, Y);
+        spots.push_back(!curve.isEmpty() && negligibleSpread(x.low, x.high) &&
+                        negligibleSpread(y.low, y.high));
+    }
+    m_markers = std::find(spots.begin(), spots.end(), true) != spots.end();
+    for (AxisId id : {Y, X})
+        setUpAxis(id, rangeOf(curves, id), chart()->plotArea().width());
+    showNoValue(m_values[X].low > m_values[X].high);
+    for (auto &curve : curves)
+        for (QPointF &p : curve)
+            p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
 
     // The series objects stay from one chart to the next; only their points change.
     while (m_series.size() > curves.size()) {
@@ -110,14 +139,31 @@ void ChartControl::refresh()
             m_series.back()->attachAxis(m_axisItems[Y]);
         }
         m_series[k]->setName(m_labels[2 * k]);
+        m_series[k]->setPointsVisible(spots[k]);
         m_series[k]->replace(curves[k]);
     }
+    // Laid out now, the chart knows how wide its plot is, which the X labels
+    // standing side by side must fit.
+    c->layout()->activate();
+    fitXAxis(c->plotArea());
+    c->layout()->activate();
 }
 
-// A linear axis over the range of the curves, widened to round numbers, or
-// over the fixed range when it is a proper one. The tick labels are written
-// in the user's number format, like every number on the screen.
-void ChartControl::setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves)
+ChartControl::ValueRange ChartControl::rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id)
+{
+    ValueRange range{INFINITY, -INFINITY};
+    for (const auto &curve : curves)
+        for (const QPointF &p : curve) {
+            const double v = id == X ? p.x() : p.y();
+            range.low = std::min(range.low, v);
+            range.high = std::max(range.high, v);
+        }
+    return range;
+}
+
+// A linear axis over the values, widened to whole ticks, or over the fixed
+// range when it is a proper one that holds them.
+void ChartControl::setUpAxis(AxisId id, ValueRange values, double plotWidth)
 {
     const Axis &settings = m_axes[id];
     QCategoryAxis *axis = m_axisItems[id];
@@ -125,42 +171,99 @@ void ChartControl::setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curve
     axis->setTitleFont(settings.titleFont);
     axis->setTitleVisible(settings.titleVisible);
     if (settings.blackMajorGrid) axis->setGridLinePen(QPen(Qt::black, 1, Qt::SolidLine));
+    m_values[id] = values;
+    AxisScale scale = scaleFor(id, values, Intervals);
+    for (int intervals = Intervals - 1; id == X && intervals > 0; --intervals) {
+        if (fitSideBySide(tickLabels(scale), plotWidth)) break;
+        scale = scaleFor(id, values, intervals);
+    }
+    applyScale(id, scale);
+}
 
+// Whether X tick labels fit side by side on a plot of this width, as Qt Charts
+// gives each about the width divided by their number plus one.
+bool ChartControl::fitSideBySide(const QStringList &labels, double plotWidth) const
+{
+    if (!(plotWidth > 0)) plotWidth = width() * 0.6; // not laid out yet
+    QFontMetricsF metrics(m_axisItems[X]->labelsFont());
+    double widest = 0;
+    for (const QString &label : labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    return (widest + LabelPadding) * double(labels.size() + 1) <= plotWidth;
+}
+
+AxisScale ChartControl::scaleFor(AxisId id, ValueRange values, int intervals) const
+{
+    if (values.low > values.high) return {};
+    if (m_markers) { // a marker on the plot's edge would be cut in half
+        const double margin = (values.high / 2 - values.low / 2) / 10;
+        values = {std::max(values.low - margin, -Largest), std::min(values.high + margin, Largest)};
+    }
+    const Axis &settings = m_axes[id];
     const bool fixed = !settings.autoScale && std::isfinite(settings.minimum) &&
                        std::isfinite(settings.maximum) && settings.maximum > settings.minimum;
-    double low = settings.minimum, high = settings.maximum;
-    if (!fixed) {
-        low = INFINITY, high = -INFINITY;
-        for (const auto &curve : curves)
-            for (const QPointF &p : curve) {
-                const double v = id == X ? p.x() : p.y();
-                low = std::min(low, v);
-                high = std::max(high, v);
-            }
-        if (low > high) low = 0, high = 1;
-        if (low == high) {
-            const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
-            low -= margin, high += margin;
-        }
+    if (fixed && values.low >= settings.minimum && values.high <= settings.maximum)
+        return fixedScale(settings.minimum, settings.maximum, intervals);
+    if (fixed) {
+        values.low = std::min(values.low, settings.minimum);
+        values.high = std::max(values.high, settings.maximum);
     }
-    const double step = niceStep((high - low) / 5);
-    const bool ticks = std::isfinite(step) && step > 0;
-    if (ticks && !fixed) {
-        low = std::floor(low / step) * step;
-        high = std::ceil(high / step) * step;
-    }
+    return automaticScale(values.low, values.high, intervals);
+}
 
+// Tick labels in the user's number format, with the digits that tell them apart.
+QStringList ChartControl::tickLabels(const AxisScale &scale) const
+{
+    QStringList labels;
+    for (double tick : scale.ticks)
+        labels.append(generalNumber(tick, locale(), scale.digits));
+    return labels;
+}
+
+void ChartControl::applyScale(AxisId id, const AxisScale &scale)
+{
+    QCategoryAxis *axis = m_axisItems[id];
     for (const QString &label : axis->categoriesLabels())
         axis->remove(label);
-    axis->setStartValue(low);
-    axis->setRange(low, high);
-    const double first = std::ceil(low / step) * step;
-    for (int k = 0; ticks && k <= 20; ++k) {
-        const double tick = first + k * step;
-        if (tick > high + step * 1e-9) break;
-        const double shown = std::abs(tick) < step * 1e-9 ? 0.0 : tick;
-        axis->append(generalNumber(shown, locale()), shown);
+    m_unitPowers[id] = scale.unitPower;
+    const double minimum = std::ldexp(scale.minimum, scale.unitPower);
+    const double maximum = std::ldexp(scale.maximum, scale.unitPower);
+    // Qt Charts takes a range as unchanged when it is close to the one before
+    // (and any end within 1e-12 of 0 as 0): passing through a range far from
+    // the new one makes it take every range exactly.
+    axis->setRange(minimum < -1 ? -0.5 : -2, maximum > 1 ? 0.5 : 2);
+    axis->setStartValue(minimum);
+    axis->setRange(minimum, maximum);
+    const QStringList labels = tickLabels(scale);
+    for (qsizetype k = 0; k < labels.size(); ++k)
+        axis->append(labels[k], std::ldexp(scale.ticks[size_t(k)], scale.unitPower));
+}
+
+// Once the chart knows its plot area, an X axis whose labels do not fit side
+// by side gets fewer ticks; and the line that says there is no value keeps to
+// the middle.
+void ChartControl::fitXAxis(const QRectF &plotArea)
+{
+    m_noValue->setPos(plotArea.center() - m_noValue->boundingRect().center());
+    if (!fitSideBySide(m_axisItems[X]->categoriesLabels(), plotArea.width()))
+        setUpAxis(X, m_values[X], plotArea.width());
+}
+
+// With no point to draw, the plot area says why, and the axes carry no made-up numbers.
+void ChartControl::showNoValue(bool shown)
+{
+    m_noValue->setText(m_noValueText);
+    m_noValue->setFont(m_titleFont);
+    m_noValue->setVisible(shown);
+    m_noValue->setPos(chart()->plotArea().center() - m_noValue->boundingRect().center());
+    for (QCategoryAxis *axis : m_axisItems) {
+        axis->setGridLineVisible(!shown);
+        // A blank label keeps the axis as wide as with numbers, and its title on one line.
+        if (shown) axis->append(QStringLiteral("    "), axis->max());
     }
+    setAccessibleDescription(shown && !m_noValueText.isEmpty()
+                                 ? m_noValueText + (m_usage.isEmpty() ? QString() : u'\n' + m_usage)
+                                 : m_usage);
 }
 
 void ChartControl::mouseReleaseEvent(QMouseEvent *event)

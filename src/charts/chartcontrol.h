@@ -3,11 +3,14 @@
 #include <QChartView>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 class QLineSeries;
 class QCategoryAxis;
+class QGraphicsSimpleTextItem;
+struct AxisScale;
 
 /*
  * The chart component of both chart windows: a data grid of RowCount rows by
@@ -17,8 +20,11 @@ class QCategoryAxis;
  * hands every series to Qt Charts in one piece.
  *
  * A value that does not exist (the logarithm of a value that is not positive,
- * a quotient by zero) is left out of its curve, and a fixed value range that
- * is not a proper range falls back to an automatic one.
+ * a quotient by zero) is left out of its curve; a chart with no value at all
+ * says why in its plot area and its accessible description. A fixed value
+ * range that is not a proper range falls back to an automatic one, and one
+ * that some point lies outside is widened to hold it. A curve whose points
+ * all fall on one spot shows that spot as a marker.
  */
 class ChartControl : public QChartView
 {
@@ -48,6 +54,10 @@ class ChartControl : public QChartView
     Axis &axis(AxisId id) { return m_axes[id]; }
     void setColumnLabel(int column, const QString &label);
     void setData(int row, int column, double value);
+    // What the plot area says when there is no point to draw: why, in one short line.
+    void setNoValueText(const QString &text) { m_noValueText = text; }
+    // How the chart is used, for its accessible description.
+    void setUsageDescription(const QString &text);
 
     void refresh();
 
@@ -63,8 +73,21 @@ class ChartControl : public QChartView
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    // The values of one axis over every curve; low > high when there are none.
+    struct ValueRange {
+        double low;
+        double high;
+    };
+
     double cell(int row, int column) const;
-    void setUpAxis(AxisId id, const std::vector<QList<QPointF>> &curves);
+    static ValueRange rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id);
+    void setUpAxis(AxisId id, ValueRange values, double plotWidth);
+    bool fitSideBySide(const QStringList &labels, double plotWidth) const;
+    AxisScale scaleFor(AxisId id, ValueRange values, int intervals) const;
+    QStringList tickLabels(const AxisScale &scale) const;
+    void applyScale(AxisId id, const AxisScale &scale);
+    void fitXAxis(const QRectF &plotArea);
+    void showNoValue(bool shown);
 
     int m_rows = 0;
     int m_columns = 0;
@@ -76,5 +99,11 @@ class ChartControl : public QChartView
     std::vector<QString> m_labels;
     std::vector<double> m_grid;
     QCategoryAxis *m_axisItems[2];
+    ValueRange m_values[2] = {{0, 1}, {0, 1}};
+    bool m_markers = false;       // some curve is drawn as a marker on one spot
+    int m_unitPowers[2] = {0, 0}; // the curves' points are drawn scaled by 2 to these powers
     std::vector<QLineSeries *> m_series;
+    QString m_noValueText;
+    QString m_usage;
+    QGraphicsSimpleTextItem *m_noValue;
 };

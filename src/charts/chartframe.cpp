@@ -4,6 +4,8 @@
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
 
+#include <algorithm>
+
 using namespace MALVORA1;
 
 namespace
@@ -23,12 +25,13 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     chart.titleFont() = arial10();
     chart.setTitleText(plan.title);
     chart.setLegendLocation(ChartControl::LocationRight);
+    chart.setNoValueText(plan.noValue);
 
     ChartControl::Axis &y = chart.axis(ChartControl::Y);
-    y.autoScale = !plan.yMaximum;
-    if (plan.yMaximum) {
-        y.maximum = *plan.yMaximum;
-        y.minimum = 0;
+    y.autoScale = !plan.yLimit;
+    if (plan.yLimit) {
+        y.maximum = std::max(*plan.yLimit, 0.0);
+        y.minimum = std::min(*plan.yLimit, 0.0);
     }
     y.blackMajorGrid = true;
     y.titleFont = arial10();

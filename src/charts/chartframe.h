@@ -19,9 +19,10 @@ struct ChartPlan {
     QString title;
     QString yTitle;
     QString xTitle;
-    std::optional<double> yMaximum; // a fixed Y range from 0 to this
+    std::optional<double> yLimit; // a fixed Y range from 0 to this (from this to 0 below 0)
     bool legend = false;
     std::vector<ChartCurve> curves;
+    QString noValue; // why there may be no point to draw
 };
 
 /*
@@ -30,7 +31,9 @@ struct ChartPlan {
  * right, a linear Y axis with a black solid major grid, a linear X axis, the
  * curve labels where there is a legend, and then the data: curve after curve,
  * row t + 1 holding time step t for t = 0 ... Simut, each point passed through
- * j, xval and yval.
+ * j, xval and yval. A fixed Y range from 0 to a negative limit is taken
+ * mirrored, from the limit to 0, so that a decay's line sits inside it as a
+ * growth's does.
  *
  * Not a pure function: the loop runs on the shared j, xval and yval of the
  * model state, as every chart of the program does, and leaves them at

@@ -27,15 +27,16 @@ double population(int t)
     return Nt[size_t(t)];
 }
 
-ChartPlan againstTime(const QString &title, const QString &yTitle, double (*y)(int))
+ChartPlan againstTime(const QString &title, const QString &yTitle, double (*y)(int),
+                      const QString &noValue = {})
 {
-    return {title, yTitle, ChartRoutines::tr("Time"), {}, false, {{{}, time, y}}};
+    return {title, yTitle, ChartRoutines::tr("Time"), {}, false, {{{}, time, y}}, noValue};
 }
 
 ChartPlan comparison(const QString &title, const QString &yTitle, const QString &xTitle,
                      ChartCurve first, ChartCurve second)
 {
-    return {title, yTitle, xTitle, {}, true, {first, second}};
+    return {title, yTitle, xTitle, {}, true, {first, second}, {}};
 }
 
 QString differential()
@@ -57,9 +58,11 @@ void ShowNtvsT(ChartControl &MSChart1)
 
 void ShowlnNtvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of lnN(t) vs. time"),
-                                    ChartRoutines::tr("lnN(t)"),
-                                    [](int t) { return std::log(Nt[size_t(t)]); }));
+    drawChart(MSChart1,
+              againstTime(
+                  ChartRoutines::tr("Curve of lnN(t) vs. time"), ChartRoutines::tr("lnN(t)"),
+                  [](int t) { return std::log(Nt[size_t(t)]); },
+                  ChartRoutines::tr("ln N(t) needs N(t) > 0")));
 }
 
 void ShowdNvsT(ChartControl &MSChart1)
@@ -77,14 +80,17 @@ void ShowdNNvsN(ChartControl &MSChart1)
                          ChartRoutines::tr("N(t)"),
                          1.5 * Rrate,
                          false,
-                         {curve}});
+                         {curve},
+                         ChartRoutines::tr("dN/N needs N(t) ≠ 0")});
 }
 
 void ShowlndNvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of ln(dN(t)) vs. time"),
-                                    ChartRoutines::tr("lndN(t)"),
-                                    [](int t) { return std::log(dNdt[size_t(t)]); }));
+    drawChart(MSChart1,
+              againstTime(
+                  ChartRoutines::tr("Curve of ln(dN(t)) vs. time"), ChartRoutines::tr("lndN(t)"),
+                  [](int t) { return std::log(dNdt[size_t(t)]); },
+                  ChartRoutines::tr("ln dN(t) needs dN(t) > 0")));
 }
 
 void CompareDifferentialAndDifference(ChartControl &MSChart1)

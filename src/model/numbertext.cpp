@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -104,6 +106,42 @@ std::string shortest15(double x)
     return text;
 }
 
+// x rounded to the given significant digits, laid out as shortest15 lays
+// out its numbers. The digits come straight from the decimal text, so even a
+// value that no double holds exactly (9E-317) keeps them.
+std::string roundedGeneral(double x, int digits)
+{
+    if (x == 0) return "0";
+    std::array<char, 40> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                       std::chars_format::scientific, digits - 1);
+    const std::string_view scientific(buffer.data(), size_t(written.ptr - buffer.data()));
+    const size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    std::string figures;
+    for (char c : scientific.substr(0, e))
+        if (c >= '0' && c <= '9') figures += c;
+    while (figures.size() > 1 && figures.back() == '0')
+        figures.pop_back();
+    std::string text = x < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        text += figures.substr(0, 1) + (figures.size() > 1 ? "." + figures.substr(1) : "");
+        text += exponent < 0 ? "E-" : "E+";
+        text += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
+    } else if (exponent < 0) {
+        text += "0." + std::string(size_t(-exponent - 1), '0') + figures;
+    } else {
+        const size_t whole = size_t(exponent) + 1;
+        if (figures.size() <= whole)
+            text += figures + std::string(whole - figures.size(), '0');
+        else
+            text += figures.substr(0, whole) + "." + figures.substr(whole);
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<double> Val(QStringView text)
@@ -146,9 +184,10 @@ double roundToPlaces(double x, double scale)
     return roundHalfEven(scaled) / scale;
 }
 
-QString generalNumber(double x, const QLocale &locale)
+QString generalNumber(double x, const QLocale &locale, int digits)
 {
-    QString text = QString::fromStdString(shortest15(x));
+    QString text = QString::fromStdString(
+        digits < 15 && std::isfinite(x) ? roundedGeneral(x, std::max(digits, 1)) : shortest15(x));
     return text.replace(u'.', locale.decimalPoint());
 }
 

@@ -41,8 +41,10 @@ double roundToPlaces(double x, double scale);
 
 // The general number format of the screen: up to 15 significant digits,
 // E notation for very large and very small magnitudes (1.5E+16, 1E-05),
-// the decimal separator of the given locale.
-QString generalNumber(double x, const QLocale &locale);
+// the decimal separator of the given locale. With fewer digits x is first
+// rounded to that many significant digits (chart ticks: 10.5, not
+// 10.500000000000002); the switch to E notation stays where it is.
+QString generalNumber(double x, const QLocale &locale, int digits = 15);
 
 // The number form of the data file, as the file's ASCII bytes: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),

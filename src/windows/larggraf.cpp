@@ -64,7 +64,7 @@ void larggraf::layOut()
     command4 = withHand(addButton(this, "command4", twips(8760, 7320, 1095, 375), tr("Main form")));
     Command5 = withHand(addButton(this, "Command5", twips(9960, 7320, 735, 375), tr("Quit")));
 
-    MSChart1->setAccessibleDescription(
+    MSChart1->setUsageDescription(
         tr("Click the chart, or press Enter on it, to show the next chart of the cycle"));
     Command6->setToolTip(tr("Print this page"));
     Command6->setAccessibleDescription(tr("Print this page"));
