@@ -19,9 +19,12 @@ inline void refusedRuns_data()
     QTest::addRow("negative end time") << "0.2" << "10" << "-1" << endTime << "0 to 2999";
     QTest::addRow("end time beyond 16 bits") << "0.2" << "10" << "99999" << endTime << "0 to 2999";
     QTest::addRow("end time beyond doubles") << "0.2" << "10" << "1e999" << endTime << "0 to 2999";
-    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << RunProblem::InitialSizeTooLarge << "initial size";
-    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << RunProblem::RateTooLarge << "growth rate";
-    QTest::addRow("r = 1 to 709 overflows") << "1" << "1" << "709" << overflow << "largest number";
-    QTest::addRow("huge N(0) overflows") << "0.2" << "1e308" << "20" << overflow << "largest number";
+    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << RunProblem::InitialSizeTooLarge << "initial size N(0) is too large in size";
+    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << RunProblem::RateTooLarge << "growth rate r is too large in size";
+    QTest::addRow("r beyond doubles, negative") << "-1e400" << "10" << "20" << RunProblem::RateTooLarge << "growth rate r is too large in size";
+    QTest::addRow("r &H beyond doubles") << "&H" + QString(256, u'F') << "10" << "20" << RunProblem::RateTooLarge << "growth rate r is too large in size";
+    QTest::addRow("r = 1 to 709 overflows") << "1" << "1" << "709" << overflow << "numbers of the model become too large in size";
+    QTest::addRow("huge N(0) overflows") << "0.2" << "1e308" << "20" << overflow << "numbers of the model become too large in size";
+    QTest::addRow("shrinking, yet overflows") << "-2" << "1e308" << "2" << overflow << "numbers of the model become too large in size";
     // clang-format on
 }

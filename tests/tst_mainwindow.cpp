@@ -44,6 +44,8 @@ class tst_MainWindow : public QObject
     void runReadsTheBoxes();
     void badValuesChangeNothing_data() { refusedRuns_data(); }
     void badValuesChangeNothing();
+    void textAfterTheNumber_data();
+    void textAfterTheNumber();
     void chartButtons_data();
     void chartButtons();
     void missingValuesAreLeftOut();
@@ -172,6 +174,7 @@ void tst_MainWindow::enterChecksTheValue_data()
     QTest::addRow("N(0) beyond doubles") << "n0" << "1e999" << "10";
     QTest::addRow("r 0.3") << "txtRrate" << "0.3" << "";
     QTest::addRow("r negative") << "txtRrate" << "-0.1" << "0.2";
+    QTest::addRow("r &H beyond doubles") << "txtRrate" << "&H" + QString(256, u'F') << "0.2";
     QTest::addRow("t 2999") << "txtSimut" << "2999" << "";
     QTest::addRow("t 12.5") << "txtSimut" << "12.5" << "20";
     QTest::addRow("t 3000") << "txtSimut" << "3000" << "20";
@@ -276,6 +279,53 @@ void tst_MainWindow::badValuesChangeNothing()
     QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
     QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");
     QCOMPARE(points().size(), 21);
+    run("0.3", "10", "20"); // a good run takes the refusal away
+    QCOMPARE(notice(), QString());
+}
+
+void tst_MainWindow::textAfterTheNumber_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");   // Run, or Enter in the box
+    QTest::addColumn<QString>("after"); // the box after Enter; empty: Run has the focus
+    QTest::addColumn<QString>("notice");
+    // clang-format off
+    QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0: use a period as the decimal point.";
+    QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54: use a period as the decimal point.";
+    QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5: use a period as the decimal point.";
+    QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12: use a period as the decimal point.";
+    QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0: use a period as the decimal point.";
+    QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "";
+    QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "";
+    // clang-format on
+}
+
+// Run and Enter go on with the value read, and a notice says what was read.
+void tst_MainWindow::textAfterTheNumber()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(QString, after);
+    QFETCH(QString, notice);
+    QLocale::setDefault(QLocale(locale));
+    start();
+    auto *edit = form->findChild<QLineEdit *>(box);
+    type(edit, text);
+    if (key == "Run") {
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QVERIFY(form->MSChart1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), form->Command3);
+    } else {
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), after.isEmpty() ? text : after);
+        QCOMPARE(QApplication::focusWidget(),
+                 after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
+    }
+    QCOMPARE(this->notice(), notice);
 }
 
 void tst_MainWindow::chartButtons_data()

@@ -37,28 +37,36 @@ void tst_Model::val_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value"); // NaN: no value, beyond the double range
+    QTest::addColumn<bool>("whole");   // read to the end, blanks aside
     const double none = std::nan("");
     // clang-format off
-    QTest::addRow("plain") << "20" << 20.0;
-    QTest::addRow("leading point") << ".5" << 0.5;
-    QTest::addRow("negative") << "-3.5" << -3.5;
-    QTest::addRow("trailing letters") << "12abc" << 12.0;
-    QTest::addRow("empty") << "" << 0.0;
-    QTest::addRow("lone point") << "." << 0.0;
-    QTest::addRow("blanks, tabs and line feeds inside") << " 1 2\t. 5\n" << 12.5;
-    QTest::addRow("carriage return stops") << "2\r0" << 2.0;
-    QTest::addRow("exponent") << "1.5E3" << 1500.0;
-    QTest::addRow("exponent without digits") << "3E" << 3.0;
-    QTest::addRow("comma is not a decimal point") << "1,5" << 1.0;
-    QTest::addRow("hex") << "&H1F" << 31.0;
-    QTest::addRow("hex 16-bit wraps") << "&HFFFF" << -1.0;
-    QTest::addRow("hex 32-bit wraps") << "&HFFFFFFFF" << -1.0;
-    QTest::addRow("octal") << "&O17" << 15.0;
-    QTest::addRow("underflow is zero") << "1e-400" << 0.0;
-    QTest::addRow("beyond doubles") << "1e400" << none;
-    QTest::addRow("beyond doubles, negative") << "-2E999" << none;
-    QTest::addRow("400 digits") << "1" + QString(400, u'0') << none;
-    QTest::addRow("zero with a huge exponent") << "0.000e999" << 0.0;
+    QTest::addRow("plain") << "20" << 20.0 << true;
+    QTest::addRow("leading point") << ".5" << 0.5 << true;
+    QTest::addRow("negative") << "-3.5" << -3.5 << true;
+    QTest::addRow("trailing letters") << "12abc" << 12.0 << false;
+    QTest::addRow("letters only") << "abc" << 0.0 << false;
+    QTest::addRow("empty") << "" << 0.0 << true;
+    QTest::addRow("lone point") << "." << 0.0 << false;
+    QTest::addRow("lone sign") << "-" << 0.0 << false;
+    QTest::addRow("blanks, tabs and line feeds inside") << " 1 2\t. 5\n" << 12.5 << true;
+    QTest::addRow("carriage return stops") << "2\r0" << 2.0 << false;
+    QTest::addRow("exponent") << "1.5E3" << 1500.0 << true;
+    QTest::addRow("exponent without digits") << "3E" << 3.0 << false;
+    QTest::addRow("comma is not a decimal point") << "1,5" << 1.0 << false;
+    QTest::addRow("hex") << "&H1F" << 31.0 << true;
+    QTest::addRow("hex without digits") << "&H" << 0.0 << false;
+    QTest::addRow("hex 16-bit wraps") << "&HFFFF" << -1.0 << true;
+    QTest::addRow("hex 32-bit wraps") << "&HFFFFFFFF" << -1.0 << true;
+    QTest::addRow("hex beyond doubles") << "&H" + QString(256, u'F') << none << true;
+    QTest::addRow("hex just inside doubles") << "&H" + QString(255, u'F') << std::ldexp(1.0, 1020) << true;
+    QTest::addRow("octal") << "&O17" << 15.0 << true;
+    QTest::addRow("octal beyond doubles") << "&O" + QString(400, u'7') << none << true;
+    QTest::addRow("octal stops at 8") << "&O178" << 15.0 << false;
+    QTest::addRow("underflow is zero") << "1e-400" << 0.0 << true;
+    QTest::addRow("beyond doubles") << "1e400" << none << true;
+    QTest::addRow("beyond doubles, negative") << "-2E999" << none << true;
+    QTest::addRow("400 digits") << "1" + QString(400, u'0') << none << true;
+    QTest::addRow("zero with a huge exponent") << "0.000e999" << 0.0 << true;
     // clang-format on
 }
 
@@ -66,9 +74,11 @@ void tst_Model::val()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
+    QFETCH(bool, whole);
     const auto result = Val(text);
     QCOMPARE(result.has_value(), !std::isnan(value));
     if (result) QCOMPARE(*result, value);
+    QCOMPARE(valReadsWhole(text), whole);
 }
 
 void tst_Model::toInteger16_data()

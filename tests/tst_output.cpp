@@ -17,7 +17,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <optional>
+
+#include <sys/resource.h>
 
 namespace
 {
@@ -180,19 +183,26 @@ class tst_Output : public QObject
         QCOMPARE(save("growth.csv"), Header + "0," + text + ',' + text + "\r\n");
     }
 
-    // Cancel, or a name that cannot be written, changes no file (a failure is told, naming the
-    // file); saving then replaces the file whole with the last run, not the boxes.
+    // Cancel, a name that cannot be written, or a write that fails (here: past the process's
+    // file size limit, as on a full disk) changes no file; a failure is told, naming the file
+    // and why. Saving then replaces the file whole with the last run, not the boxes, and takes
+    // the failure's notice away.
     void cancelOrUnwritableThenReplace_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addRow("Cancel") << "";
-        QTest::addRow("missing directory") << "missing/data.csv";
-        QTest::addRow("a file as directory") << "old.csv/data.csv";
-        QTest::addRow("a directory as file") << "folder";
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may reach; 0: no limit
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("Cancel") << "" << 0 << "";
+        QTest::addRow("missing directory") << "missing/data.csv" << 0 << "No such file";
+        QTest::addRow("a file as directory") << "old.csv/data.csv" << 0 << "";
+        QTest::addRow("a directory as file") << "folder" << 0 << "";
+        QTest::addRow("writes fail part way") << "old.csv" << 64 << "File too large";
     }
     void cancelOrUnwritableThenReplace()
     {
         QFETCH(QString, chosen);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, reason);
         const QByteArray old(5000, 'x');
         QVERIFY(QDir(m_dir->path()).mkdir("folder"));
         for (QFile file : {path("old.csv"), path("folder/inside.csv")})
@@ -200,14 +210,25 @@ class tst_Output : public QObject
         Form1 *form1 = run("0.2", "10", "2");
         form1->n0->setText("99");
         form1->txtSimut->setText("7");
-        save(chosen);
+        {
+            rlimit before{};
+            QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+            const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit = before;
+            if (sizeLimit > 0) limit.rlim_cur = rlim_t(sizeLimit);
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+            save(chosen);
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &before) == 0);
+            std::signal(SIGXFSZ, signal);
+        }
         QCOMPARE(contents("old.csv") + contents("folder/inside.csv"), old + old);
         auto *notice = form1->findChild<QMessageBox *>("notice");
         QCOMPARE(notice && notice->isVisible() &&
                      notice->text().contains(QDir::toNativeSeparators(path(chosen))),
                  !chosen.isEmpty());
-        QVERIFY(chosen.isEmpty() ? !notice : notice->close());
+        if (notice) QVERIFY2(notice->text().contains(reason), qPrintable(notice->text()));
         QCOMPARE(save("old.csv"), Header + "0,10,2.214\r\n1,12.214,2.7042\r\n2,14.9182,3.3029\r\n");
+        QVERIFY(!notice || !notice->isVisible());
         QCOMPARE(
             QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList({"folder", "old.csv"}));

@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace
 {
@@ -33,25 +34,29 @@ int digitValue(QChar c, int base)
 }
 
 // &H and &O numbers are 16-bit when they fit 16 bits, 32-bit when they fit 32
-// bits (so &HFFFF is -1 and &H8000 is -32768), and unsigned beyond that.
-double radixValue(QStringView s, int base)
+// bits (so &HFFFF is -1 and &H8000 is -32768), and unsigned beyond that; no
+// value beyond the double range. *stop is where the digits stop.
+std::optional<double> radixValue(QStringView s, int base, qsizetype *stop)
 {
     double value = 0;
     std::uint64_t bits = 0;
-    for (QChar c : s) {
-        const int d = digitValue(c, base);
-        if (d < 0) break;
+    qsizetype k = 0;
+    for (; k < s.size() && digitValue(s[k], base) >= 0; ++k) {
+        const int d = digitValue(s[k], base);
         value = value * base + d;
         bits = value < 1e19 ? bits * base + d : bits;
     }
+    *stop = k;
+    if (!std::isfinite(value)) return std::nullopt;
     if (value <= 0xFFFF) return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));
     if (value <= 0xFFFFFFFF) return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
     return value;
 }
 
 // Reads sign, digits, point, digits and an E part off the front of s into
-// plain ASCII that from_chars understands.
-std::optional<double> decimalValue(QStringView s)
+// plain ASCII that from_chars understands. *stop is where the number stops,
+// 0 when there is no digit.
+std::optional<double> decimalValue(QStringView s, qsizetype *stop)
 {
     std::string text;
     qsizetype k = 0;
@@ -65,6 +70,7 @@ std::optional<double> decimalValue(QStringView s)
         for (; k < s.size() && s[k].isDigit() && s[k].unicode() < 128; ++k)
             text += char(s[k].unicode());
     }
+    *stop = text.empty() ? 0 : k;
     if (text.empty()) return 0.0;
     long exponent = 0;
     if (k + 1 < s.size() && (s[k] == u'E' || s[k] == u'e')) {
@@ -75,6 +81,7 @@ std::optional<double> decimalValue(QStringView s)
             for (; e < s.size() && s[e].isDigit() && s[e].unicode() < 128; ++e)
                 exponent = std::min(exponent * 10 + (s[e].unicode() - u'0'), 1000000L);
             exponent = negativeExp ? -exponent : exponent;
+            *stop = e;
         }
     }
     // The power of ten of the leading digit tells an overflow from an underflow.
@@ -142,20 +149,36 @@ std::string roundedGeneral(double x, int digits)
     return text;
 }
 
-} // namespace
-
-std::optional<double> Val(QStringView text)
+// The Val rule, and whether it took the whole text (blanks aside): false when
+// something follows the number, or there is text but no number.
+std::pair<std::optional<double>, bool> reading(QStringView text)
 {
     QString s;
     s.reserve(text.size());
     for (QChar c : text)
         if (!isIgnored(c)) s += c;
-    if (s.size() >= 2 && s[0] == u'&') {
-        const QChar kind = s[1].toUpper();
-        if (kind == u'H') return radixValue(QStringView(s).mid(2), 16);
-        if (kind == u'O') return radixValue(QStringView(s).mid(2), 8);
+    qsizetype end = 0;
+    std::optional<double> value;
+    const QChar kind = s.size() >= 2 && s[0] == u'&' ? s[1].toUpper() : QChar();
+    if (kind == u'H' || kind == u'O') {
+        value = radixValue(QStringView(s).mid(2), kind == u'H' ? 16 : 8, &end);
+        end = end > 0 ? end + 2 : 0;
+    } else {
+        value = decimalValue(s, &end);
     }
-    return decimalValue(s);
+    return {value, end == s.size()};
+}
+
+} // namespace
+
+std::optional<double> Val(QStringView text)
+{
+    return reading(text).first;
+}
+
+bool valReadsWhole(QStringView text)
+{
+    return reading(text).second;
 }
 
 double roundHalfEven(double x)

@@ -22,6 +22,10 @@ class QLocale;
  */
 std::optional<double> Val(QStringView text);
 
+// Whether Val takes the whole text: false for "1,5" (read as 1), "12abc" or
+// "abc"; true for a number alone, with or without blanks, and for no text.
+bool valReadsWhole(QStringView text);
+
 // The nearest whole number, exact halves going to the even neighbour
 // (20.5 -> 20, 21.5 -> 22), independent of the processor's rounding mode.
 double roundHalfEven(double x);

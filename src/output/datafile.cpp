@@ -25,7 +25,11 @@ QByteArray dataFileText()
 namespace
 {
 
-// A write that stops short (a full disk) says why only when it is tried again.
+// A disk that fills up takes part of a write and says nothing; only the next
+// write fails and tells why ("No space left on device"). So the text goes out
+// unbuffered (a buffered short write surfaces only in commit(), which then
+// replaces the old file with a cut one), and a short write is followed by
+// another until one fails.
 bool writeAll(QSaveFile &file, const QByteArray &text)
 {
     for (qint64 written = 0, n = 0; written < text.size(); written += n)
@@ -39,7 +43,9 @@ bool writeDataFile(const QString &fileName, QString *problem)
 {
     QSaveFile file(fileName);
     const QByteArray text = dataFileText();
-    if (file.open(QIODevice::WriteOnly) && writeAll(file, text) && file.commit()) return true;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, text) &&
+        file.commit())
+        return true;
     *problem = QCoreApplication::translate("DataFile", "Cannot write %1:\n%2.")
                    .arg(QDir::toNativeSeparators(fileName), file.errorString());
     return false;

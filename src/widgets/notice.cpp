@@ -11,19 +11,38 @@
 
 #include <cups/cups.h>
 
-void showNotice(QWidget *window, const QString &text)
+namespace
 {
-    auto *box =
-        window->findChild<QMessageBox *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
+
+const char *const Cause = "cause";
+
+QMessageBox *noticeOf(QWidget *window)
+{
+    return window->findChild<QMessageBox *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+void showNotice(QWidget *window, const char *cause, const QString &text)
+{
+    QMessageBox *box = noticeOf(window);
     if (!box) {
         box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), QString(),
                               QMessageBox::Ok, window);
         box->setObjectName(QStringLiteral("notice"));
         box->setWindowModality(Qt::NonModal);
+        box->setAttribute(Qt::WA_ShowWithoutActivating);
     }
+    box->setProperty(Cause, QString::fromLatin1(cause));
     box->setText(text);
     box->show();
     box->raise();
+}
+
+void hideNotice(QWidget *window, const char *cause)
+{
+    QMessageBox *box = noticeOf(window);
+    if (box && box->property(Cause).toString() == QLatin1String(cause)) box->hide();
 }
 
 namespace
@@ -48,9 +67,10 @@ void printWindowImage(QWidget *window)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        showNotice(window, QCoreApplication::translate(
-                               "Printing",
-                               "No printer is available. Set up a default printer and try again."));
+        showNotice(
+            window, "print",
+            QCoreApplication::translate(
+                "Printing", "No printer is available. Set up a default printer and try again."));
         return;
     }
     const QString printerName = printerInfo.printerName();
@@ -61,7 +81,7 @@ void printWindowImage(QWidget *window)
     // through the toolkit, which never learns whether the printer took the job.
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/malvora-XXXXXX.pdf"));
     if (!pdf.open()) {
-        showNotice(window, cannotPrint);
+        showNotice(window, "print", cannotPrint);
         return;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
@@ -69,15 +89,18 @@ void printWindowImage(QWidget *window)
     printer.setOutputFileName(pdf.fileName());
     printer.setPageLayout(page);
     if (!drawImage(window->grab(), printer)) {
-        showNotice(window, cannotPrint);
+        showNotice(window, "print", cannotPrint);
         return;
     }
     // A printer instance is named printer/instance; the print system takes the printer's name.
     if (cupsPrintFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(),
                       QFile::encodeName(pdf.fileName()).constData(),
                       window->windowTitle().toUtf8().constData(), 0, nullptr) == 0)
-        showNotice(window, QCoreApplication::translate("Printing",
-                                                       "The printer %1 did not take the page: %2 "
-                                                       "Nothing was printed.")
-                               .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
+        showNotice(window, "print",
+                   QCoreApplication::translate("Printing",
+                                               "The printer %1 did not take the page: %2 "
+                                               "Nothing was printed.")
+                       .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
+    else
+        hideNotice(window, "print");
 }

@@ -3,9 +3,12 @@
 class QString;
 class QWidget;
 
-// A message beside a window that blocks nothing: the window stays usable,
-// and a later message replaces the earlier one.
-void showNotice(QWidget *window, const QString &text);
+// A message beside a window that blocks nothing: the window stays usable and
+// keeps its focus. A notice belongs to its cause, a short key such as "run"
+// or "save": a later notice replaces it, and once that cause goes well
+// hideNotice takes it away, leaving a notice of any other cause in place.
+void showNotice(QWidget *window, const char *cause, const QString &text);
+void hideNotice(QWidget *window, const char *cause);
 
 // Prints an image of the window's client area on the default printer, as one
 // page with no dialog; says so in a notice when no printer can be used or the

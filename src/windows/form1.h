@@ -86,4 +86,5 @@ class Form1 : public Form
     void connectHandlers();
     void parameterChanged(QLineEdit *box);
     void checkPositive(QLineEdit *box, const QString &fallback);
+    QString readingNote(const QLineEdit *box) const;
 };

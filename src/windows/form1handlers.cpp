@@ -118,7 +118,10 @@ void Form1::Command10_Click()
     const QString fileName = CommonDialog1(this);
     if (fileName.isEmpty()) return;
     QString problem;
-    if (!writeDataFile(fileName, &problem)) showNotice(this, problem);
+    if (writeDataFile(fileName, &problem))
+        hideNotice(this, "save");
+    else
+        showNotice(this, "save", problem);
 }
 
 void Form1::Command1_Click()

@@ -21,6 +21,10 @@ namespace
 
 constexpr int Enter = 13;
 
+const char *const RunCause = "run";
+
+// Values beyond the double range may be positive or negative, and a model may
+// overflow while its population shrinks: the words say "in size".
 QString problemText(RunProblem problem)
 {
     switch (problem) {
@@ -28,14 +32,15 @@ QString problemText(RunProblem problem)
         return Form1::tr("The end time t must be a whole number from 0 to %1. Nothing was run.")
             .arg(integerText(MaxEndTime));
     case RunProblem::InitialSizeTooLarge:
-        return Form1::tr("The initial size N(0) is too large to compute with. Nothing was run.");
-    case RunProblem::RateTooLarge:
-        return Form1::tr("The growth rate r is too large to compute with. Nothing was run.");
-    case RunProblem::Overflow:
         return Form1::tr(
-            "With these values the population grows beyond the largest number the program "
-            "can compute. Choose a smaller growth rate, initial size or end time. "
-            "Nothing was run.");
+            "The initial size N(0) is too large in size to compute with. Nothing was run.");
+    case RunProblem::RateTooLarge:
+        return Form1::tr(
+            "The growth rate r is too large in size to compute with. Nothing was run.");
+    case RunProblem::Overflow:
+        return Form1::tr("With these values some numbers of the model become too large in size "
+                         "for the program to compute. Choose a smaller end time, or a growth "
+                         "rate or initial size nearer 0. Nothing was run.");
     case RunProblem::None:
         break;
     }
@@ -50,11 +55,28 @@ bool canTakeFocus(const QWidget *widget)
 
 } // namespace
 
+// Text after the number is easy to miss: "1,5" reads as 1, and a comma
+// locale shows N(T) with a comma. Run and Enter go on with the value read,
+// and say what they read. An empty box, or a value beyond the double range
+// (which Run refuses anyway), says nothing here.
+QString Form1::readingNote(const QLineEdit *box) const
+{
+    const QString text = box->text();
+    const auto value = Val(text);
+    if (valReadsWhole(text) || !value) return {};
+    return tr("Read \"%1\" as %2: use a period as the decimal point.")
+        .arg(text, generalNumber(*value, locale()));
+}
+
 void Form1::Command2_Click()
 {
+    QStringList notes;
+    for (const QLineEdit *box : {txtRrate, n0, txtSimut})
+        if (const QString note = readingNote(box); !note.isEmpty()) notes.append(note);
     const RunProblem problem = simulate(txtSimut->text(), n0->text(), txtRrate->text());
     if (problem != RunProblem::None) {
-        showNotice(this, problemText(problem));
+        notes.prepend(problemText(problem));
+        showNotice(this, RunCause, notes.join(u'\n'));
         return;
     }
     Label11->hide();
@@ -73,6 +95,10 @@ void Form1::Command2_Click()
     Command2->setEnabled(false);
     Command10->setEnabled(true);
     Label4->setText(tr("Population size at t =%1").arg(integerText(Simut)));
+    if (notes.isEmpty())
+        hideNotice(this, RunCause);
+    else
+        showNotice(this, RunCause, notes.join(u'\n'));
 }
 
 // Editing a parameter takes the last results out of view and brings Run back.
@@ -104,11 +130,13 @@ void Form1::txtSimut_Change()
 // Enter runs; anything else, or a Run that cannot take the focus, resets the box.
 void Form1::checkPositive(QLineEdit *box, const QString &fallback)
 {
+    const QString note = readingNote(box);
     const auto value = Val(box->text());
     if (value && *value > 0 && canTakeFocus(Command2))
         Command2->setFocus();
     else
         box->setText(fallback);
+    if (!note.isEmpty()) showNotice(this, RunCause, note);
 }
 
 void Form1::n0_KeyPress(int KeyAscii)
@@ -125,6 +153,7 @@ void Form1::txtRrate_KeyPress(int KeyAscii)
 void Form1::txtSimut_KeyPress(int KeyAscii)
 {
     if (KeyAscii != Enter) return;
+    const QString note = readingNote(txtSimut);
     const auto value = Val(txtSimut->text());
     const bool acceptable =
         value && *value > 0 && *value == std::floor(*value) && *value <= MaxEndTime;
@@ -132,4 +161,5 @@ void Form1::txtSimut_KeyPress(int KeyAscii)
         Command2->setFocus();
     else
         txtSimut->setText(QStringLiteral("20"));
+    if (!note.isEmpty()) showNotice(this, RunCause, note);
 }
