@@ -18,203 +18,143 @@ class tst_Model : public QObject
     Q_OBJECT
   private slots:
     void init() { clear(); }
-    void val_data();
-    void val();
-    void toInteger16_data();
-    void toInteger16();
-    void roundToPlaces_data();
-    void roundToPlaces();
-    void numberText_data();
-    void numberText();
-    void defaults();
-    void edgesOfARun();
-    void shorterRunKeepsLaterElements();
+
+    void val_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // NaN: no value, beyond the double range
+        QTest::addColumn<bool>("whole");   // read to the end, blanks aside
+        const double none = std::nan("");
+        // clang-format off
+        QTest::addRow("plain") << "20" << 20.0 << true;
+        QTest::addRow("leading point") << ".5" << 0.5 << true;
+        QTest::addRow("negative") << "-3.5" << -3.5 << true;
+        QTest::addRow("trailing letters") << "12abc" << 12.0 << false;
+        QTest::addRow("letters only") << "abc" << 0.0 << false;
+        QTest::addRow("empty") << "" << 0.0 << true;
+        QTest::addRow("lone point") << "." << 0.0 << false;
+        QTest::addRow("lone sign") << "-" << 0.0 << false;
+        QTest::addRow("blanks, tabs and line feeds inside") << " 1 2\t. 5\n" << 12.5 << true;
+        QTest::addRow("carriage return stops") << "2\r0" << 2.0 << false;
+        QTest::addRow("exponent") << "1.5E3" << 1500.0 << true;
+        QTest::addRow("exponent without digits") << "3E" << 3.0 << false;
+        QTest::addRow("comma is not a decimal point") << "1,5" << 1.0 << false;
+        QTest::addRow("hex") << "&H1F" << 31.0 << true;
+        QTest::addRow("hex without digits") << "&H" << 0.0 << false;
+        QTest::addRow("hex 16-bit wraps") << "&HFFFF" << -1.0 << true;
+        QTest::addRow("hex 32-bit wraps") << "&HFFFFFFFF" << -1.0 << true;
+        QTest::addRow("hex beyond doubles") << "&H" + QString(256, u'F') << none << true;
+        QTest::addRow("hex just inside doubles") << "&H" + QString(255, u'F') << std::ldexp(1.0, 1020) << true;
+        QTest::addRow("octal") << "&O17" << 15.0 << true;
+        QTest::addRow("octal beyond doubles") << "&O" + QString(400, u'7') << none << true;
+        QTest::addRow("octal stops at 8") << "&O178" << 15.0 << false;
+        QTest::addRow("underflow is zero") << "1e-400" << 0.0 << true;
+        QTest::addRow("beyond doubles") << "1e400" << none << true;
+        QTest::addRow("beyond doubles, negative") << "-2E999" << none << true;
+        QTest::addRow("400 digits") << "1" + QString(400, u'0') << none << true;
+        QTest::addRow("zero with a huge exponent") << "0.000e999" << 0.0 << true;
+        // clang-format on
+    }
+
+    void val()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(bool, whole);
+        const auto result = Val(text);
+        QCOMPARE(result.has_value(), !std::isnan(value));
+        if (result) QCOMPARE(*result, value);
+        QCOMPARE(valReadsWhole(text), whole);
+    }
+
+    void toInteger16_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("expected");
+        // clang-format off
+        QTest::addRow("20.5 ties down to even") << 20.5 << 20;
+        QTest::addRow("21.5 ties up to even") << 21.5 << 22;
+        QTest::addRow("-1.5 ties to -2") << -1.5 << -2;
+        QTest::addRow("highest") << 32767.4 << 32767;
+        QTest::addRow("lowest, tie to even") << -32768.5 << -32768;
+        // clang-format on
+    }
+
+    void toInteger16()
+    {
+        QFETCH(double, value);
+        QFETCH(int, expected);
+        QCOMPARE(::toInteger16(value), std::optional<std::int16_t>(expected));
+    }
+
+    void numberText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("digits"); // significant digits on the screen; the file keeps 15
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("file");
+        // clang-format off
+        QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << 15 << "545.981500331442" << "545,981500331442" << "545.981500331442";
+        QTest::addRow("whole") << 10.0 << 15 << "10" << "10" << "10";
+        QTest::addRow("below one") << 0.5 << 15 << "0.5" << "0,5" << ".5";
+        QTest::addRow("negative below one") << -0.25 << 15 << "-0.25" << "-0,25" << "-.25";
+        QTest::addRow("negative zero") << -0.0 << 15 << "0" << "0" << "0";
+        QTest::addRow("smallest plain") << 0.0001 << 15 << "0.0001" << "0,0001" << ".0001";
+        QTest::addRow("E notation small") << 0.00001 << 15 << "1E-05" << "1E-05" << "1E-05";
+        QTest::addRow("E notation large") << 1.5e16 << 15 << "1.5E+16" << "1,5E+16" << "1.5E+16";
+        QTest::addRow("largest double") << std::numeric_limits<double>::max() << 15 << "1.79769313486232E+308" << "1,79769313486232E+308" << "1.79769313486232E+308";
+        QTest::addRow("tick, 3 digits") << 10.500000000000002 << 3 << "10.5" << "10,5" << "10.5";
+        QTest::addRow("tick, whole stays plain") << 3000.0000000000005 << 1 << "3000" << "3000" << "3000";
+        QTest::addRow("tick, negative") << -0.10500000000000001 << 3 << "-0.105" << "-0,105" << "-.105";
+        QTest::addRow("tick, small") << 5.000000000000001e-15 << 1 << "5E-15" << "5E-15" << "5E-15";
+        QTest::addRow("tick, subnormal") << -9e-317 << 1 << "-9E-317" << "-9E-317" << "-9.00000009997025E-317";
+        QTest::addRow("tick, near the largest") << 1.65e308 << 3 << "1.65E+308" << "1,65E+308" << "1.65E+308";
+        // clang-format on
+    }
+
+    void numberText()
+    {
+        QFETCH(double, value);
+        QFETCH(int, digits);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        QFETCH(QString, file);
+        QCOMPARE(generalNumber(value, QLocale(QLocale::English), digits), english);
+        QCOMPARE(generalNumber(value, QLocale(QLocale::German), digits), german);
+        QCOMPARE(QString::fromLatin1(fileNumber(value)), file);
+    }
+
+    // The defaults at t = 20 to the last of the 15 digits the program shows: 10 e^4, r N, the step
+    // to t = 21, the difference form's 10 * 1.2^20 and its r N; and N(21), the last point of the
+    // large graph window's N(t+1) vs. N(t).
+    void defaults()
+    {
+        QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
+        QCOMPARE(Simut, std::int16_t(20));
+        QByteArrayList shown;
+        for (double value :
+             {Nt[20], dNdt[20], DeltaN[20], NtDifference[20], DeltaNDifference[20], Nt[21]})
+            shown << fileNumber(value);
+        QCOMPARE(shown,
+                 (QByteArrayList{"545.981500331442", "109.196300066288", "120.881810077809",
+                                 "383.375999244748", "76.6751998489495", "666.863310409252"}));
+    }
+
+    // Run is all or nothing: a refused run leaves the last good one whole.
     void refusedRunChangesNothing_data() { refusedRuns_data(); }
-    void refusedRunChangesNothing();
+    void refusedRunChangesNothing()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, size);
+        QFETCH(QString, end);
+        QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
+        const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
+        QVERIFY(simulate(end, size, rate) != RunProblem::None);
+        QVERIFY(Simut == 20 && Rrate == 0.2);
+        QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
+    }
 };
-
-void tst_Model::val_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value"); // NaN: no value, beyond the double range
-    QTest::addColumn<bool>("whole");   // read to the end, blanks aside
-    const double none = std::nan("");
-    // clang-format off
-    QTest::addRow("plain") << "20" << 20.0 << true;
-    QTest::addRow("leading point") << ".5" << 0.5 << true;
-    QTest::addRow("negative") << "-3.5" << -3.5 << true;
-    QTest::addRow("trailing letters") << "12abc" << 12.0 << false;
-    QTest::addRow("letters only") << "abc" << 0.0 << false;
-    QTest::addRow("empty") << "" << 0.0 << true;
-    QTest::addRow("lone point") << "." << 0.0 << false;
-    QTest::addRow("lone sign") << "-" << 0.0 << false;
-    QTest::addRow("blanks, tabs and line feeds inside") << " 1 2\t. 5\n" << 12.5 << true;
-    QTest::addRow("carriage return stops") << "2\r0" << 2.0 << false;
-    QTest::addRow("exponent") << "1.5E3" << 1500.0 << true;
-    QTest::addRow("exponent without digits") << "3E" << 3.0 << false;
-    QTest::addRow("comma is not a decimal point") << "1,5" << 1.0 << false;
-    QTest::addRow("hex") << "&H1F" << 31.0 << true;
-    QTest::addRow("hex without digits") << "&H" << 0.0 << false;
-    QTest::addRow("hex 16-bit wraps") << "&HFFFF" << -1.0 << true;
-    QTest::addRow("hex 32-bit wraps") << "&HFFFFFFFF" << -1.0 << true;
-    QTest::addRow("hex beyond doubles") << "&H" + QString(256, u'F') << none << true;
-    QTest::addRow("hex just inside doubles") << "&H" + QString(255, u'F') << std::ldexp(1.0, 1020) << true;
-    QTest::addRow("octal") << "&O17" << 15.0 << true;
-    QTest::addRow("octal beyond doubles") << "&O" + QString(400, u'7') << none << true;
-    QTest::addRow("octal stops at 8") << "&O178" << 15.0 << false;
-    QTest::addRow("underflow is zero") << "1e-400" << 0.0 << true;
-    QTest::addRow("beyond doubles") << "1e400" << none << true;
-    QTest::addRow("beyond doubles, negative") << "-2E999" << none << true;
-    QTest::addRow("400 digits") << "1" + QString(400, u'0') << none << true;
-    QTest::addRow("zero with a huge exponent") << "0.000e999" << 0.0 << true;
-    // clang-format on
-}
-
-void tst_Model::val()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QFETCH(bool, whole);
-    const auto result = Val(text);
-    QCOMPARE(result.has_value(), !std::isnan(value));
-    if (result) QCOMPARE(*result, value);
-    QCOMPARE(valReadsWhole(text), whole);
-}
-
-void tst_Model::toInteger16_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("expected");
-    // clang-format off
-    QTest::addRow("20.5 ties down to even") << 20.5 << 20;
-    QTest::addRow("21.5 ties up to even") << 21.5 << 22;
-    QTest::addRow("-1.5 ties to -2") << -1.5 << -2;
-    QTest::addRow("highest") << 32767.4 << 32767;
-    QTest::addRow("lowest, tie to even") << -32768.5 << -32768;
-    // clang-format on
-}
-
-void tst_Model::toInteger16()
-{
-    QFETCH(double, value);
-    QFETCH(int, expected);
-    QCOMPARE(::toInteger16(value), std::optional<std::int16_t>(expected));
-}
-
-void tst_Model::roundToPlaces_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<double>("expected");
-    // clang-format off
-    QTest::addRow("tie goes down") << 0.03125 << 10000.0 << 0.0312;
-    QTest::addRow("tie goes up") << 0.09375 << 10000.0 << 0.0938;
-    QTest::addRow("hundredths tie") << 0.125 << 100.0 << 0.12;
-    QTest::addRow("beyond 32 bits, file") << 220264.657948067 << 10000.0 << 220264.6579;
-    QTest::addRow("beyond 32 bits, table") << 21912878.7562 << 100.0 << 21912878.76;
-    QTest::addRow("huge value is itself") << 1e300 << 10000.0 << 1e300;
-    QTest::addRow("scaling would overflow") << 1e305 << 10000.0 << 1e305;
-    // clang-format on
-}
-
-void tst_Model::roundToPlaces()
-{
-    QFETCH(double, value);
-    QFETCH(double, scale);
-    QFETCH(double, expected);
-    QCOMPARE(::roundToPlaces(value, scale), expected);
-}
-
-void tst_Model::numberText_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("digits"); // significant digits on the screen; the file keeps 15
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("german");
-    QTest::addColumn<QString>("file");
-    // clang-format off
-    QTest::addRow("N(20) of the defaults") << 10 * std::exp(0.2 * 20) << 15 << "545.981500331442" << "545,981500331442" << "545.981500331442";
-    QTest::addRow("whole") << 10.0 << 15 << "10" << "10" << "10";
-    QTest::addRow("below one") << 0.5 << 15 << "0.5" << "0,5" << ".5";
-    QTest::addRow("negative below one") << -0.25 << 15 << "-0.25" << "-0,25" << "-.25";
-    QTest::addRow("negative zero") << -0.0 << 15 << "0" << "0" << "0";
-    QTest::addRow("smallest plain") << 0.0001 << 15 << "0.0001" << "0,0001" << ".0001";
-    QTest::addRow("E notation small") << 0.00001 << 15 << "1E-05" << "1E-05" << "1E-05";
-    QTest::addRow("E notation large") << 1.5e16 << 15 << "1.5E+16" << "1,5E+16" << "1.5E+16";
-    QTest::addRow("largest double") << std::numeric_limits<double>::max() << 15 << "1.79769313486232E+308" << "1,79769313486232E+308" << "1.79769313486232E+308";
-    QTest::addRow("tick, 3 digits") << 10.500000000000002 << 3 << "10.5" << "10,5" << "10.5";
-    QTest::addRow("tick, whole stays plain") << 3000.0000000000005 << 1 << "3000" << "3000" << "3000";
-    QTest::addRow("tick, negative") << -0.10500000000000001 << 3 << "-0.105" << "-0,105" << "-.105";
-    QTest::addRow("tick, small") << 5.000000000000001e-15 << 1 << "5E-15" << "5E-15" << "5E-15";
-    QTest::addRow("tick, subnormal") << -9e-317 << 1 << "-9E-317" << "-9E-317" << "-9.00000009997025E-317";
-    QTest::addRow("tick, near the largest") << 1.65e308 << 3 << "1.65E+308" << "1,65E+308" << "1.65E+308";
-    // clang-format on
-}
-
-void tst_Model::numberText()
-{
-    QFETCH(double, value);
-    QFETCH(int, digits);
-    QFETCH(QString, english);
-    QFETCH(QString, german);
-    QFETCH(QString, file);
-    QCOMPARE(generalNumber(value, QLocale(QLocale::English), digits), english);
-    QCOMPARE(generalNumber(value, QLocale(QLocale::German), digits), german);
-    QCOMPARE(QString::fromLatin1(fileNumber(value)), file);
-}
-
-// The defaults at t = 20 to the last of the 15 digits the program shows: 10 e^4, r N, the step
-// to t = 21, the difference form's 10 * 1.2^20 and its r N.
-void tst_Model::defaults()
-{
-    QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
-    QCOMPARE(Simut, std::int16_t(20));
-    const double values[] = {Nt[20], dNdt[20], DeltaN[20], NtDifference[20], DeltaNDifference[20]};
-    QByteArrayList shown;
-    for (double value : values)
-        shown << fileNumber(value);
-    QCOMPARE(shown, (QByteArrayList{"545.981500331442", "109.196300066288", "120.881810077809",
-                                    "383.375999244748", "76.6751998489495"}));
-    QCOMPARE(DeltaN[21], 0.0); // one past what a run of 20 writes
-}
-
-void tst_Model::edgesOfARun()
-{
-    QCOMPARE(simulate(u"0", u"10", u"0.2"), RunProblem::None);
-    QCOMPARE(Nt[1], std::exp(0.2) * 10);
-    QCOMPARE(DeltaN[0], Nt[1] - Nt[0]);
-    QCOMPARE(NtDifference[2], 14.4);
-    QCOMPARE(Nt[2], 0.0);
-
-    QCOMPARE(simulate(u"30", u"7", u"0"), RunProblem::None);
-    for (int t = 0; t <= 31; ++t)
-        QVERIFY(Nt[t] == 7 && NtDifference[t] == 7 && dNdt[t] == 0 && DeltaNDifference[t] == 0);
-
-    QCOMPARE(simulate(u"2999", u"1", u"0.001"), RunProblem::None);
-    QVERIFY(NtDifference[3001] > NtDifference[3000]);
-}
-
-void tst_Model::shorterRunKeepsLaterElements()
-{
-    QCOMPARE(simulate(u"50", u"10", u"0.2"), RunProblem::None);
-    const Series before = Nt;
-    QCOMPARE(simulate(u"20", u"10", u"0.3"), RunProblem::None);
-    QCOMPARE(Nt[21], std::exp(21 * 0.3) * 10);
-    QVERIFY(std::equal(Nt.begin() + 22, Nt.end(), before.begin() + 22));
-}
-
-void tst_Model::refusedRunChangesNothing()
-{
-    QFETCH(QString, rate);
-    QFETCH(QString, size);
-    QFETCH(QString, end);
-    QFETCH(RunProblem, problem);
-    QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
-    const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
-    QCOMPARE(simulate(end, size, rate), problem);
-    QVERIFY(Simut == 20 && Rrate == 0.2);
-    QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
-}
 
 QTEST_GUILESS_MAIN(tst_Model)
 #include "tst_model.moc"
