@@ -1,5 +1,5 @@
-// The model: how boxes are read, how values are rounded and written, and
-// Run's computation with what it refuses.
+// The model: how boxes are read, how numbers are written, and Run's computation with what
+// it refuses.
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
@@ -65,26 +65,6 @@ class tst_Model : public QObject
         QCOMPARE(result.has_value(), !std::isnan(value));
         if (result) QCOMPARE(*result, value);
         QCOMPARE(valReadsWhole(text), whole);
-    }
-
-    void toInteger16_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
-        // clang-format off
-        QTest::addRow("20.5 ties down to even") << 20.5 << 20;
-        QTest::addRow("21.5 ties up to even") << 21.5 << 22;
-        QTest::addRow("-1.5 ties to -2") << -1.5 << -2;
-        QTest::addRow("highest") << 32767.4 << 32767;
-        QTest::addRow("lowest, tie to even") << -32768.5 << -32768;
-        // clang-format on
-    }
-
-    void toInteger16()
-    {
-        QFETCH(double, value);
-        QFETCH(int, expected);
-        QCOMPARE(::toInteger16(value), std::optional<std::int16_t>(expected));
     }
 
     void numberText_data()
