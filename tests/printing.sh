@@ -66,8 +66,14 @@ daemon=$!
 export CUPS_SERVER=$work/cups.sock
 for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || { echo "FAIL: the print system did not start"; exit 1; }
-lpadmin -p MalvoraPDF -E -v "cups-pdf:/$name" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-    2>/dev/null && lpadmin -d MalvoraPDF || { echo "FAIL: cannot set up the PDF printer"; exit 1; }
+# The daemon can turn a connection away for a moment after it first answers: try again for 5 s.
+printer=
+for _ in $(seq 50); do
+    lpadmin -p MalvoraPDF -E -v "cups-pdf:/$name" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        2>"$work/lpadmin.err" && lpadmin -d MalvoraPDF 2>"$work/lpadmin.err" && printer=yes && break
+    sleep 0.1
+done
+[ -n "$printer" ] || { echo "FAIL: cannot set up the PDF printer: $(cat "$work/lpadmin.err")"; exit 1; }
 
 # Only this print system counts: no user's printer settings, no printer named in the environment.
 # The test runs in the background so that a signal stops the daemon at once.
