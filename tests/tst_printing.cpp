@@ -116,10 +116,8 @@ class tst_Printing : public QObject
 
         if (!accepting) {
             QVERIFY2(notice(form).contains("printer"), qPrintable(notice(form)));
-            QVERIFY(form->isVisible());
-            QVERIFY(difference(form->grab().toImage(), shown) < 1);
-            QVERIFY(printQueueEmpty());
-            QVERIFY(m_pdfs.entryList(QDir::Files).isEmpty());
+            QVERIFY(form->isVisible() && difference(form->grab().toImage(), shown) < 1);
+            QVERIFY(printQueueEmpty() && m_pdfs.entryList(QDir::Files).isEmpty());
             return;
         }
         QCOMPARE(notice(form), QString());
@@ -137,13 +135,9 @@ class tst_Printing : public QObject
         QVERIFY(!page.isNull());
         const QRect printed = inked(page), own = inked(shown);
         // Not cut off: the page shows the whole window, in its own proportions...
-        QVERIFY2(std::abs(double(printed.width()) / printed.height() -
-                          double(own.width()) / own.height()) < 0.02,
-                 qPrintable(QStringLiteral("%1x%2 printed, %3x%4 shown")
-                                .arg(printed.width())
-                                .arg(printed.height())
-                                .arg(own.width())
-                                .arg(own.height())));
+        const auto ratio = [](QRect r) { return double(r.width()) / r.height(); };
+        QVERIFY2(std::abs(ratio(printed) - ratio(own)) < 0.02,
+                 qPrintable(QString("%1 printed, %2 shown").arg(ratio(printed)).arg(ratio(own))));
         // ... scaled to fill the page's width or height...
         QVERIFY(printed.width() > page.width() * 0.8 || printed.height() > page.height() * 0.8);
         // ... and it is the window's image.
