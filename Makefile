@@ -5,8 +5,8 @@
 #   make install PREFIX=$HOME/.local BUILD=$HOME/.cache/malvora-build
 
 # libxcb1-dev: the taskbar hint; openbox and x11-utils (xprop): the end-to-end test.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev \
+            libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils

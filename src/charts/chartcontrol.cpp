@@ -1,16 +1,21 @@
 #include "charts/chartcontrol.h"
 
+#include "charts/chartmenu.h"
+#include "charts/chartreadout.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
 
 #include "charts/axisscale.h"
 #include "model/numbertext.h"
+#include "widgets/formlayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +44,7 @@ ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
     // plot, clear of the title.
     chart()->setMargins(QMargins(4, 16, 14, 4));
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    chart()->legend()->setFont(designFont(QStringLiteral("Arial"), 7.5));
     for (AxisId id : {X, Y}) {
         m_axisItems[id] = new QCategoryAxis;
         m_axisItems[id]->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -47,6 +53,8 @@ ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
     m_noValue = new QGraphicsSimpleTextItem(chart());
     m_noValue->setVisible(false);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartControl::fitXAxis, Qt::QueuedConnection);
+    m_readout = new ChartReadout(this);
+    m_menu = new ChartMenu(this);
 }
 
 void ChartControl::setColumnCount(int columns)
@@ -90,15 +98,37 @@ void ChartControl::setUsageDescription(const QString &text)
     setAccessibleDescription(text);
 }
 
+QPointF ChartControl::scenePosition(QPointF value) const
+{
+    const QPointF drawn(std::ldexp(value.x(), m_unitPowers[X]),
+                        std::ldexp(value.y(), m_unitPowers[Y]));
+    return chart()->mapToScene(chart()->mapToPosition(drawn));
+}
+
+double ChartControl::xValueAt(QPointF viewportPosition) const
+{
+    const QPointF scene = mapToScene(viewportPosition.toPoint());
+    return std::ldexp(chart()->mapToValue(chart()->mapFromScene(scene)).x(), -m_unitPowers[X]);
+}
+
+void ChartControl::redraw()
+{
+    if (m_redraw) m_redraw();
+}
+
 void ChartControl::refresh()
 {
+    m_readout->hide();
     QChart *c = chart();
     c->setTitle(m_title);
     c->setTitleFont(m_titleFont);
     c->legend()->setVisible(m_showLegend);
     c->legend()->setAlignment(m_legendLocation == LocationRight ? Qt::AlignRight : Qt::AlignBottom);
 
+    // Kept runs first: the axis ranges cover them, and they lie beneath.
     std::vector<QList<QPointF>> curves;
+    for (const KeptCurve &kept : m_kept)
+        curves.push_back(kept.points);
     for (int k = 1; 2 * k <= m_columns; ++k) {
         QList<QPointF> points;
         points.reserve(m_rows);
@@ -125,7 +155,8 @@ void ChartControl::refresh()
         for (QPointF &p : curve)
             p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
 
-    // The series objects stay from one chart to the next; only their points change.
+    // The series objects stay from one chart to the next; only their points
+    // change. Kept runs come first, so that the current run is drawn over them.
     while (m_series.size() > curves.size()) {
         c->removeSeries(m_series.back());
         delete m_series.back();
@@ -137,16 +168,28 @@ void ChartControl::refresh()
             c->addSeries(m_series.back());
             m_series.back()->attachAxis(m_axisItems[X]);
             m_series.back()->attachAxis(m_axisItems[Y]);
+            m_themePens.push_back(m_series.back()->pen());
         }
-        m_series[k]->setName(m_labels[2 * k]);
         m_series[k]->setPointsVisible(spots[k]);
         m_series[k]->replace(curves[k]);
+        styleSeries(k);
     }
     // Laid out now, the chart knows how wide its plot is, which the X labels
     // standing side by side must fit.
     c->layout()->activate();
     fitXAxis(c->plotArea());
     c->layout()->activate();
+}
+
+// A kept run's curve in its own pen, the current run's in the theme's.
+void ChartControl::styleSeries(size_t k)
+{
+    const bool kept = k < m_kept.size();
+    QLineSeries *series = m_series[k];
+    series->setName(kept ? m_kept[k].label : m_labels[2 * (k - m_kept.size())]);
+    series->setPen(kept ? m_kept[k].pen : m_themePens[k - m_kept.size()]);
+    for (QLegendMarker *marker : chart()->legend()->markers(series))
+        marker->setVisible(!kept || !m_kept[k].label.isEmpty());
 }
 
 ChartControl::ValueRange ChartControl::rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id)
@@ -273,9 +316,10 @@ void ChartControl::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-// The keyboard's way to click the chart.
+// The keyboard's way to click the chart; the arrow keys move the read-out.
 void ChartControl::keyPressEvent(QKeyEvent *event)
 {
+    if (m_readout->handleKey(event)) return;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -285,4 +329,28 @@ void ChartControl::keyPressEvent(QKeyEvent *event)
     default:
         QChartView::keyPressEvent(event);
     }
+}
+
+void ChartControl::mouseMoveEvent(QMouseEvent *event)
+{
+    QChartView::mouseMoveEvent(event);
+    m_readout->pointAt(event->position());
+}
+
+void ChartControl::leaveEvent(QEvent *event)
+{
+    QChartView::leaveEvent(event);
+    m_readout->hide();
+}
+
+void ChartControl::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->open(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                             : mapToGlobal(rect().center()));
+}
+
+void ChartControl::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    QChartView::drawForeground(painter, rect);
+    m_readout->paint(*painter);
 }

@@ -2,11 +2,15 @@
 
 #include <QChartView>
 #include <QFont>
+#include <QPen>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
+class ChartMenu;
+class ChartReadout;
 class QLineSeries;
 class QCategoryAxis;
 class QGraphicsSimpleTextItem;
@@ -25,6 +29,10 @@ struct AxisScale;
  * range that is not a proper range falls back to an automatic one, and one
  * that some point lies outside is widened to hold it. A curve whose points
  * all fall on one spot shows that spot as a marker.
+ *
+ * Beneath the grid's curves it draws the curves of kept runs. A context menu
+ * copies or saves the chart and keeps or forgets runs; the read-out names the
+ * values of the point nearest the pointer, or the one the arrow keys reach.
  */
 class ChartControl : public QChartView
 {
@@ -61,9 +69,32 @@ class ChartControl : public QChartView
 
     void refresh();
 
+    // A kept run's curve: drawn beneath the grid's curves and covered by the
+    // axis ranges; an empty label leaves it out of the legend.
+    struct KeptCurve {
+        QList<QPointF> points;
+        QPen pen;
+        QString label;
+    };
+    void setKeptCurves(std::vector<KeptCurve> curves) { m_kept = std::move(curves); }
+
+    // Draws the chart again as its chart routine last drew it.
+    void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
+    void redraw();
+
+    ChartReadout &readout() { return *m_readout; }
+    ChartMenu &menu() { return *m_menu; }
+
     int rowCount() const { return m_rows; }
     int columnCount() const { return m_columns; }
     QString title() const { return m_title; }
+    const Axis &axis(AxisId id) const { return m_axes[id]; }
+    QString columnLabel(int column) const { return m_labels[size_t(column - 1)]; }
+    double cell(int row, int column) const;
+    // Where a value is drawn, in scene coordinates; the x value drawn at a
+    // point of the viewport.
+    QPointF scenePosition(QPointF value) const;
+    double xValueAt(QPointF viewportPosition) const;
 
   signals:
     void clicked();
@@ -71,6 +102,10 @@ class ChartControl : public QChartView
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
 
   private:
     // The values of one axis over every curve; low > high when there are none.
@@ -79,7 +114,7 @@ class ChartControl : public QChartView
         double high;
     };
 
-    double cell(int row, int column) const;
+    void styleSeries(size_t k);
     static ValueRange rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id);
     void setUpAxis(AxisId id, ValueRange values, double plotWidth);
     bool fitSideBySide(const QStringList &labels, double plotWidth) const;
@@ -106,4 +141,9 @@ class ChartControl : public QChartView
     QString m_noValueText;
     QString m_usage;
     QGraphicsSimpleTextItem *m_noValue;
+    std::vector<QPen> m_themePens; // the theme's pen of the first, second ... series
+    std::vector<KeptCurve> m_kept;
+    std::function<void()> m_redraw;
+    ChartReadout *m_readout;
+    ChartMenu *m_menu;
 };

@@ -2,27 +2,32 @@
 
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 class ChartControl;
+struct RunSeries;
 
-// One curve of a chart: its legend label and its point for time step t.
+// One curve of a chart: its legend label and its point for time step t of a run.
 struct ChartCurve {
     QString label;
-    double (*x)(int t);
-    double (*y)(int t);
+    double (*x)(const RunSeries &run, int t);
+    double (*y)(const RunSeries &run, int t);
 };
 
-// What one chart routine draws: titles, value scales, legend and curves.
+// What one chart routine draws: titles, value scales, legend and curves, and
+// how its read-out names and rounds the values.
 struct ChartPlan {
     QString title;
     QString yTitle;
     QString xTitle;
-    std::optional<double> yLimit; // a fixed Y range from 0 to this (from this to 0 below 0)
+    double (*yLimit)(const RunSeries &run) = nullptr; // a fixed Y range from 0 to this
+                                                      // (from this to 0 below 0)
     bool legend = false;
     std::vector<ChartCurve> curves;
-    QString noValue; // why there may be no point to draw
+    QString noValue = {}; // why there may be no point to draw
+    QString xName = {};   // x's name in the read-out, where it is not the X axis title
+    double yScale = 100;  // read-out values of y rounded to 1 / yScale, as in the data table
+    bool growth = false;  // the read-out gives the doubling (or halving) time
 };
 
 /*
@@ -38,5 +43,9 @@ struct ChartPlan {
  * Not a pure function: the loop runs on the shared j, xval and yval of the
  * model state, as every chart of the program does, and leaves them at
  * Simut + 1 and the last point drawn.
+ *
+ * Kept runs are drawn beneath, each curve computed by the same rule from the
+ * kept copy; the legend then names every run, and a fixed Y range widens to
+ * hold every run's fixed range.
  */
 void drawChart(ChartControl &chart, const ChartPlan &plan);

@@ -1,13 +1,11 @@
 #include "charts/chartroutines.h"
 
 #include "charts/chartframe.h"
-#include "model/malvora1.h"
+#include "model/keptruns.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
-
-using namespace MALVORA1;
 
 // The translation context of the chart titles and curve labels.
 class ChartRoutines
@@ -18,25 +16,27 @@ class ChartRoutines
 namespace
 {
 
-double time(int t)
+double time(const RunSeries &, int t)
 {
     return t;
 }
-double population(int t)
+double population(const RunSeries &run, int t)
 {
-    return Nt[size_t(t)];
+    return run.Nt[size_t(t)];
 }
 
-ChartPlan againstTime(const QString &title, const QString &yTitle, double (*y)(int),
-                      const QString &noValue = {})
+// A chart against time: one curve, or two with a legend. The read-out names x "t".
+ChartPlan againstTime(const QString &title, const QString &yTitle, std::vector<ChartCurve> curves,
+                      const QString &noValue = {}, bool growth = false)
 {
-    return {title, yTitle, ChartRoutines::tr("Time"), {}, false, {{{}, time, y}}, noValue};
-}
-
-ChartPlan comparison(const QString &title, const QString &yTitle, const QString &xTitle,
-                     ChartCurve first, ChartCurve second)
-{
-    return {title, yTitle, xTitle, {}, true, {first, second}, {}};
+    return {.title = title,
+            .yTitle = yTitle,
+            .xTitle = ChartRoutines::tr("Time"),
+            .legend = curves.size() > 1,
+            .curves = std::move(curves),
+            .noValue = noValue,
+            .xName = ChartRoutines::tr("t"),
+            .growth = growth};
 }
 
 QString differential()
@@ -53,70 +53,81 @@ QString difference()
 void ShowNtvsT(ChartControl &MSChart1)
 {
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of N(t) vs. time"),
-                                    ChartRoutines::tr("N(t)"), population));
+                                    ChartRoutines::tr("N(t)"), {{{}, time, population}}, {}, true));
 }
 
 void ShowlnNtvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              againstTime(
-                  ChartRoutines::tr("Curve of lnN(t) vs. time"), ChartRoutines::tr("lnN(t)"),
-                  [](int t) { return std::log(Nt[size_t(t)]); },
-                  ChartRoutines::tr("ln N(t) needs N(t) > 0")));
+    const ChartCurve curve{
+        {}, time, [](const RunSeries &run, int t) { return std::log(run.Nt[size_t(t)]); }};
+    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of lnN(t) vs. time"),
+                                    ChartRoutines::tr("lnN(t)"), {curve},
+                                    ChartRoutines::tr("ln N(t) needs N(t) > 0"), true));
 }
 
 void ShowdNvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              againstTime(ChartRoutines::tr("Curve of dN(t) vs. time"), ChartRoutines::tr("dN(t)"),
-                          [](int t) { return dNdt[size_t(t)]; }));
+    const ChartCurve curve{
+        {}, time, [](const RunSeries &run, int t) { return run.dNdt[size_t(t)]; }};
+    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of dN(t) vs. time"),
+                                    ChartRoutines::tr("dN(t)"), {curve}));
 }
 
+// The rate per head of every run is its r: the fixed range runs from 0 to 1.5 r.
+// The read-out gives it to 0.0001, as the data table does.
 void ShowdNNvsN(ChartControl &MSChart1)
 {
-    const ChartCurve curve{{}, population, [](int t) { return dNdt[size_t(t)] / Nt[size_t(t)]; }};
-    drawChart(MSChart1, {ChartRoutines::tr("Curve of dN(t)/N(t)dt vs. N(t)"),
-                         ChartRoutines::tr("dN/Ndt"),
-                         ChartRoutines::tr("N(t)"),
-                         1.5 * Rrate,
-                         false,
-                         {curve},
-                         ChartRoutines::tr("dN/N needs N(t) ≠ 0")});
+    const ChartCurve curve{{}, population, [](const RunSeries &run, int t) {
+                               return run.dNdt[size_t(t)] / run.Nt[size_t(t)];
+                           }};
+    drawChart(MSChart1, {.title = ChartRoutines::tr("Curve of dN(t)/N(t)dt vs. N(t)"),
+                         .yTitle = ChartRoutines::tr("dN/Ndt"),
+                         .xTitle = ChartRoutines::tr("N(t)"),
+                         .yLimit = [](const RunSeries &run) { return 1.5 * run.rate; },
+                         .curves = {curve},
+                         .noValue = ChartRoutines::tr("dN/N needs N(t) ≠ 0"),
+                         .yScale = 10000});
 }
 
 void ShowlndNvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              againstTime(
-                  ChartRoutines::tr("Curve of ln(dN(t)) vs. time"), ChartRoutines::tr("lndN(t)"),
-                  [](int t) { return std::log(dNdt[size_t(t)]); },
-                  ChartRoutines::tr("ln dN(t) needs dN(t) > 0")));
+    const ChartCurve curve{
+        {}, time, [](const RunSeries &run, int t) { return std::log(run.dNdt[size_t(t)]); }};
+    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of ln(dN(t)) vs. time"),
+                                    ChartRoutines::tr("lndN(t)"), {curve},
+                                    ChartRoutines::tr("ln dN(t) needs dN(t) > 0")));
 }
 
 void CompareDifferentialAndDifference(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              comparison(ChartRoutines::tr("Differential model and difference model"),
-                         ChartRoutines::tr("N(t)"), ChartRoutines::tr("Time"),
-                         {differential(), time, population},
-                         {difference(), time, [](int t) { return NtDifference[size_t(t)]; }}));
+    drawChart(MSChart1, againstTime(ChartRoutines::tr("Differential model and difference model"),
+                                    ChartRoutines::tr("N(t)"),
+                                    {{differential(), time, population},
+                                     {difference(), time, [](const RunSeries &run, int t) {
+                                          return run.NtDifference[size_t(t)];
+                                      }}}));
 }
 
 void CompareDeltaNanddN(ChartControl &MSChart1)
 {
     drawChart(MSChart1,
-              comparison(ChartRoutines::tr("N(t+1)-N(t) (Differential and difference models)"),
-                         ChartRoutines::tr("dN(t)"), ChartRoutines::tr("Time"),
-                         {differential(), time, [](int t) { return DeltaN[size_t(t)]; }},
-                         {difference(), time, [](int t) { return DeltaNDifference[size_t(t)]; }}));
+              againstTime(ChartRoutines::tr("N(t+1)-N(t) (Differential and difference models)"),
+                          ChartRoutines::tr("dN(t)"),
+                          {{differential(), time,
+                            [](const RunSeries &run, int t) { return run.DeltaN[size_t(t)]; }},
+                           {difference(), time, [](const RunSeries &run, int t) {
+                                return run.DeltaNDifference[size_t(t)];
+                            }}}));
 }
 
 void ShowNnextvsN(ChartControl &MSChart1)
 {
+    const ChartCurve next{ChartRoutines::tr("N(t+1)-N(t) (differential)"), population,
+                          [](const RunSeries &run, int t) { return run.Nt[size_t(t) + 1]; }};
     drawChart(MSChart1,
-              comparison(ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
-                         ChartRoutines::tr("N(t+1)"), ChartRoutines::tr("N(t)"),
-                         {ChartRoutines::tr("N(t+1)-N(t) (differential)"), population,
-                          [](int t) { return Nt[size_t(t) + 1]; }},
-                         {ChartRoutines::tr("y=x"), population, population}));
+              {.title = ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
+               .yTitle = ChartRoutines::tr("N(t+1)"),
+               .xTitle = ChartRoutines::tr("N(t)"),
+               .legend = true,
+               .curves = {next, {ChartRoutines::tr("y=x"), population, population}}});
 }

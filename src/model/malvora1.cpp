@@ -1,5 +1,7 @@
 #include "model/malvora1.h"
 
+#include "model/keptruns.h"
+
 namespace MALVORA1
 {
 
@@ -17,6 +19,7 @@ void clear()
         s->fill(0);
     Simut = i = j = CurLabel = PrevLabel = GraphNo = 0;
     Rrate = xval = yval = 0;
+    Kept.forget();
 }
 
 } // namespace MALVORA1

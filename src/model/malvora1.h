@@ -28,7 +28,8 @@ extern double xval, yval; // the chart point being written
 extern std::int16_t CurLabel, PrevLabel; // title screen animation
 extern std::int16_t GraphNo;             // position in the large graph window's chart cycle
 
-// Back to the state at program start: every series zero, every scalar 0.
+// Back to the state at program start: every series zero, every scalar 0, no
+// run kept.
 void clear();
 
 } // namespace MALVORA1

@@ -1,0 +1,94 @@
+#include "charts/chartmenu.h"
+
+#include "charts/chartcontrol.h"
+#include "charts/chartexport.h"
+#include "model/keptruns.h"
+#include "widgets/notice.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+
+using MALVORA1::Kept;
+
+namespace
+{
+
+// Every chart of the program, drawn again, so that all show the same kept runs.
+void redrawEveryChart()
+{
+    for (QWidget *widget : QApplication::allWidgets())
+        if (auto *chart = qobject_cast<ChartControl *>(widget)) chart->redraw();
+}
+
+} // namespace
+
+ChartMenu::ChartMenu(ChartControl *chart) : QMenu(chart), m_chart(chart)
+{
+    setObjectName(QStringLiteral("chartMenu"));
+    copyAction = addAction(tr("Copy chart"), this, &ChartMenu::copyChart);
+    saveAction = addAction(tr("Save chart as..."), this, &ChartMenu::saveChart);
+    addSeparator();
+    keepAction = addAction(tr("Keep this run"), this, &ChartMenu::keepRun);
+    forgetAction = addAction(tr("Forget kept runs"), this, &ChartMenu::forgetRuns);
+
+    // Ctrl+C copies while the chart has the focus; Shift+F10 and the Menu key
+    // open the menu.
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetShortcut);
+    chart->addAction(copyAction);
+    auto *openByKey = new QAction(this);
+    openByKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    openByKey->setShortcutContext(Qt::WidgetShortcut);
+    chart->addAction(openByKey);
+    connect(openByKey, &QAction::triggered, this,
+            [this] { open(m_chart->mapToGlobal(m_chart->rect().center())); });
+
+    saveDialog = [](QWidget *parent, const QString &filters, QString *filter) {
+        return QFileDialog::getSaveFileName(parent, tr("Save chart as"), QString(), filters,
+                                            filter);
+    };
+}
+
+void ChartMenu::open(QPoint at)
+{
+    keepAction->setEnabled(!Kept.holds(currentRun()));
+    forgetAction->setEnabled(!Kept.runs().empty());
+    popup(at);
+}
+
+void ChartMenu::copyChart()
+{
+    QApplication::clipboard()->setImage(chartImage(*m_chart));
+}
+
+// The type follows the name's extension; a name without one of the two
+// (or without any) gets the chosen filter's.
+void ChartMenu::saveChart()
+{
+    const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
+    QString filter = png;
+    QString name = saveDialog(m_chart, png + QStringLiteral(";;") + svg, &filter);
+    if (name.isEmpty()) return;
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix != u"png" && suffix != u"svg")
+        name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    QString problem;
+    if (writeChart(*m_chart, name, &problem))
+        hideNotice(m_chart->window(), "chart");
+    else
+        showNotice(m_chart->window(), "chart", problem);
+}
+
+void ChartMenu::keepRun()
+{
+    Kept.keep(currentRun());
+    redrawEveryChart();
+}
+
+void ChartMenu::forgetRuns()
+{
+    Kept.forget();
+    redrawEveryChart();
+}
