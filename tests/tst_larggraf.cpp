@@ -1,16 +1,22 @@
 #include "charts/chartcontrol.h"
+#include "charts/chartmenu.h"
+#include "charts/chartreadout.h"
 #include "forms/forms.h"
 #include "forms/program.h"
 #include "harmlesswarnings.h"
 #include "model/malvora1.h"
+#include "output/datafile.h"
 #include "windows/datatabl.h"
 #include "windows/form1.h"
 #include "windows/larggraf.h"
 
+#include <QAccessible>
 #include <QCategoryAxis>
+#include <QClipboard>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QImageReader>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -18,7 +24,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolTip>
 #include <QValueAxis>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <limits>
@@ -79,14 +87,22 @@ class tst_Larggraf : public QObject
             QTest::mouseClick(chart->viewport(), Qt::LeftButton);
     }
 
-    // Runs from the main window with the given end time and opens this window from its chart.
-    static larggraf &openAfterRun(const QString &endTime = QStringLiteral("20"))
+    // Runs from the main window with the given end time and rate.
+    static Form1 &runInMainWindow(const QString &endTime, const QString &rate = "0.2")
     {
         Form1 &form1 = Forms::form<Form1>();
         form1.show();
         form1.txtSimut->setText(endTime);
+        form1.txtRrate->setText(rate);
         QTest::mouseClick(form1.Command2, Qt::LeftButton);
-        clickChart(form1.MSChart1);
+        return form1;
+    }
+
+    // Runs from the main window and opens this window from its chart.
+    static larggraf &openAfterRun(const QString &endTime = QStringLiteral("20"),
+                                  const QString &rate = "0.2")
+    {
+        clickChart(runInMainWindow(endTime, rate).MSChart1);
         return Forms::form<larggraf>();
     }
 
@@ -149,6 +165,94 @@ class tst_Larggraf : public QObject
         QVERIFY2(noValue.isEmpty() || control->accessibleDescription().startsWith(noValue),
                  fail(noValue + " / " + control->accessibleDescription()));
         QVERIFY2(logged.isEmpty(), fail("logged " + logged.join('\n')));
+    }
+
+    // After a run with the given rate: the main window's chart, or the large window's after
+    // that many clicks on it; focused, in an active window.
+    static ChartControl *chartAfterRun(const QString &rate, int clicks)
+    {
+        ChartControl *chart =
+            clicks < 0 ? runInMainWindow("20", rate).MSChart1 : openAfterRun("20", rate).MSChart1;
+        clickChart(chart, std::max(clicks, 0));
+        QApplication::setActiveWindow(chart->window());
+        chart->setFocus();
+        if (!QTest::qWaitForWindowActive(chart->window())) return nullptr;
+        return chart;
+    }
+
+    // Opens the chart's menu by a right click, the Menu key or Shift+F10. The click goes
+    // through the window, where a right click becomes a request for the context menu.
+    static ChartMenu *openMenu(ChartControl *chart, const QString &way)
+    {
+        if (way == "right click")
+            QTest::mouseClick(chart->window()->windowHandle(), Qt::RightButton, {},
+                              chart->mapTo(chart->window(), QPoint(40, 40)));
+        else if (way == "Menu key")
+            QTest::keyClick(chart, Qt::Key_Menu);
+        else
+            QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
+        ChartMenu *menu = &chart->menu();
+        return QTest::qWaitFor([&] { return menu->isVisible(); }) ? menu : nullptr;
+    }
+
+    // Picks an item: a click on it, or Down to it and Enter.
+    static void choose(ChartMenu *menu, const QString &item, bool byMouse)
+    {
+        QAction *action = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text() == item) action = a;
+        QVERIFY(action);
+        if (byMouse) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+        for (int k = 0; k < 8 && menu->activeAction() != action; ++k)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QCOMPARE(menu->activeAction(), action);
+        QTest::keyClick(menu, Qt::Key_Return);
+    }
+
+    // Whether the SVG is well-formed XML with the text among its text elements.
+    static bool svgHoldsText(const QByteArray &svg, const QString &text)
+    {
+        QXmlStreamReader xml(svg);
+        bool found = false;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                found |= xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified() ==
+                         text;
+        return !xml.hasError() && found;
+    }
+
+    // Picks an item of the chart's menu by keyboard.
+    static void chooseByKeys(ChartControl *chart, const QString &item)
+    {
+        QApplication::setActiveWindow(chart->window());
+        QVERIFY(QTest::qWaitForWindowActive(chart->window()));
+        chart->setFocus();
+        ChartMenu *menu = openMenu(chart, "Shift+F10");
+        QVERIFY(menu);
+        choose(menu, item, false);
+    }
+
+    // The chart's curves, and the names the legend shows once it is laid out.
+    static QList<QLineSeries *> linesOf(ChartControl *chart)
+    {
+        QList<QLineSeries *> lines;
+        for (QAbstractSeries *series : chart->chart()->series())
+            lines << qobject_cast<QLineSeries *>(series);
+        return lines;
+    }
+    static QStringList legendOf(ChartControl *chart)
+    {
+        QStringList names;
+        for (QLegendMarker *marker : chart->chart()->legend()->markers())
+            if (marker->isVisible()) names << marker->label();
+        return chart->chart()->legend()->isVisible() ? names : QStringList();
+    }
+    static QValueAxis *yAxisOf(ChartControl *chart)
+    {
+        return qobject_cast<QValueAxis *>(chart->chart()->axes(Qt::Vertical).first());
     }
 
     static QList<QAbstractSeries *> curvesOf(larggraf &g) { return g.MSChart1->chart()->series(); }
@@ -307,6 +411,222 @@ class tst_Larggraf : public QObject
             QTest::mouseClick(openAfterRun(endTime).Command10, Qt::LeftButton);
             QCOMPARE(Forms::form<DataTabl>().MSFlexGrid1->model()->rowCount(), rows);
         }
+    }
+
+    // The menu of either window's chart, opened and used by mouse or by keyboard.
+    void chartMenu_data()
+    {
+        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("chosen"); // in the save dialog; empty: Cancel
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written"); // the file that holds the chart; empty: none
+        const QString png = "PNG image (*.png)", svg = "SVG image (*.svg)";
+        // clang-format off
+        QTest::addRow("main, right click, copy") << -1 << "right click" << "Copy chart" << "" << "" << "";
+        QTest::addRow("main, Ctrl+C") << -1 << "Ctrl+C" << "" << "" << "" << "";
+        QTest::addRow("large, Menu key, copy") << 0 << "Menu key" << "Copy chart" << "" << "" << "";
+        QTest::addRow("main, Shift+F10, PNG") << -1 << "Shift+F10" << "Save chart as..." << "chart.png" << png << "chart.png";
+        QTest::addRow("large, right click, SVG") << 0 << "right click" << "Save chart as..." << "chart.svg" << png << "chart.svg";
+        QTest::addRow("comparison, no extension, SVG filter") << 5 << "Menu key" << "Save chart as..." << "chart" << svg << "chart.svg";
+        QTest::addRow("main, no extension, PNG filter") << -1 << "right click" << "Save chart as..." << "chart" << png << "chart.png";
+        QTest::addRow("other extension") << 0 << "Shift+F10" << "Save chart as..." << "chart.v2" << png << "chart.v2.png";
+        QTest::addRow("Cancel") << 0 << "right click" << "Save chart as..." << "" << png << "";
+        QTest::addRow("a file as directory") << -1 << "Menu key" << "Save chart as..." << "old.png/chart.png" << png << "";
+        QTest::addRow("a directory as file") << 0 << "right click" << "Save chart as..." << "folder.svg" << svg << "";
+        // clang-format on
+    }
+
+    void chartMenu()
+    {
+        QFETCH(int, clicks);
+        QFETCH(QString, way);
+        QFETCH(QString, item);
+        QFETCH(QString, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        const QByteArray old(3000, 'x');
+        QVERIFY(QDir(dir.path()).mkdir("folder.svg"));
+        QFile oldFile(dir.filePath("old.png"));
+        QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
+        oldFile.close();
+        QGuiApplication::clipboard()->clear();
+
+        ChartControl *chart = chartAfterRun("0.2", clicks);
+        QVERIFY(chart);
+        const QSize twice = chart->viewport()->size() * 2;
+        const QString path = chosen.isEmpty() ? chosen : dir.filePath(chosen);
+        chart->menu().saveDialog = [&](QWidget *, const QString &filters, QString *selected) {
+            if (filters != "PNG image (*.png);;SVG image (*.svg)") return QString();
+            *selected = filter;
+            return path;
+        };
+        if (way == "Ctrl+C") {
+            QTest::keySequence(chart, QKeySequence::Copy);
+        } else {
+            ChartMenu *menu = openMenu(chart, way);
+            QVERIFY(menu);
+            QStringList items;
+            for (QAction *action : menu->actions())
+                if (!action->isSeparator()) items << action->text();
+            QCOMPARE(items, QStringList({"Copy chart", "Save chart as...", "Keep this run",
+                                         "Forget kept runs"}));
+            choose(menu, item, way == "right click");
+            QTRY_VERIFY(!menu->isVisible());
+        }
+
+        if (item == "Save chart as...") {
+            QFile file(dir.filePath(written));
+            const QString title = chart->title();
+            if (written.endsWith(".svg")) {
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QVERIFY(svgHoldsText(file.readAll(), title));
+            } else if (!written.isEmpty()) {
+                QImageReader reader(&file);
+                QCOMPARE(reader.format(), "png");
+                QCOMPARE(reader.size(), twice);
+            }
+            QVERIFY(oldFile.open(QIODevice::ReadOnly));
+            QCOMPARE(oldFile.readAll(), old);
+            QStringList files = QStringList({"old.png", written}).filter(QRegularExpression("."));
+            files.sort();
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+            auto *notice = chart->window()->findChild<QMessageBox *>("notice");
+            const bool failed = !chosen.isEmpty() && written.isEmpty();
+            QCOMPARE(notice && notice->isVisible(), failed);
+            if (failed)
+                QVERIFY2(notice->text().startsWith("Cannot write " +
+                                                   QDir::toNativeSeparators(path) + ": "),
+                         qPrintable(notice->text()));
+        } else {
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), twice);
+        }
+        QCOMPARE(QApplication::focusWidget(), chart);
+    }
+
+    // Values read off the curves at t = 10, by hovering or by the arrow keys.
+    void readout_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
+        QTest::addColumn<bool>("hover");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::addRow("N(t), main, hover") << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47";
+        QTest::addRow("N(t), large, keys") << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47";
+        QTest::addRow("N(t) falling, keys") << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47";
+        QTest::addRow("N(t) constant, hover") << "0" << -1 << true << "t = 10\nN(t) = 10";
+        QTest::addRow("lnN(t), hover") << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47";
+        QTest::addRow("dN/N, hover") << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2";
+        QTest::addRow("dN/N falling, keys") << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2";
+        QTest::addRow("comparison of N(t), hover") << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92";
+        QTest::addRow("comparison of the changes, keys") << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38";
+        QTest::addRow("N(t+1) vs. N(t), hover") << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1)-N(t) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89";
+        // clang-format on
+    }
+
+    void readout()
+    {
+        QFETCH(QString, rate);
+        QFETCH(int, clicks);
+        QFETCH(bool, hover);
+        QFETCH(QString, text);
+        ChartControl *chart = chartAfterRun(rate, clicks);
+        QVERIFY(chart);
+        const auto description = [chart] {
+            return QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
+        };
+        const QString resting = description();
+        if (hover) {
+            // The pointer a little beside the point of t = 10, nearer to it than to its neighbours.
+            QChart *c = chart->chart();
+            const QPointF at = c->mapToPosition(QPointF(chart->cell(11, 1), chart->cell(11, 2)));
+            const QPoint shift(chart->cell(12, 1) > chart->cell(11, 1) ? 1 : -1, 3);
+            const QPoint point = chart->mapFromScene(c->mapToScene(at)) + shift;
+            QTest::mouseMove(chart->window()->windowHandle(),
+                             chart->viewport()->mapTo(chart->window(), point));
+            QTRY_COMPARE(QToolTip::text(), text);
+        } else {
+            QTest::keyClick(chart, Qt::Key_End);
+            QVERIFY(description().startsWith(clicks == 1 || clicks == 8 ? "N(t) = " : "t = 20\n"));
+            QTest::keyClick(chart, Qt::Key_Home);
+            for (int k = 0; k < 10; ++k)
+                QTest::keyClick(chart, Qt::Key_Right);
+            QTest::keyClick(chart, Qt::Key_Right);
+            QTest::keyClick(chart, Qt::Key_Left);
+            QCOMPARE(QToolTip::text(), text);
+        }
+        QCOMPARE(chart->readout().step(), 10);
+        QCOMPARE(description(), text);
+        QTest::keyClick(chart, Qt::Key_Escape);
+        QCOMPARE(chart->readout().step(), -1);
+        QCOMPARE(description(), resting);
+        QCOMPARE(QApplication::focusWidget(), chart);
+    }
+
+    // Kept runs lie beneath the current one in every chart of both windows, named in the
+    // legend; a fifth drops the oldest and Forget removes them. The table, the file and N(T)
+    // stay the current run's.
+    void keptRuns()
+    {
+        ChartControl *chart = chartAfterRun("0.2", -1);
+        QVERIFY(chart);
+        const QList<QPointF> kept = linesOf(chart).at(0)->points();
+        chooseByKeys(chart, "Keep this run");
+        ChartMenu *menu = openMenu(chart, "Menu key");
+        QVERIFY(menu && !menu->keepAction->isEnabled() && menu->forgetAction->isEnabled());
+        QTest::keyClick(menu, Qt::Key_Escape);
+
+        Form1 &form1 = runInMainWindow("20", "0.3");
+        QTRY_COMPARE(legendOf(chart), QStringList({"r = 0.2, N(0) = 10", "r = 0.3, N(0) = 10"}));
+        QCOMPARE(linesOf(chart).at(0)->points(), kept);
+        QCOMPARE(linesOf(chart).at(1)->points(), line(nullptr, Nt));
+        QVERIFY(linesOf(chart).at(0)->pen().widthF() < linesOf(chart).at(1)->pen().widthF());
+        QTest::mouseClick(form1.Command8, Qt::LeftButton); // dN/N: the fixed range holds both r
+        QCOMPARE(yAxisOf(chart)->max(), 1.5 * 0.3);
+        QCOMPARE(linesOf(chart).at(0)->points().first(), QPointF(10, 0.2));
+
+        // The large window: N(t), dN/N of 0.2 and 0.3 kept, and the comparison of N(t).
+        ChartControl *large = openAfterRun("20", "0.3").MSChart1;
+        QCOMPARE(linesOf(large).size(), 2);
+        QVERIFY(yAxisOf(large)->max() >= Nt[20]);
+        clickChart(large, 5);
+        QCOMPARE(large->title(), cycleTitles[4]);
+        QTRY_COMPARE(legendOf(large),
+                     QStringList({"r = 0.2, N(0) = 10", "differential", "difference"}));
+        QCOMPARE(linesOf(large).size(), 4);
+
+        // Keeping changes neither the table nor the file nor N(T).
+        const auto output = [&] {
+            QTest::mouseClick(Forms::form<larggraf>().Command10, Qt::LeftButton);
+            const QAbstractItemModel *table = Forms::form<DataTabl>().MSFlexGrid1->model();
+            Forms::form<DataTabl>().hide();
+            return QStringList{dataFileText(), form1.Text4->text(),
+                               QString::number(table->rowCount()),
+                               table->index(20, 0).data().toString()};
+        };
+        const QStringList before = output();
+        chooseByKeys(large, "Keep this run");
+        QCOMPARE(linesOf(large).size(), 6);
+        QCOMPARE(output(), before);
+        QCOMPARE(before.at(3), "4034.29");
+
+        // Three more runs kept: five in all, and the first is gone.
+        for (const char *rate : {"0.1", "0.15", "0.05"}) {
+            QTest::mouseClick(Forms::form<larggraf>().command4, Qt::LeftButton);
+            runInMainWindow("20", rate);
+            chooseByKeys(chart, "Keep this run");
+        }
+        QTRY_COMPARE(legendOf(chart),
+                     QStringList({"r = 0.3, N(0) = 10", "r = 0.1, N(0) = 10", "r = 0.15, N(0) = 10",
+                                  "r = 0.05, N(0) = 10", "r = 0.05, N(0) = 10"}));
+
+        chooseByKeys(chart, "Forget kept runs");
+        QCOMPARE(linesOf(chart).size(), 1);
+        QCOMPARE(legendOf(chart), QStringList());
+        QCOMPARE(linesOf(large).size(), 2); // the hidden window's chart forgot them too
     }
 
     void printWithoutPrinterShowsNotice()
