@@ -4,6 +4,7 @@
 #include "charts/chartcontrol.h"
 #include "charts/chartroutines.h"
 #include "forms/forms.h"
+#include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "output/datafile.h"
 #include "windows/datatabl.h"
@@ -35,6 +36,19 @@ Form1 &mainWindowAfterLongestRun()
     return form;
 }
 
+// Four runs kept at the longest end time, r = 0.05 ... 0.2, under the run of r = 0.2.
+Form1 &mainWindowWithFourKeptRuns()
+{
+    Form1 &form = mainWindowAfterLongestRun();
+    MALVORA1::Kept.forget();
+    for (const char *rate : {"0.05", "0.1", "0.15", "0.2"}) {
+        form.txtRrate->setText(QString::fromLatin1(rate));
+        form.Command2_Click();
+        MALVORA1::Kept.keep(currentRun());
+    }
+    return form;
+}
+
 void RunAndDrawNt(benchmark::State &state)
 {
     Form1 &form = mainWindowAfterLongestRun();
@@ -49,6 +63,15 @@ void chartBenchmark(benchmark::State &state, Routine routine, bool large)
     ChartControl &chart = large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
     for (auto _ : state)
         routine(chart);
+}
+
+void keptRunsBenchmark(benchmark::State &state, Routine routine, bool large)
+{
+    Form1 &form = mainWindowWithFourKeptRuns();
+    ChartControl &chart = large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
+    for (auto _ : state)
+        routine(chart);
+    MALVORA1::Kept.forget();
 }
 
 void chartPainting(benchmark::State &state, Routine routine, bool large)
@@ -153,6 +176,10 @@ void registerCharts()
     for (const auto &[name, routine] : comparisons)
         benchmark::RegisterBenchmark((std::string("LargeChart/") + name).c_str(), chartBenchmark,
                                      routine, true)
+            ->Unit(benchmark::kMillisecond);
+    for (const auto &[name, routine] : {single[0], single[3], comparisons[1]})
+        benchmark::RegisterBenchmark((std::string("FourKeptRuns/") + name).c_str(),
+                                     keptRunsBenchmark, routine, true)
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("PaintMainChart/ShowNtvsT", chartPainting, ShowNtvsT, false)
         ->Unit(benchmark::kMillisecond);
