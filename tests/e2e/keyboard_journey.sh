@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The whole journey through the real program in a real X window: dismiss the
 # title screen with a key, run the defaults with Enter, save the data file
-# through the save dialog by keyboard, open the large graph window and the
-# data table, and quit through the citation and dedication windows. The
-# program must end with exit status 0 and the file must hold the exact bytes.
+# through the save dialog and the chart through its context menu by keyboard,
+# open the large graph window and the data table, and quit through the
+# citation and dedication windows. The program must end with exit status 0,
+# the data file must hold the exact bytes and the chart file be a PNG image
+# twice the chart's size.
 set -u
 app=${1:?usage: keyboard_journey.sh path/to/malvora}
 
@@ -118,6 +120,24 @@ until_deadline 10 test -f "$work/growth.csv"
 expected=$(dirname "$0")/../data/defaults.csv
 cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$work/growth.csv"); fail "data file differs"; }
 
+# Back from the dialog on "Save", three Tabs reach the chart; Shift+F10 opens its
+# menu, which takes the keys that follow: Down to its second item, which saves it.
+active "$main" || fail "the main window does not have the keyboard back"
+xdotool key Tab Tab Tab shift+F10 Down Down Return
+dialog=$(window "Save chart as") || fail "no save dialog for the chart"
+active "$dialog" || fail "the chart's save dialog does not have the keyboard"
+xdotool type --delay 20 "$work/chart.png"
+until_deadline 20 not popup_shown || fail "a completion list stays open"
+xdotool key Return
+gone "Save chart as" || fail "the chart's save dialog did not close"
+until_deadline 10 test -s "$work/chart.png"
+# A PNG twice the chart's 353 x 244 pixels (5292 x 3660 twips).
+signature=$(head -c 8 "$work/chart.png" | od -An -tx1 | tr -d ' \n')
+[ "$signature" = 89504e470d0a1a0a ] || fail "the chart file is not a PNG image"
+size=$(od -An -tu1 -j16 -N8 "$work/chart.png" |
+    awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 "x" $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
+[ "$size" = 706x488 ] || fail "the chart image is $size pixels, not 706x488"
+
 # A click on the chart opens the large graph window.
 click "$main" 7000 2500
 graph=$(window Form2) || fail "large graph window did not open"
@@ -141,4 +161,4 @@ wait "$app_pid"
 status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "exit status $status: $(tail -n 30 "$work/app.log")"
-echo "PASS: the whole journey, file bytes and exit status 0"
+echo "PASS: the whole journey, file bytes, chart image and exit status 0"
