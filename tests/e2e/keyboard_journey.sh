@@ -80,6 +80,20 @@ off_taskbar() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR
 }
 
+# In the save dialog with this title, which must come up and take the keyboard, types
+# the file name and Enter; waits until the dialog has closed and the file is there.
+save_as() {
+    local dialog
+    dialog=$(window "$1") || fail "no dialog $1"
+    active "$dialog" || fail "the dialog $1 does not have the keyboard"
+    xdotool type --delay 20 "$2"
+    # The name box's completion list must be gone before Enter, or Enter picks from it.
+    until_deadline 20 not popup_shown || fail "a completion list stays open"
+    xdotool key Return
+    gone "$1" || fail "the dialog $1 did not close"
+    until_deadline 10 test -s "$2" || fail "no $2 written; $work holds: $(ls "$work")"
+}
+
 # Clicks at a point given in twips of the window's client area (96 DPI on Xvfb).
 click() {
     xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
@@ -106,16 +120,7 @@ active "$main" || fail "the main window does not have the keyboard"
 xdotool key Return
 # Focus is on "lnN vs. t": Print form, then Save.
 xdotool key Tab Tab Return
-dialog=$(window "Save As") || fail "no save dialog"
-active "$dialog" || fail "the save dialog does not have the keyboard"
-xdotool type --delay 20 "$work/growth.csv"
-# The name box's completion list must be gone before Enter, or Enter picks from it.
-# Enter must reach the name box, not a completion list.
-until_deadline 20 not popup_shown || fail "a completion list stays open"
-xdotool key Return
-gone "Save As" || fail "save dialog did not close"
-until_deadline 10 test -f "$work/growth.csv"
-[ -f "$work/growth.csv" ] || fail "no data file written; $work holds: $(ls "$work")"
+save_as "Save As" "$work/growth.csv"
 
 expected=$(dirname "$0")/../data/defaults.csv
 cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$work/growth.csv"); fail "data file differs"; }
@@ -124,13 +129,7 @@ cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$wo
 # menu, which takes the keys that follow: Down to its second item, which saves it.
 active "$main" || fail "the main window does not have the keyboard back"
 xdotool key Tab Tab Tab shift+F10 Down Down Return
-dialog=$(window "Save chart as") || fail "no save dialog for the chart"
-active "$dialog" || fail "the chart's save dialog does not have the keyboard"
-xdotool type --delay 20 "$work/chart.png"
-until_deadline 20 not popup_shown || fail "a completion list stays open"
-xdotool key Return
-gone "Save chart as" || fail "the chart's save dialog did not close"
-until_deadline 10 test -s "$work/chart.png"
+save_as "Save chart as" "$work/chart.png"
 # A PNG twice the chart's 353 x 244 pixels (5292 x 3660 twips).
 signature=$(head -c 8 "$work/chart.png" | od -An -tx1 | tr -d ' \n')
 [ "$signature" = 89504e470d0a1a0a ] || fail "the chart file is not a PNG image"
