@@ -148,15 +148,11 @@ void ChartControl::refresh()
                         negligibleSpread(y.low, y.high));
     }
     m_markers = std::find(spots.begin(), spots.end(), true) != spots.end();
-    for (AxisId id : {Y, X})
-        setUpAxis(id, rangeOf(curves, id), chart()->plotArea().width());
-    showNoValue(m_values[X].low > m_values[X].high);
-    for (auto &curve : curves)
-        for (QPointF &p : curve)
-            p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
 
     // The series objects stay from one chart to the next; only their points
     // change. Kept runs come first, so that the current run is drawn over them.
+    // They are emptied while the axes change and the chart is laid out, so
+    // that Qt Charts draws each curve's path once, on the final axes.
     while (m_series.size() > curves.size()) {
         c->removeSeries(m_series.back());
         delete m_series.back();
@@ -170,15 +166,25 @@ void ChartControl::refresh()
             m_series.back()->attachAxis(m_axisItems[Y]);
             m_themePens.push_back(m_series.back()->pen());
         }
+        m_series[k]->clear();
         m_series[k]->setPointsVisible(spots[k]);
-        m_series[k]->replace(curves[k]);
         styleSeries(k);
     }
+
+    for (AxisId id : {Y, X})
+        setUpAxis(id, rangeOf(curves, id), chart()->plotArea().width());
+    showNoValue(m_values[X].low > m_values[X].high);
     // Laid out now, the chart knows how wide its plot is, which the X labels
     // standing side by side must fit.
     c->layout()->activate();
     fitXAxis(c->plotArea());
     c->layout()->activate();
+
+    for (size_t k = 0; k < curves.size(); ++k) {
+        for (QPointF &p : curves[k])
+            p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
+        m_series[k]->replace(curves[k]);
+    }
 }
 
 // A kept run's curve in its own pen, the current run's in the theme's.
