@@ -177,8 +177,7 @@ void ChartControl::refresh()
     // Laid out now, the chart knows how wide its plot is, which the X labels
     // standing side by side must fit.
     c->layout()->activate();
-    fitXAxis(c->plotArea());
-    c->layout()->activate();
+    if (fitXAxis(c->plotArea())) c->layout()->activate();
 
     for (size_t k = 0; k < curves.size(); ++k) {
         for (QPointF &p : curves[k])
@@ -291,11 +290,12 @@ void ChartControl::applyScale(AxisId id, const AxisScale &scale)
 // Once the chart knows its plot area, an X axis whose labels do not fit side
 // by side gets fewer ticks; and the line that says there is no value keeps to
 // the middle.
-void ChartControl::fitXAxis(const QRectF &plotArea)
+bool ChartControl::fitXAxis(const QRectF &plotArea)
 {
     m_noValue->setPos(plotArea.center() - m_noValue->boundingRect().center());
-    if (!fitSideBySide(m_axisItems[X]->categoriesLabels(), plotArea.width()))
-        setUpAxis(X, m_values[X], plotArea.width());
+    if (fitSideBySide(m_axisItems[X]->categoriesLabels(), plotArea.width())) return false;
+    setUpAxis(X, m_values[X], plotArea.width());
+    return true;
 }
 
 // With no point to draw, the plot area says why, and the axes carry no made-up numbers.

@@ -121,7 +121,7 @@ class ChartControl : public QChartView
     AxisScale scaleFor(AxisId id, ValueRange values, int intervals) const;
     QStringList tickLabels(const AxisScale &scale) const;
     void applyScale(AxisId id, const AxisScale &scale);
-    void fitXAxis(const QRectF &plotArea);
+    bool fitXAxis(const QRectF &plotArea); // whether the X axis had to change
     void showNoValue(bool shown);
 
     int m_rows = 0;
