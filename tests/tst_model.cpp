@@ -13,6 +13,13 @@
 
 using namespace MALVORA1;
 
+// A number as the data file writes it.
+static QByteArray fileText(double x)
+{
+    char text[FileNumberSize];
+    return QByteArray(text, writeFileNumber(text, x) - text);
+}
+
 class tst_Model : public QObject
 {
     Q_OBJECT
@@ -90,6 +97,12 @@ class tst_Model : public QObject
         QTest::addRow("tick, small") << 5.000000000000001e-15 << 1 << "5E-15" << "5E-15" << "5E-15";
         QTest::addRow("tick, subnormal") << -9e-317 << 1 << "-9E-317" << "-9E-317" << "-9.00000009997025E-317";
         QTest::addRow("tick, near the largest") << 1.65e308 << 3 << "1.65E+308" << "1,65E+308" << "1.65E+308";
+        QTest::addRow("negative ten-thousandths") << -1234.0567 << 15 << "-1234.0567" << "-1234,0567" << "-1234.0567";
+        QTest::addRow("ten-thousandths, 15 digits") << 99999999999.9999 << 15 << "99999999999.9999" << "99999999999,9999" << "99999999999.9999";
+        QTest::addRow("ten-thousandths, 16 digits") << 100000000000.0001 << 15 << "100000000000" << "100000000000" << "100000000000";
+        QTest::addRow("finer than ten-thousandths") << 0.12345 << 15 << "0.12345" << "0,12345" << ".12345";
+        QTest::addRow("half a ten-thousandth") << -0.00005 << 15 << "-5E-05" << "-5E-05" << "-5E-05";
+        QTest::addRow("15 digits, rounded") << 1234567890.123456 << 15 << "1234567890.12346" << "1234567890,12346" << "1234567890.12346";
         // clang-format on
     }
 
@@ -102,7 +115,7 @@ class tst_Model : public QObject
         QFETCH(QString, file);
         QCOMPARE(generalNumber(value, QLocale(QLocale::English), digits), english);
         QCOMPARE(generalNumber(value, QLocale(QLocale::German), digits), german);
-        QCOMPARE(QString::fromLatin1(fileNumber(value)), file);
+        QCOMPARE(QString::fromLatin1(fileText(value)), file);
     }
 
     // The defaults at t = 20 to the last of the 15 digits the program shows: 10 e^4, r N, the step
@@ -115,7 +128,7 @@ class tst_Model : public QObject
         QByteArrayList shown;
         for (double value :
              {Nt[20], dNdt[20], DeltaN[20], NtDifference[20], DeltaNDifference[20], Nt[21]})
-            shown << fileNumber(value);
+            shown << fileText(value);
         QCOMPARE(shown,
                  (QByteArrayList{"545.981500331442", "109.196300066288", "120.881810077809",
                                  "383.375999244748", "76.6751998489495", "666.863310409252"}));

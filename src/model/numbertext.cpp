@@ -101,19 +101,62 @@ std::optional<double> decimalValue(QStringView s, qsizetype *stop)
 }
 
 // Up to 15 significant digits, %G style: E notation below 1E-04 and from 1E+15.
-std::string shortest15(double x)
+// Writes at most FileNumberSize characters and returns their end.
+// From 1E+15 up the form is E notation whatever the rounding, and the
+// scientific form with its trailing zeros dropped is the quicker way to it.
+char *general15(char *out, double x)
 {
     if (x == 0) x = 0; // no "-0"
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                      std::chars_format::general, 15);
-    std::string text(buffer.data(), result.ptr);
-    for (char &c : text)
-        if (c == 'e') c = 'E';
-    return text;
+    char *end = nullptr;
+    if (std::abs(x) >= 1e15) {
+        end = std::to_chars(out, out + FileNumberSize, x, std::chars_format::scientific, 14).ptr;
+        char *const exponent = std::find(out, end, 'e');
+        char *digits = exponent;
+        while (digits[-1] == '0')
+            --digits;
+        if (digits[-1] == '.') --digits;
+        end = std::copy(exponent, end, digits);
+    } else {
+        end = std::to_chars(out, out + FileNumberSize, x, std::chars_format::general, 15).ptr;
+    }
+    std::replace(out, end, 'e', 'E');
+    return end;
 }
 
-// x rounded to the given significant digits, laid out as shortest15 lays
+/*
+ * A value of the data file is a whole number k of ten-thousandths, stored as
+ * the double nearest to k / 10000. Any decimal of at most 15 significant
+ * digits comes back unchanged from its nearest double when written to 15
+ * digits, so for |k| < 10^15 the general format gives exactly the digits of
+ * k / 10000 without its trailing zeros; they are written from k in integer
+ * arithmetic. Other values take the general format itself.
+ */
+std::optional<std::int64_t> tenThousandths(double x)
+{
+    const double scaled = x * 10000;
+    if (!(std::abs(scaled) < 1e15)) return std::nullopt;
+    const auto k = std::int64_t(std::llround(scaled));
+    if (double(k) / 10000 != x) return std::nullopt;
+    return k;
+}
+
+char *writeTenThousandths(char *out, std::int64_t k)
+{
+    if (k < 0) *out++ = '-';
+    const std::uint64_t magnitude = k < 0 ? 0 - std::uint64_t(k) : std::uint64_t(k);
+    const std::uint64_t whole = magnitude / 10000;
+    unsigned fraction = unsigned(magnitude % 10000);
+    if (whole != 0 || fraction == 0) out = std::to_chars(out, out + 11, whole).ptr; // below 10^11
+    if (fraction == 0) return out;
+    *out++ = '.';
+    for (unsigned place = 1000; fraction != 0; place /= 10) {
+        *out++ = char('0' + fraction / place);
+        fraction %= place;
+    }
+    return out;
+}
+
+// x rounded to the given significant digits, laid out as general15 lays
 // out its numbers. The digits come straight from the decimal text, so even a
 // value that no double holds exactly (9E-317) keeps them.
 std::string roundedGeneral(double x, int digits)
@@ -209,17 +252,28 @@ double roundToPlaces(double x, double scale)
 
 QString generalNumber(double x, const QLocale &locale, int digits)
 {
-    QString text = QString::fromStdString(
-        digits < 15 && std::isfinite(x) ? roundedGeneral(x, std::max(digits, 1)) : shortest15(x));
+    QString text;
+    if (digits < 15 && std::isfinite(x)) {
+        text = QString::fromStdString(roundedGeneral(x, std::max(digits, 1)));
+    } else {
+        char chars[FileNumberSize];
+        text = QString::fromLatin1(chars, general15(chars, x) - chars);
+    }
     return text.replace(u'.', locale.decimalPoint());
 }
 
-QByteArray fileNumber(double x)
+char *writeFileNumber(char *out, double x)
 {
-    std::string text = shortest15(x);
-    const auto zero = text.find("0.");
-    if (zero == 0 || (zero == 1 && text[0] == '-')) text.erase(zero, 1);
-    return QByteArray(text.data(), qsizetype(text.size()));
+    if (const auto k = tenThousandths(x)) return writeTenThousandths(out, *k);
+    char *const end = general15(out, x);
+    char *const zero = out + (out[0] == '-');
+    if (end - zero > 1 && zero[0] == '0' && zero[1] == '.') return std::copy(zero + 1, end, zero);
+    return end;
+}
+
+char *writeInteger(char *out, int x)
+{
+    return std::to_chars(out, out + 11, x).ptr;
 }
 
 QString integerText(int x)

@@ -50,10 +50,16 @@ double roundToPlaces(double x, double scale);
 // 10.500000000000002); the switch to E notation stays where it is.
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
 
-// The number form of the data file, as the file's ASCII bytes: up to 15
+// The number form of the data file, written as ASCII at out: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),
-// no point for whole values.
-QByteArray fileNumber(double x);
+// no point for whole values. Returns the end of what was written, at most
+// FileNumberSize characters ("-1.79769313486232E+308").
+constexpr int FileNumberSize = 22;
+char *writeFileNumber(char *out, double x);
+
+// A whole number of the data file as plain decimal digits, written likewise
+// (at most 11 characters).
+char *writeInteger(char *out, int x);
 
 // A whole number as plain decimal digits, minus sign for negatives.
 QString integerText(int x);

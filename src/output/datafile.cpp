@@ -7,18 +7,27 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <algorithm>
+
 using namespace MALVORA1;
 
 QByteArray dataFileText()
 {
-    QByteArray text;
-    text.reserve(40 * (Simut + 2));
-    text += "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
+    static constexpr char Header[] = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
+    // A line: t, two numbers, two commas, CR LF.
+    constexpr qsizetype LongestLine = 11 + 2 * FileNumberSize + 4;
+    QByteArray text(qsizetype(sizeof Header) + LongestLine * (Simut + 1), Qt::Uninitialized);
+    char *out = std::copy_n(Header, sizeof Header - 1, text.data());
     for (i = 0; i <= Simut; ++i) {
-        text += integerText(i).toLatin1() + ',';
-        text += fileNumber(roundToPlaces(Nt[size_t(i)], 10000)) + ',';
-        text += fileNumber(roundToPlaces(DeltaN[size_t(i)], 10000)) + "\r\n";
+        out = writeInteger(out, i);
+        *out++ = ',';
+        out = writeFileNumber(out, roundToPlaces(Nt[size_t(i)], 10000));
+        *out++ = ',';
+        out = writeFileNumber(out, roundToPlaces(DeltaN[size_t(i)], 10000));
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    text.truncate(out - text.data());
     return text;
 }
 
