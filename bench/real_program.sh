@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The real program in a real X window: time from launch to the title screen on
-# the screen (median of several starts), and the resident memory after a run at
-# the longest end time with every window opened once.
+# the screen, beside the same time for the least Qt Widgets program (one label
+# of the title screen's size), started in turns, as medians of several starts;
+# then the resident memory after a run at the longest end time with every
+# window opened once.
 set -eu
 app=${1:-build/app/malvora}
-starts=${STARTS:-10}
+least=${2:-$(dirname "$app")/../bench/least_qt}
+starts=${STARTS:-15}
 
 . "$(dirname "$0")/../tests/e2e/xserver.sh"
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
@@ -14,22 +17,30 @@ visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; 
 wait_for() { for _ in $(seq 2000); do id=$(visible "$1") && [ -n "$id" ] && { echo "$id"; return; }; sleep 0.005; done; return 1; }
 click() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; sleep 0.3; }
 
-times=()
-for _ in $(seq "$starts"); do
+# Milliseconds from launch until the program has $2 windows on the screen
+# (the title screen comes with the backdrop behind it).
+launch() {
+    local begin pid
     begin=$(date +%s%N)
-    "$app" >/dev/null 2>&1 &
+    "$1" >/dev/null 2>&1 &
     pid=$!
-    # The title screen is the one borderless window of the program's size.
-    for _ in $(seq 2000); do
-        xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && \
-            [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -ge 2 ] && break
-        sleep 0.002
+    for _ in $(seq 5000); do
+        [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge "$2" ] && break
     done
-    times+=($((($(date +%s%N) - begin) / 1000000)))
+    echo $((($(date +%s%N) - begin) / 1000000))
     kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(($# / 2 + 1))p"; }
+
+program=() yardstick=()
+for _ in $(seq "$starts"); do
+    yardstick+=($(launch "$least" 1))
+    program+=($(launch "$app" 2))
 done
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-echo "launch to title screen: median ${sorted[$((starts / 2))]} ms (of ${times[*]})"
+p=$(median "${program[@]}") y=$(median "${yardstick[@]}")
+echo "launch to title screen: median $p ms (of ${program[*]})"
+echo "least Qt program, launch to its window: median $y ms (of ${yardstick[*]})"
+echo "ratio: $(awk -v p="$p" -v y="$y" 'BEGIN { printf "%.2f", p / y }')"
 
 "$app" >/dev/null 2>&1 &
 pid=$!
