@@ -18,14 +18,16 @@ wait_for() { for _ in $(seq 2000); do id=$(visible "$1") && [ -n "$id" ] && { ec
 click() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; sleep 0.3; }
 
 # Milliseconds from launch until the program has $2 windows on the screen
-# (the title screen comes with the backdrop behind it).
+# (the title screen comes with the backdrop behind it); nothing when it ended
+# or showed nothing within 10 s.
 launch() {
     local begin pid
     begin=$(date +%s%N)
     "$1" >/dev/null 2>&1 &
     pid=$!
-    for _ in $(seq 5000); do
-        [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge "$2" ] && break
+    while [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -lt "$2" ]; do
+        kill -0 "$pid" 2>/dev/null && [ $(($(date +%s%N) - begin)) -lt 10000000000 ] || {
+            wait "$pid" 2>/dev/null || true; return; }
     done
     echo $((($(date +%s%N) - begin) / 1000000))
     kill "$pid"; wait "$pid" 2>/dev/null || true
