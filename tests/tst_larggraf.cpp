@@ -106,6 +106,20 @@ class tst_Larggraf : public QObject
         return Forms::form<larggraf>();
     }
 
+    // How far a point lies from the path's segment that starts at point j (from the
+    // path's last point when none starts there).
+    static double offPath(QPointF at, const QList<QPointF> &path, qsizetype j)
+    {
+        if (path.isEmpty()) return INFINITY;
+        const QPointF a = path[j], b = path[std::min(j + 1, path.size() - 1)];
+        const QPointF ab = b - a;
+        const double length2 = QPointF::dotProduct(ab, ab);
+        const double along =
+            length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, ab) / length2, 0.0, 1.0) : 0.0;
+        const QPointF d = at - (a + along * ab);
+        return std::hypot(d.x(), d.y());
+    }
+
     // What a user sees on a chart: its titles, its axes, its points, its tick labels, or the
     // line that says why there is nothing to draw.
     static void chartHolds(ChartControl *control)
@@ -132,6 +146,30 @@ class tst_Larggraf : public QObject
                              p.y() <= y->max(),
                          fail(QString("point (%1, %2) outside").arg(p.x()).arg(p.y())));
                 ++drawn;
+            }
+        }
+        // Each of the run's curves passes within a fifth of a pixel of every point of the run.
+        const QList<QAbstractSeries *> all = chart->series();
+        const int curves = control->columnCount() / 2;
+        for (int k = 1; k <= curves; ++k) {
+            auto *curve = qobject_cast<QLineSeries *>(all.at(all.size() - curves + k - 1));
+            QList<QPointF> path;
+            for (const QPointF &p : curve->points())
+                path.append(chart->mapToScene(chart->mapToPosition(p, curve)));
+            qsizetype j = 0;
+            for (int row = 1; row <= control->rowCount(); ++row) {
+                const QPointF value(control->cell(row, 2 * k - 1), control->cell(row, 2 * k));
+                if (!std::isfinite(value.x()) || !std::isfinite(value.y())) continue;
+                const QPointF at = control->scenePosition(value);
+                qsizetype next = j;
+                while (next + 1 < path.size() && offPath(at, path, next) > 0.2)
+                    ++next;
+                QVERIFY2(offPath(at, path, next) <= 0.2,
+                         fail(QString("(%1, %2) drawn %3 pixels off its curve")
+                                  .arg(value.x())
+                                  .arg(value.y())
+                                  .arg(offPath(at, path, j))));
+                j = next;
             }
         }
         // The tick labels as drawn, axis by axis: distinct, whole, clear of the title.

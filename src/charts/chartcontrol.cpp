@@ -2,6 +2,7 @@
 
 #include "charts/chartmenu.h"
 #include "charts/chartreadout.h"
+#include "charts/curvethinning.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -33,6 +34,10 @@ constexpr double LabelPadding = 8;
 
 constexpr double Largest = std::numeric_limits<double>::max();
 
+// How far, in pixels, a drawn curve may pass from a point of its own: below
+// what the eye can tell, also on a copy at twice the size.
+constexpr double Tolerance = 0.1;
+
 } // namespace
 
 ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
@@ -52,7 +57,8 @@ ChartControl::ChartControl(QWidget *parent) : QChartView(parent)
     }
     m_noValue = new QGraphicsSimpleTextItem(chart());
     m_noValue->setVisible(false);
-    connect(chart(), &QChart::plotAreaChanged, this, &ChartControl::fitXAxis, Qt::QueuedConnection);
+    connect(chart(), &QChart::plotAreaChanged, this, &ChartControl::plotAreaChanged,
+            Qt::QueuedConnection);
     m_readout = new ChartReadout(this);
     m_menu = new ChartMenu(this);
 }
@@ -141,11 +147,17 @@ void ChartControl::refresh()
     // A curve whose points all fall on one spot (one point, or a rate so small
     // that nothing moves) shows that spot as a marker; a line needs length.
     std::vector<bool> spots;
+    ValueRange ranges[2] = {{INFINITY, -INFINITY}, {INFINITY, -INFINITY}};
     for (const auto &curve : curves) {
-        const std::vector<QList<QPointF>> one{curve};
-        const ValueRange x = rangeOf(one, X), y = rangeOf(one, Y);
+        ValueRange x{INFINITY, -INFINITY}, y{INFINITY, -INFINITY};
+        for (const QPointF &p : curve) {
+            x.take(p.x());
+            y.take(p.y());
+        }
         spots.push_back(!curve.isEmpty() && negligibleSpread(x.low, x.high) &&
                         negligibleSpread(y.low, y.high));
+        ranges[X].take(x);
+        ranges[Y].take(y);
     }
     m_markers = std::find(spots.begin(), spots.end(), true) != spots.end();
 
@@ -171,19 +183,40 @@ void ChartControl::refresh()
         styleSeries(k);
     }
 
+    // Qt Charts lays out the whole chart each time an axis changes its range
+    // and its labels their size; with the labels hidden meanwhile, the chart
+    // is laid out once, below.
+    for (QCategoryAxis *axis : m_axisItems)
+        axis->setLabelsVisible(false);
     for (AxisId id : {Y, X})
-        setUpAxis(id, rangeOf(curves, id), chart()->plotArea().width());
+        setUpAxis(id, ranges[id], chart()->plotArea().width());
+    for (QCategoryAxis *axis : m_axisItems)
+        axis->setLabelsVisible(true);
     showNoValue(m_values[X].low > m_values[X].high);
     // Laid out now, the chart knows how wide its plot is, which the X labels
     // standing side by side must fit.
     c->layout()->activate();
     if (fitXAxis(c->plotArea())) c->layout()->activate();
 
-    for (size_t k = 0; k < curves.size(); ++k) {
-        for (QPointF &p : curves[k])
-            p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
-        m_series[k]->replace(curves[k]);
-    }
+    if (m_unitPowers[X] != 0 || m_unitPowers[Y] != 0)
+        for (QList<QPointF> &curve : curves)
+            for (QPointF &p : curve)
+                p = QPointF(std::ldexp(p.x(), m_unitPowers[X]), std::ldexp(p.y(), m_unitPowers[Y]));
+    m_drawn = std::move(curves);
+    placeCurves();
+}
+
+// The curves handed to Qt Charts, each thinned to what its plot can show:
+// Qt Charts builds the outline of every segment it is given, seen or not.
+void ChartControl::placeCurves()
+{
+    const QRectF plot = chart()->plotArea();
+    const QRectF values(QPointF(m_axisItems[X]->min(), m_axisItems[Y]->min()),
+                        QPointF(m_axisItems[X]->max(), m_axisItems[Y]->max()));
+    for (size_t k = 0; k < m_drawn.size(); ++k)
+        m_series[k]->replace(m_markers ? m_drawn[k]
+                                       : thinned(m_drawn[k], values, plot.size(), Tolerance));
+    m_placedFor = plot.size();
 }
 
 // A kept run's curve in its own pen, the current run's in the theme's.
@@ -195,18 +228,6 @@ void ChartControl::styleSeries(size_t k)
     series->setPen(kept ? m_kept[k].pen : m_themePens[k - m_kept.size()]);
     for (QLegendMarker *marker : chart()->legend()->markers(series))
         marker->setVisible(!kept || !m_kept[k].label.isEmpty());
-}
-
-ChartControl::ValueRange ChartControl::rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id)
-{
-    ValueRange range{INFINITY, -INFINITY};
-    for (const auto &curve : curves)
-        for (const QPointF &p : curve) {
-            const double v = id == X ? p.x() : p.y();
-            range.low = std::min(range.low, v);
-            range.high = std::max(range.high, v);
-        }
-    return range;
 }
 
 // A linear axis over the values, widened to whole ticks, or over the fixed
@@ -287,15 +308,23 @@ void ChartControl::applyScale(AxisId id, const AxisScale &scale)
         axis->append(labels[k], std::ldexp(scale.ticks[size_t(k)], scale.unitPower));
 }
 
+// A plot that changed size after drawing (a window shown for the first time)
+// gets its X axis fitted again and its curves thinned for the new size.
+void ChartControl::plotAreaChanged(const QRectF &plotArea)
+{
+    if (fitXAxis(plotArea) || plotArea.size() != m_placedFor) placeCurves();
+}
+
 // Once the chart knows its plot area, an X axis whose labels do not fit side
 // by side gets fewer ticks; and the line that says there is no value keeps to
 // the middle.
 bool ChartControl::fitXAxis(const QRectF &plotArea)
 {
     m_noValue->setPos(plotArea.center() - m_noValue->boundingRect().center());
-    if (fitSideBySide(m_axisItems[X]->categoriesLabels(), plotArea.width())) return false;
+    const QStringList labels = m_axisItems[X]->categoriesLabels();
+    if (fitSideBySide(labels, plotArea.width())) return false;
     setUpAxis(X, m_values[X], plotArea.width());
-    return true;
+    return m_axisItems[X]->categoriesLabels() != labels;
 }
 
 // With no point to draw, the plot area says why, and the axes carry no made-up numbers.

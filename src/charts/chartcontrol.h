@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -112,16 +113,19 @@ class ChartControl : public QChartView
     struct ValueRange {
         double low;
         double high;
+        void take(double v) { low = std::min(low, v), high = std::max(high, v); }
+        void take(ValueRange r) { low = std::min(low, r.low), high = std::max(high, r.high); }
     };
 
     void styleSeries(size_t k);
-    static ValueRange rangeOf(const std::vector<QList<QPointF>> &curves, AxisId id);
     void setUpAxis(AxisId id, ValueRange values, double plotWidth);
     bool fitSideBySide(const QStringList &labels, double plotWidth) const;
     AxisScale scaleFor(AxisId id, ValueRange values, int intervals) const;
     QStringList tickLabels(const AxisScale &scale) const;
     void applyScale(AxisId id, const AxisScale &scale);
     bool fitXAxis(const QRectF &plotArea); // whether the X axis had to change
+    void plotAreaChanged(const QRectF &plotArea);
+    void placeCurves();
     void showNoValue(bool shown);
 
     int m_rows = 0;
@@ -138,6 +142,8 @@ class ChartControl : public QChartView
     bool m_markers = false;       // some curve is drawn as a marker on one spot
     int m_unitPowers[2] = {0, 0}; // the curves' points are drawn scaled by 2 to these powers
     std::vector<QLineSeries *> m_series;
+    std::vector<QList<QPointF>> m_drawn; // every point of the curves, in the units drawn
+    QSizeF m_placedFor;                  // the plot size the series were thinned for
     QString m_noValueText;
     QString m_usage;
     QGraphicsSimpleTextItem *m_noValue;

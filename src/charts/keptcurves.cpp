@@ -17,12 +17,6 @@ namespace
 const QColor Muted[KeptRuns::Capacity] = {QColor(0x6f, 0x84, 0xa3), QColor(0xb0, 0x7d, 0x6e),
                                           QColor(0x7d, 0x9a, 0x70), QColor(0x9a, 0x7f, 0xad)};
 
-// A kept curve is drawn from at most about this many of its steps, the first
-// and the last among them: enough for a smooth line on any chart, and a chart
-// over four long kept runs still draws at once. Every curve of the model is
-// monotonic in t, so its ends still bound the axis ranges.
-constexpr int MostSteps = 500;
-
 QPen keptPen(std::size_t run, std::size_t curve)
 {
     QPen pen(Muted[run % std::size(Muted)], 1.5);
@@ -46,13 +40,11 @@ std::vector<ChartControl::KeptCurve> keptCurves(const ChartPlan &plan, const QLo
         const RunSeries run = kept[k].series();
         for (std::size_t c = 0; c < plan.curves.size(); ++c) {
             const ChartCurve &curve = plan.curves[c];
-            const int last = run.endTime, stride = last / MostSteps + 1;
             QList<QPointF> points;
-            points.reserve(last / stride + 2);
-            for (int t = 0;; t = std::min(t + stride, last)) {
+            points.reserve(run.endTime + 1);
+            for (int t = 0; t <= run.endTime; ++t) {
                 const QPointF p(curve.x(run, t), curve.y(run, t));
                 if (std::isfinite(p.x()) && std::isfinite(p.y())) points.append(p);
-                if (t == last) break;
             }
             curves.push_back(
                 {std::move(points), keptPen(k, c), c == 0 ? runName(run, locale) : QString()});

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+
+/*
+ * A curve with more points than its plot has pixel columns, thinned to what
+ * the eye can tell apart: the points of a polyline that passes within
+ * `tolerance` pixels of every point of the curve, in the curve's order, with
+ * its first and last point. `values` is the rectangle of values the plot
+ * shows (x from left() to right(), y from top() to bottom(), in the units
+ * drawn) and `plot` its size in pixels.
+ *
+ * A curve as sparse as its plot's pixel columns, or a plot not laid out yet,
+ * keeps every point: a student may see each one as a corner.
+ */
+QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
+                       double tolerance);
