@@ -1,8 +1,8 @@
 // The main window as a student uses it: entering parameters, Run, the chart
 // buttons, the messages for values that cannot be run.
 #include "charts/chartcontrol.h"
+#include "driving.h"
 #include "forms/forms.h"
-#include "harmlesswarnings.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
 #include "refusedruns.h"

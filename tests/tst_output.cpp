@@ -1,22 +1,6 @@
-#include "charts/chartcontrol.h"
-#include "forms/forms.h"
-#include "forms/program.h"
-#include "harmlesswarnings.h"
-#include "model/malvora1.h"
+#include "driving.h"
 #include "windows/datatabl.h"
-#include "windows/form1.h"
-#include "windows/larggraf.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <csignal>
 #include <optional>
 
@@ -38,17 +22,6 @@ QByteArray defaultsFile()
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
 
-// The boxes are the rate, N(0) and the end time; then "Run".
-const auto run = [](const QString &r = "0.2", const QString &n = "10", const QString &t = "20") {
-    Form1 &form1 = Forms::form<Form1>();
-    form1.show();
-    form1.txtRrate->setText(r);
-    form1.n0->setText(n);
-    form1.txtSimut->setText(t);
-    QTest::mouseClick(form1.Command2, Qt::LeftButton);
-    return &form1;
-};
-
 // What the user reads in the row of time step t: the time, then the six values.
 const auto rowTexts = [](const QTableView *view, int t) {
     const QAbstractItemModel *grid = view->model();
@@ -60,12 +33,8 @@ const auto rowTexts = [](const QTableView *view, int t) {
 
 // "Detail" in the large graph window, opened from the main window's chart if need be.
 const auto detail = []() -> DataTabl & {
-    larggraf &graph = Forms::form<larggraf>();
-    if (!graph.isVisible()) {
-        QWidget *chart = Forms::form<Form1>().MSChart1->viewport();
-        QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
-    }
-    QTest::mouseClick(graph.Command10, Qt::LeftButton);
+    if (!Forms::form<larggraf>().isVisible()) clickChart(Forms::form<Form1>().MSChart1);
+    QTest::mouseClick(Forms::form<larggraf>().Command10, Qt::LeftButton);
     return Forms::form<DataTabl>();
 };
 
@@ -133,7 +102,7 @@ class tst_Output : public QObject
         QFETCH(int, t);
         QFETCH(QStringList, expected);
         QLocale::setDefault(QLocale(locale));
-        run(boxes[0], boxes[1], boxes[2]);
+        runWith(boxes[0], boxes[1], boxes[2]);
         const QByteArray bytes = save("growth.csv");
         QCOMPARE(bytes.right(tail.size()), tail);
         QCOMPARE(bytes.count("\r\n"), boxes[2].toInt() + 2);
@@ -185,9 +154,9 @@ class tst_Output : public QObject
         QVERIFY(QDir(m_dir->path()).mkdir("folder"));
         for (QFile file : {path("old.csv"), path("folder/inside.csv")})
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        Form1 *form1 = run("0.2", "10", "2");
-        form1->n0->setText("99");
-        form1->txtSimut->setText("7");
+        Form1 &form1 = runWith("0.2", "10", "2");
+        form1.n0->setText("99");
+        form1.txtSimut->setText("7");
         rlimit before{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
         const rlimit limit{sizeLimit > 0 ? rlim_t(sizeLimit) : before.rlim_cur, before.rlim_max};
@@ -196,13 +165,13 @@ class tst_Output : public QObject
         save(chosen);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &before) == 0);
         QCOMPARE(contents("old.csv") + contents("folder/inside.csv"), old + old);
-        auto *notice = form1->findChild<QMessageBox *>("notice");
-        QCOMPARE(notice && notice->isVisible() &&
-                     notice->text().contains(QDir::toNativeSeparators(path(chosen))),
-                 !chosen.isEmpty());
-        if (notice) QVERIFY2(notice->text().contains(reason), qPrintable(notice->text()));
+        const QString told = notice(&form1);
+        QCOMPARE(told.isEmpty(), chosen.isEmpty());
+        QVERIFY2(chosen.isEmpty() || (told.contains(QDir::toNativeSeparators(path(chosen))) &&
+                                      told.contains(reason)),
+                 qPrintable(told));
         QCOMPARE(save("old.csv"), Header + "0,10,2.214\r\n1,12.214,2.7042\r\n2,14.9182,3.3029\r\n");
-        QVERIFY(!notice || !notice->isVisible());
+        QCOMPARE(notice(&form1), QString());
         QCOMPARE(
             QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList({"folder", "old.csv"}));
@@ -219,7 +188,7 @@ class tst_Output : public QObject
     void waysBack()
     {
         QFETCH(int, way);
-        run();
+        runWith();
         DataTabl &table = detail();
         if (way == 0)
             QVERIFY(table.close());
@@ -229,7 +198,7 @@ class tst_Output : public QObject
         QVERIFY(Forms::form<larggraf>().isVisible());
         QCOMPARE(Forms::isLoaded<DataTabl>(), way != 0); // the close box unloads the table
         QVERIFY(way == 0 || !table.isVisible());
-        run("0.3", "5", "10"); // shorter than the last: N(11) is new, not the last run's
+        runWith("0.3", "5", "10"); // shorter than the last: N(11) is new, not the last run's
         DataTabl &again = detail();
         QVERIFY(again.isVisible() && !Forms::form<Form1>().isVisible());
         QCOMPARE(again.MSFlexGrid1->model()->rowCount(), 11);

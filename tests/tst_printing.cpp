@@ -1,17 +1,6 @@
-#include "charts/chartcontrol.h"
-#include "forms/forms.h"
-#include "harmlesswarnings.h"
-#include "model/malvora1.h"
-#include "windows/form1.h"
-#include "windows/larggraf.h"
+#include "driving.h"
 
-#include <QDir>
-#include <QImage>
-#include <QMessageBox>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QPushButton>
-#include <QtTest>
 
 // Printing through a real print system: tests/printing.sh runs this against a
 // private CUPS daemon whose default printer writes PDF files to $MALVORA_PDF_DIR.
@@ -27,23 +16,6 @@ class tst_Printing : public QObject
         process.start(program, arguments);
         process.waitForFinished(60000);
         return QString::fromLocal8Bit(process.readAllStandardOutput());
-    }
-
-    // The main window after a run with the defaults, or the large graph window opened from it.
-    static QWidget *open(const QString &window)
-    {
-        Form1 &form1 = Forms::form<Form1>();
-        form1.show();
-        QTest::mouseClick(form1.Command2, Qt::LeftButton);
-        if (window == "Form1") return &form1;
-        QTest::mouseClick(form1.MSChart1->viewport(), Qt::LeftButton);
-        return &Forms::form<larggraf>();
-    }
-
-    static QString notice(QWidget *window)
-    {
-        const auto *box = window->findChild<QMessageBox *>(QStringLiteral("notice"));
-        return box && box->isVisible() ? box->text() : QString();
     }
 
     // The smallest rectangle holding every pixel that is not white.
@@ -108,7 +80,8 @@ class tst_Printing : public QObject
         QFETCH(QString, button);
         QFETCH(bool, accepting);
         if (!accepting) run("cupsreject", {QPrinterInfo::defaultPrinterName()});
-        QWidget *form = open(window);
+        // The main window after a run with the defaults, or the large graph window opened from it.
+        QWidget *form = window == "Form1" ? static_cast<QWidget *>(&runWith()) : &openLargeGraph();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         const QImage shown = form->grab().toImage();
 

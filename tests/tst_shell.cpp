@@ -1,35 +1,17 @@
-#include "charts/chartcontrol.h"
-#include "forms/forms.h"
+#include "driving.h"
 #include "forms/platform.h"
-#include "forms/program.h"
-#include "harmlesswarnings.h"
 #include "model/clock.h"
-#include "model/malvora1.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "windows/backform.h"
 #include "windows/copyrigh.h"
 #include "windows/datatabl.h"
-#include "windows/form1.h"
 #include "windows/form3.h"
 #include "windows/introfrm.h"
-#include "windows/larggraf.h"
 #include "windows/quiz.h"
 #include "windows/referenc.h"
 #include "windows/titlform.h"
 #include "windows/vater.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QProcessEnvironment>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStyleHints>
-#include <QTest>
-#include <QTimer>
 
 static int shownTitle(const titlform &title) // the one shown, -1 for none, -2 for more
 {
@@ -218,7 +200,7 @@ class tst_Shell : public QObject
             QVERIFY(copy.Label6->text().split('\n').contains("www.tolvern.example.org/~vesk/"));
             QCOMPARE(copy.Label5->text(), "\u00a9 1997-" + QString::number(year) + " Arlo Vesk");
             copy.close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            deleteClosed();
         }
     }
 
@@ -250,7 +232,7 @@ class tst_Shell : public QObject
         QVERIFY(QTest::qWaitForWindowActive(form));
         if (action == "close") {
             form->close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            deleteClosed();
             QVERIFY(form.isNull());
         } else if (action == "background") {
             const QPoint beside = twips(120, 600, 0, 0).topLeft();

@@ -1,0 +1,60 @@
+#include "driving.h"
+
+void dropHarmlessWarnings()
+{
+    static QtMessageHandler next = nullptr;
+    if (next) return;
+    next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type == QtWarningMsg &&
+                (message == "This plugin does not support raise()" ||
+                 message == "This plugin does not support propagateSizeHints()"))
+                return;
+            next(type, context, message);
+        });
+}
+
+Form1 &runWith(const QString &rate, const QString &size, const QString &end)
+{
+    Form1 &form1 = Forms::form<Form1>();
+    form1.show();
+    form1.txtRrate->setText(rate);
+    form1.n0->setText(size);
+    form1.txtSimut->setText(end);
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    return form1;
+}
+
+larggraf &openLargeGraph(const QString &rate, const QString &end)
+{
+    clickChart(runWith(rate, "10", end).MSChart1);
+    return Forms::form<larggraf>();
+}
+
+void clickChart(ChartControl *chart, int clicks)
+{
+    while (clicks-- > 0)
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton);
+}
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+QString notice(const QWidget *window)
+{
+    const auto *box = window->findChild<QMessageBox *>(QStringLiteral("notice"));
+    return box && box->isVisible() ? box->text() : QString();
+}
+
+QString accessibleText(QWidget *widget, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+void deleteClosed()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

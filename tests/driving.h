@@ -1,0 +1,39 @@
+#pragma once
+
+// What the tests share: they use the program as a user does, with clicks, keys and focus, and
+// read what a user sees.
+#include "charts/chartcontrol.h"
+#include "forms/forms.h"
+#include "forms/program.h"
+#include "model/malvora1.h"
+#include "windows/form1.h"
+#include "windows/larggraf.h"
+
+#include <QtCharts>
+#include <QtTest>
+#include <QtWidgets>
+
+// Drops the warnings that the offscreen platform gives for every window it cannot raise or size
+// by hints, so that a warning that tells of a fault stands out; all others go on to Qt Test.
+// Called from initTestCase(), once Qt Test has set up its own message handler.
+void dropHarmlessWarnings();
+
+// Shows the main window, fills its boxes (growth rate, N(0), end time) and clicks Run.
+Form1 &runWith(const QString &rate = "0.2", const QString &size = "10", const QString &end = "20");
+
+// Runs so, then opens the large graph window with a click on the main window's chart.
+larggraf &openLargeGraph(const QString &rate = "0.2", const QString &end = "20");
+
+void clickChart(ChartControl *chart, int clicks = 1);
+
+// Makes the window the active one, as a click on it does; false if it does not become active.
+bool activate(QWidget *window);
+
+// The text of the notice the window shows, empty while it shows none.
+QString notice(const QWidget *window);
+
+// What a screen reader reads of the widget.
+QString accessibleText(QWidget *widget, QAccessible::Text text = QAccessible::Name);
+
+// Lets the windows that closed go, as the event loop does.
+void deleteClosed();
