@@ -1,28 +1,12 @@
 // The main window as a student uses it: entering parameters, Run, the chart
 // buttons, the messages for values that cannot be run.
-#include "charts/chartcontrol.h"
 #include "driving.h"
-#include "forms/forms.h"
 #include "model/clock.h"
-#include "model/malvora1.h"
 #include "refusedruns.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "windows/form1.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QMessageBox>
 #include <QPrinterInfo>
-#include <QPushButton>
-#include <QTest>
-
-#include <cmath>
 
 using namespace MALVORA1;
 
@@ -36,16 +20,14 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun_data();
     void startsReadyToRun();
-    void enterChecksTheValue_data();
-    void enterChecksTheValue();
+    void typedValue_data();
+    void typedValue();
     void enterAfterRunResetsTheBox();
     void editingBringsBackPending();
     void runReadsTheBoxes_data();
     void runReadsTheBoxes();
     void badValuesChangeNothing_data() { refusedRuns_data(); }
     void badValuesChangeNothing();
-    void textAfterTheNumber_data();
-    void textAfterTheNumber();
     void chartButtons_data();
     void chartButtons();
     void missingValuesAreLeftOut();
@@ -55,11 +37,9 @@ class tst_MainWindow : public QObject
 
   private:
     void start();
-    void run(const QString &rate, const QString &size, const QString &end);
     void type(QLineEdit *box, const QString &text);
     QList<QPointF> points() const;
     QValueAxis *axis(Qt::Orientation orientation) const;
-    QString notice() const;
 
     Form1 *form = nullptr;
 };
@@ -83,16 +63,7 @@ void tst_MainWindow::start()
     Forms::unloadAll();
     form = &Forms::form<Form1>();
     form->show();
-    QApplication::setActiveWindow(form);
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-}
-
-void tst_MainWindow::run(const QString &rate, const QString &size, const QString &end)
-{
-    form->txtRrate->setText(rate);
-    form->n0->setText(size);
-    form->txtSimut->setText(end);
-    QTest::mouseClick(form->Command2, Qt::LeftButton);
+    QVERIFY(activate(form));
 }
 
 // Replaces the box's text by typing, as a user does.
@@ -112,12 +83,6 @@ QList<QPointF> tst_MainWindow::points() const
 QValueAxis *tst_MainWindow::axis(Qt::Orientation orientation) const
 {
     return static_cast<QValueAxis *>(form->MSChart1->chart()->axes(orientation).first());
-}
-
-QString tst_MainWindow::notice() const
-{
-    const auto *box = form->findChild<QMessageBox *>(QStringLiteral("notice"));
-    return box && box->isVisible() ? box->text() : QString();
 }
 
 void tst_MainWindow::startsReadyToRun_data()
@@ -162,46 +127,71 @@ void tst_MainWindow::startsReadyToRun()
     QCOMPARE(form->Label6->text(), clock);
 }
 
-void tst_MainWindow::enterChecksTheValue_data()
+void tst_MainWindow::typedValue_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("after"); // empty: accepted, and a second Enter runs
+    QTest::addColumn<QString>("key");    // Run, or Enter in the box and then again
+    QTest::addColumn<QString>("after");  // the box after Enter; empty: taken, and Run is focused
+    QTest::addColumn<QString>("notice"); // part of it; empty: none
+    QTest::addColumn<QString>("shown");  // N(T) in the end; empty: nothing ran
     // clang-format off
-    QTest::addRow("N(0) 25") << "n0" << "25" << "";
-    QTest::addRow("N(0) zero") << "n0" << "0" << "10";
-    QTest::addRow("N(0) letters") << "n0" << "abc" << "10";
-    QTest::addRow("N(0) beyond doubles") << "n0" << "1e999" << "10";
-    QTest::addRow("r 0.3") << "txtRrate" << "0.3" << "";
-    QTest::addRow("r negative") << "txtRrate" << "-0.1" << "0.2";
-    QTest::addRow("r &H beyond doubles") << "txtRrate" << "&H" + QString(256, u'F') << "0.2";
-    QTest::addRow("t 2999") << "txtSimut" << "2999" << "";
-    QTest::addRow("t 12.5") << "txtSimut" << "12.5" << "20";
-    QTest::addRow("t 3000") << "txtSimut" << "3000" << "20";
-    QTest::addRow("t empty") << "txtSimut" << "" << "20";
+    QTest::addRow("N(0) 25") << "en_US" << "n0" << "25" << "Enter" << "" << "" << "1364.95375082861";
+    QTest::addRow("N(0) zero") << "en_US" << "n0" << "0" << "Enter" << "10" << "" << "";
+    QTest::addRow("N(0) beyond doubles") << "en_US" << "n0" << "1e999" << "Enter" << "10" << "" << "";
+    QTest::addRow("r 0.3") << "en_US" << "txtRrate" << "0.3" << "Enter" << "" << "" << "4034.28793492735";
+    QTest::addRow("r negative") << "en_US" << "txtRrate" << "-0.1" << "Enter" << "0.2" << "" << "";
+    QTest::addRow("r &H beyond doubles") << "en_US" << "txtRrate" << "&H" + QString(256, u'F') << "Enter" << "0.2" << "" << "";
+    QTest::addRow("t 2999") << "en_US" << "txtSimut" << "2999" << "Enter" << "" << "" << "3.08908775235909E+261";
+    QTest::addRow("t 12.5") << "en_US" << "txtSimut" << "12.5" << "Enter" << "20" << "" << "";
+    QTest::addRow("t 3000") << "en_US" << "txtSimut" << "3000" << "Enter" << "20" << "" << "";
+    QTest::addRow("t empty") << "en_US" << "txtSimut" << "" << "Enter" << "20" << "" << "";
+    QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0: use a period as the decimal point." << "10";
+    QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54:" << "2948,30010178979";
+    QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5:" << "136,495375082861";
+    QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12:" << "110.231763806416";
+    QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0:" << "";
+    QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
+    QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
     // clang-format on
 }
 
-void tst_MainWindow::enterChecksTheValue()
+// Enter takes a value that Run can use and moves on to Run, or else puts the box's default back and
+// stays; Run goes on with the value read. A notice says what was read, if not all of the text.
+void tst_MainWindow::typedValue()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, box);
     QFETCH(QString, text);
+    QFETCH(QString, key);
     QFETCH(QString, after);
+    QFETCH(QString, notice);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(locale));
+    start();
     auto *edit = form->findChild<QLineEdit *>(box);
     type(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(edit->text(), after.isEmpty() ? text : after);
-    QCOMPARE(QApplication::focusWidget(),
-             after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
-    QCOMPARE(Simut, std::int16_t(0)); // nothing ran
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QCOMPARE(form->Text4->text().isEmpty(), !after.isEmpty());
-    if (box == "n0" && after.isEmpty()) QCOMPARE(form->Text4->text(), "1364.95375082861");
+    if (key == "Run") {
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QVERIFY(form->MSChart1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), form->Command3);
+    } else {
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), after.isEmpty() ? text : after);
+        QCOMPARE(QApplication::focusWidget(),
+                 after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
+        QCOMPARE(Simut, std::int16_t(0)); // nothing ran
+    }
+    const QString told = ::notice(form);
+    QVERIFY2(notice.isEmpty() ? told.isEmpty() : told.contains(notice), qPrintable(told));
+    if (key == "Enter") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(form->Text4->text(), shown);
 }
 
 void tst_MainWindow::enterAfterRunResetsTheBox()
 {
-    run("0.2", "10", "50");
+    runWith("0.2", "10", "50");
     QTest::mouseClick(form->txtSimut, Qt::LeftButton);
     QTest::keyClick(form->txtSimut, Qt::Key_Return);
     // Run is disabled and cannot take the focus: the box goes back to its default.
@@ -213,7 +203,7 @@ void tst_MainWindow::enterAfterRunResetsTheBox()
 
 void tst_MainWindow::editingBringsBackPending()
 {
-    run("0.2", "10", "20");
+    runWith("0.2", "10", "20");
     QTest::mouseClick(form->txtRrate, Qt::LeftButton);
     QTest::keyClick(form->txtRrate, Qt::Key_5);
     QVERIFY(form->MSChart1->isHidden());
@@ -256,7 +246,7 @@ void tst_MainWindow::runReadsTheBoxes()
     QFETCH(QString, end);
     QFETCH(int, T);
     QFETCH(QString, shown);
-    run(rate, "10", end);
+    runWith(rate, "10", end);
     QCOMPARE(form->Text4->text(), shown);
     QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
     QCOMPARE(points().first().x(), 0.0); // the curve runs from t = 0 to T
@@ -271,62 +261,17 @@ void tst_MainWindow::badValuesChangeNothing()
     QFETCH(QString, size);
     QFETCH(QString, end);
     QFETCH(QString, message);
-    run("0.2", "10", "20");
+    runWith("0.2", "10", "20");
     QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
-    run(rate, size, end);                              // the edits enable Run again
-    QVERIFY2(notice().contains(message), qPrintable(notice()));
+    runWith(rate, size, end);                          // the edits enable Run again
+    QVERIFY2(notice(form).contains(message), qPrintable(notice(form)));
     QCOMPARE(Simut, std::int16_t(20));
     QCOMPARE(form->Label4->text(), "Population size at t =20");
     QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
     QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");
     QCOMPARE(points().size(), 21);
-    run("0.3", "10", "20"); // a good run takes the refusal away
-    QCOMPARE(notice(), QString());
-}
-
-void tst_MainWindow::textAfterTheNumber_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");   // Run, or Enter in the box
-    QTest::addColumn<QString>("after"); // the box after Enter; empty: Run has the focus
-    QTest::addColumn<QString>("notice");
-    // clang-format off
-    QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0: use a period as the decimal point.";
-    QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54: use a period as the decimal point.";
-    QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5: use a period as the decimal point.";
-    QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12: use a period as the decimal point.";
-    QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0: use a period as the decimal point.";
-    QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "";
-    QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "";
-    // clang-format on
-}
-
-// Run and Enter go on with the value read, and a notice says what was read.
-void tst_MainWindow::textAfterTheNumber()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(QString, after);
-    QFETCH(QString, notice);
-    QLocale::setDefault(QLocale(locale));
-    start();
-    auto *edit = form->findChild<QLineEdit *>(box);
-    type(edit, text);
-    if (key == "Run") {
-        QTest::mouseClick(form->Command2, Qt::LeftButton);
-        QVERIFY(form->MSChart1->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form->Command3);
-    } else {
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(edit->text(), after.isEmpty() ? text : after);
-        QCOMPARE(QApplication::focusWidget(),
-                 after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
-    }
-    QCOMPARE(this->notice(), notice);
+    runWith("0.3", "10", "20"); // a good run takes the refusal away
+    QCOMPARE(notice(form), QString());
 }
 
 void tst_MainWindow::chartButtons_data()
@@ -335,17 +280,16 @@ void tst_MainWindow::chartButtons_data()
     QTest::addColumn<QString>("enabled"); // command4 Command3 Command5 Command8 Command9 Run Save
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("axisTitles"); // Y, then X
-    QTest::addColumn<QPointF>("atFive");     // the point of t = 5
+    QTest::addColumn<QPointF>("atFive"); // the point of t = 5
     const double n5 = 10 * std::exp(1.0);
     // clang-format off
-    QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time" << "N(t) Time" << QPointF(5, n5);
-    QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time" << "lnN(t) Time" << QPointF(5, std::log(n5));
-    QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time" << "dN(t) Time" << QPointF(5, 0.2 * n5);
-    QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)" << "dN/Ndt N(t)" << QPointF(n5, 0.2);
-    QTest::addRow("lndN") << QStringList{"Command9"} << "1111001" << "command4" << "Curve of ln(dN(t)) vs. time" << "lndN(t) Time" << QPointF(5, std::log(0.2 * n5));
-    QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001" << "Command5" << "Curve of lnN(t) vs. time" << "lnN(t) Time" << QPointF(5, std::log(n5));
-    QTest::addRow("round the cycle") << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101" << "Command3" << "Curve of N(t) vs. time" << "N(t) Time" << QPointF(5, n5);
+    QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
+    QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
+    QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time" << QPointF(5, 0.2 * n5);
+    QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)" << QPointF(n5, 0.2);
+    QTest::addRow("lndN") << QStringList{"Command9"} << "1111001" << "command4" << "Curve of ln(dN(t)) vs. time" << QPointF(5, std::log(0.2 * n5));
+    QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
+    QTest::addRow("round the cycle") << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
     // clang-format on
 }
 
@@ -355,7 +299,6 @@ void tst_MainWindow::chartButtons()
     QFETCH(QString, enabled);
     QFETCH(QString, focus);
     QFETCH(QString, title);
-    QFETCH(QString, axisTitles);
     QFETCH(QPointF, atFive);
     QTest::keyClick(form->Command2, Qt::Key_Return);
     for (const QString &name : clicks)
@@ -367,8 +310,7 @@ void tst_MainWindow::chartButtons()
     QCOMPARE(actual, enabled);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QCOMPARE(form->MSChart1->title(), title);
-    QCOMPARE(QAccessible::queryAccessibleInterface(form->MSChart1)->text(QAccessible::Name), title);
-    QCOMPARE(axis(Qt::Vertical)->titleText() + ' ' + axis(Qt::Horizontal)->titleText(), axisTitles);
+    QCOMPARE(accessibleText(form->MSChart1), title);
     QCOMPARE(points().size(), 21);
     QCOMPARE(points().at(5), atFive);
     QVERIFY(!form->MSChart1->chart()->legend()->isVisible());
@@ -376,7 +318,7 @@ void tst_MainWindow::chartButtons()
 
 void tst_MainWindow::missingValuesAreLeftOut()
 {
-    run("0", "0", "10"); // N(0) = 0 and r = 0, run by a click
+    runWith("0", "0", "10"); // N(0) = 0 and r = 0, run by a click
     QCOMPARE(points().size(), 11);
     QTest::mouseClick(form->Command3, Qt::LeftButton); // ln 0 does not exist
     QCOMPARE(points().size(), 0);
@@ -389,7 +331,7 @@ void tst_MainWindow::tickLabelsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German));
     start();
-    run("0.2", "10", "20");
+    runWith("0.2", "10", "20");
     QTest::mouseClick(form->Command8, Qt::LeftButton); // fixed from 0 to 1.5 r, black grid
     QVERIFY(axis(Qt::Vertical)->min() == 0 && axis(Qt::Vertical)->max() == 1.5 * 0.2);
     QCOMPARE(axis(Qt::Vertical)->gridLinePen().color(), QColor(Qt::black));
@@ -410,21 +352,18 @@ void tst_MainWindow::tabOrderAndNames()
     // Disabled buttons are passed over.
     QCOMPARE(visited, (QStringList{"Command2", "n0", "txtRrate", "Text4", "txtSimut", "Command6",
                                    "Command7", "Command1", "Command11"}));
-    const auto name = [](QWidget *w) {
-        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-    };
-    QCOMPARE(name(form->txtRrate), "Growth rate (r):");
-    QCOMPARE(name(form->n0), "Initial size N(0):");
-    QCOMPARE(name(form->txtSimut), "For t = 0 to ");
-    QCOMPARE(name(form->Text4), "Population size at t =");
-    QCOMPARE(name(form->Command11), "Quiz");
+    QCOMPARE(accessibleText(form->txtRrate), "Growth rate (r):");
+    QCOMPARE(accessibleText(form->n0), "Initial size N(0):");
+    QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
+    QCOMPARE(accessibleText(form->Text4), "Population size at t =");
+    QCOMPARE(accessibleText(form->Command11), "Quiz");
 }
 
 void tst_MainWindow::printWithoutPrinterSaysSo()
 {
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("A default printer is set up here.");
     QTest::mouseClick(form->Command7, Qt::LeftButton);
-    QVERIFY2(notice().contains("printer"), qPrintable(notice()));
+    QVERIFY2(notice(form).contains("printer"), qPrintable(notice(form)));
 }
 
 QTEST_MAIN(tst_MainWindow)
