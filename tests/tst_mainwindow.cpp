@@ -6,8 +6,6 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
-#include <QPrinterInfo>
-
 using namespace MALVORA1;
 
 class tst_MainWindow : public QObject
@@ -33,7 +31,6 @@ class tst_MainWindow : public QObject
     void missingValuesAreLeftOut();
     void tickLabelsFollowTheLocale();
     void tabOrderAndNames();
-    void printWithoutPrinterSaysSo();
 
   private:
     void start();
@@ -357,13 +354,6 @@ void tst_MainWindow::tabOrderAndNames()
     QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
     QCOMPARE(accessibleText(form->Text4), "Population size at t =");
     QCOMPARE(accessibleText(form->Command11), "Quiz");
-}
-
-void tst_MainWindow::printWithoutPrinterSaysSo()
-{
-    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("A default printer is set up here.");
-    QTest::mouseClick(form->Command7, Qt::LeftButton);
-    QVERIFY2(notice(form).contains("printer"), qPrintable(notice(form)));
 }
 
 QTEST_MAIN(tst_MainWindow)
