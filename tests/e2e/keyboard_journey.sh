@@ -11,22 +11,13 @@ app=${1:?usage: keyboard_journey.sh path/to/malvora}
 
 . "$(dirname "$0")/xserver.sh"
 work=$(mktemp -d)
-cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill ${app_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"' EXIT
 if ! start_x_server || ! start_window_manager; then
     echo "SKIP: no X server with a window manager can be started here (Xvfb, xdotool, openbox and xprop are needed)"
     exit 77
 fi
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+fail() { echo "FAIL: $*"; exit 1; }
+not() { ! "$@" >/dev/null; } # succeeds when the command fails, quietly
 
 # The program's visible windows with exactly this title; fails if there is none.
 windows_titled() {
@@ -36,30 +27,15 @@ windows_titled() {
     done
     return $found
 }
-
-# Waits until the program shows a window with exactly this title; prints its id.
-window() {
-    until_deadline 20 windows_titled "$1" >/dev/null || return 1
-    windows_titled "$1" | head -n1
-}
-
-# Succeeds when the command fails, quietly.
-not() {
-    ! "$@" >/dev/null
-}
-
-gone() {
-    until_deadline 20 not windows_titled "$1"
-}
-
-# Waits until the window manager has given this window the keyboard.
-active() {
-    until_deadline 20 is_active "$1"
-}
-
-is_active() {
-    [ "$(xdotool getactivewindow)" = "$1" ]
-}
+# Waits until the program shows a window with exactly this title, and prints its id; or until
+# it shows none; or until the window manager has given this window the keyboard.
+window() { until_deadline 20 windows_titled "$1" >/dev/null && windows_titled "$1" | head -n1; }
+gone() { until_deadline 20 not windows_titled "$1"; }
+active() { until_deadline 20 is_active "$1"; }
+is_active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
+# Whether the window is mapped; whether it asks the window manager to leave it off the taskbar.
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+off_taskbar() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
 
 # Whether the program shows a pop-up list, such as the name box's completion.
 popup_shown() {
@@ -68,16 +44,6 @@ popup_shown() {
         xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -Eq '_NET_WM_WINDOW_TYPE_(COMBO|DROPDOWN_MENU|POPUP_MENU)(,|$)' && return 0
     done
     return 1
-}
-
-# Whether the window is mapped.
-shown() {
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
-}
-
-# Whether the window tells the window manager to leave it off the taskbar.
-off_taskbar() {
-    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR
 }
 
 # In the save dialog with this title, which must come up and take the keyboard, types
@@ -95,9 +61,7 @@ save_as() {
 }
 
 # Clicks at a point given in twips of the window's client area (96 DPI on Xvfb).
-click() {
-    xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
-}
+click() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -130,12 +94,9 @@ cmp "$expected" "$work/growth.csv" || { diff <(cat -A "$expected") <(cat -A "$wo
 active "$main" || fail "the main window does not have the keyboard back"
 xdotool key Tab Tab Tab shift+F10 Down Down Return
 save_as "Save chart as" "$work/chart.png"
-# A PNG twice the chart's 353 x 244 pixels (5292 x 3660 twips).
-signature=$(head -c 8 "$work/chart.png" | od -An -tx1 | tr -d ' \n')
-[ "$signature" = 89504e470d0a1a0a ] || fail "the chart file is not a PNG image"
-size=$(od -An -tu1 -j16 -N8 "$work/chart.png" |
-    awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 "x" $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
-[ "$size" = 706x488 ] || fail "the chart image is $size pixels, not 706x488"
+# A PNG image twice the chart's 353 x 244 pixels (5292 x 3660 twips).
+chart=$(file -b "$work/chart.png")
+[[ $chart == "PNG image data, 706 x 488,"* ]] || fail "the chart file is $chart, not a PNG of 706 x 488"
 
 # A click on the chart opens the large graph window.
 click "$main" 7000 2500
