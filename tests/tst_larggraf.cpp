@@ -57,15 +57,9 @@ class tst_Larggraf : public QObject
         return points;
     }
 
-    // A run with the given end time and rate; and the same, then this window opened.
-    static Form1 &runInMainWindow(const QString &end, const QString &rate)
-    {
-        return runWith(rate, "10", end);
-    }
-    static larggraf &openAfterRun(const QString &end, const QString &rate)
-    {
-        return openLargeGraph(rate, end);
-    }
+    // A run with the end time t and rate r; and the same, then this window opened.
+    static Form1 &runInMainWindow(QString t, QString r) { return runWith(r, "10", t); }
+    static larggraf &openAfterRun(QString t, QString r) { return openLargeGraph(r, t); }
 
     // How far a point lies from the path's segment that starts at point j (from the
     // path's last point when none starts there).
@@ -268,26 +262,21 @@ class tst_Larggraf : public QObject
         larggraf &graph = openLargeGraph();
         ChartControl *chart = graph.MSChart1;
         QCOMPARE(chart->title(), cycleTitles[3]);
-        QCOMPARE(linesOf(chart).size(), 1);
-        QCOMPARE(linesOf(chart).at(0)->points(), line(nullptr, Nt));
-
+        // The comparisons' two curves are named in a legend on the right; what the curves hold
+        // is read off them in readout().
         const QStringList models{"differential", "difference"};
-        const QMap<int, std::pair<QStringList, QList<QList<QPointF>>>> comparisons{
-            {5, {models, {line(nullptr, Nt), line(nullptr, NtDifference)}}},
-            {6, {models, {line(nullptr, DeltaN), line(nullptr, DeltaNDifference)}}},
-            {8, {{"N(t+1)-N(t) (differential)", "y=x"}, {line(&Nt, Nt, 1), line(&Nt, Nt)}}}};
+        const QMap<int, QStringList> legends{
+            {5, models}, {6, models}, {8, {"N(t+1)-N(t) (differential)", "y=x"}}};
         for (int click = 1; click <= 9; ++click) {
             clickChart(chart);
             QCOMPARE(chart->title(), cycleTitles[(click - 1) % 8]);
             QCOMPARE(chart->accessibleName(), chart->title());
-            const auto [labels, curves] = comparisons.value(click);
-            QTRY_COMPARE(legendOf(chart), labels);
-            const QList<QLineSeries *> lines = linesOf(chart);
-            QCOMPARE(lines.size(), labels.isEmpty() ? 1 : 2);
-            QCOMPARE(lines.at(0)->points().size(), Simut + 1);
-            if (labels.isEmpty()) continue;
-            QCOMPARE(chart->chart()->legend()->alignment(), Qt::AlignRight);
-            QCOMPARE(QList({lines.at(0)->points(), lines.at(1)->points()}), curves);
+            QTRY_COMPARE(legendOf(chart), legends.value(click));
+            QCOMPARE(linesOf(chart).size(), legends.contains(click) ? 2 : 1);
+            for (const QLineSeries *curve : linesOf(chart))
+                QCOMPARE(curve->points().size(), Simut + 1);
+            if (legends.contains(click))
+                QCOMPARE(chart->chart()->legend()->alignment(), Qt::AlignRight);
         }
 
         // The buttons draw without moving the cycle; the next click goes on from GraphNo 2.
