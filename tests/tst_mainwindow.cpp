@@ -229,11 +229,9 @@ void tst_MainWindow::runReadsTheBoxes_data()
     QTest::addRow("end time 0") << "0.2" << "0" << 0 << "10";
     QTest::addRow("rate 0") << "0" << "20" << 20 << "10";
     QTest::addRow("negative rate") << "-0.2" << "20" << 20 << "0.183156388887342";
-    QTest::addRow("12abc") << "0.2" << "12abc" << 12 << "110.231763806416";
-    QTest::addRow("empty end time") << "0.2" << "" << 0 << "10";
     QTest::addRow("20.5 gives 20") << "0.2" << "20.5" << 20 << "545.981500331442";
     QTest::addRow("21.5 gives 22") << "0.2" << "21.5" << 22 << "814.508686649681";
-    QTest::addRow("E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
+    QTest::addRow("the longest, in E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
     // clang-format on
 }
 
