@@ -260,9 +260,8 @@ class tst_Shell : public QObject
 
     void hiddenMainWindowKeepsEverythingClosingItEnds()
     {
-        Form1 &form = started();
-        form.txtSimut->setText(QStringLiteral("30"));
-        QTest::mouseClick(form.Command2, Qt::LeftButton);
+        started();
+        Form1 &form = runWith("0.2", "10", "30");
         QTest::mouseClick(form.Command5, Qt::LeftButton);
         QTest::mouseClick(form.Command6, Qt::LeftButton); // More..., then OK
         press<Introfrm>("Command1");
@@ -272,12 +271,12 @@ class tst_Shell : public QObject
         QVERIFY(!form.Command5->isEnabled() && form.Command10->isEnabled());
         // Quit from the graph returns to the main window, not to the graph that was in front; the
         // data table's way back keeps both; closing the main window ends at once.
-        QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
+        clickChart(form.MSChart1);
         press<larggraf>("Command5"); // Quit
         QVERIFY(visibleForm("copyrigh") && !visibleForm("larggraf"));
         QVERIFY(Forms::form<copyrigh>().close());
         QVERIFY(form.isVisible() && !visibleForm("larggraf") && !m_ended);
-        QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton);
+        clickChart(form.MSChart1);
         press<larggraf>("Command10");
         press<DataTabl>("Command1");
         QVERIFY(form.isVisible() && Forms::form<larggraf>().isVisible());
