@@ -16,19 +16,14 @@ name=malvora$$
 settings=/etc/cups/cups-pdf-$name.conf
 daemon= test=
 stop() {
-    for pid in $test $daemon; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -f "$settings"
-    rm -rf "$work"
+    for pid in $test $daemon; do kill "$pid"; wait "$pid"; done 2>/dev/null
+    rm -rf "$settings" "$work"
 }
 trap stop EXIT
 trap 'exit 1' INT TERM
 
 chmod 755 "$work" # the filters run as lp
-mkdir -p "$work/etc" "$work/spool" "$work/cache" "$work/state" "$work/log" "$work/pdf" \
-    "$work/home"
+mkdir -p "$work"/{etc,spool,cache,state,log,pdf,home}
 mkdir -m 1777 "$work/tmp"
 cat >"$work/etc/cups-files.conf" <<END
 SystemGroup root
