@@ -2,7 +2,6 @@
 // buttons, the messages for values that cannot be run.
 #include "driving.h"
 #include "model/clock.h"
-#include "refusedruns.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
@@ -24,7 +23,7 @@ class tst_MainWindow : public QObject
     void editingBringsBackPending();
     void runReadsTheBoxes_data();
     void runReadsTheBoxes();
-    void badValuesChangeNothing_data() { refusedRuns_data(); }
+    void badValuesChangeNothing_data();
     void badValuesChangeNothing();
     void chartButtons_data();
     void chartButtons();
@@ -250,6 +249,30 @@ void tst_MainWindow::runReadsTheBoxes()
             !form->Label13->isVisible());
 }
 
+// Values that Run refuses: the boxes and a word of the message the user reads beside the window,
+// which tells the problems apart.
+void tst_MainWindow::badValuesChangeNothing_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("message");
+    // clang-format off
+    QTest::addRow("end time 2999.5 rounds to 3000") << "0.2" << "10" << "2999.5" << "0 to 2999";
+    QTest::addRow("negative end time") << "0.2" << "10" << "-1" << "0 to 2999";
+    QTest::addRow("end time 65556, 20 in 16 bits") << "0.2" << "10" << "65556" << "0 to 2999";
+    QTest::addRow("end time beyond doubles") << "0.2" << "10" << "1e999" << "0 to 2999";
+    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << "initial size N(0) is too large in size";
+    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << "growth rate r is too large in size";
+    QTest::addRow("r beyond doubles, negative") << "-1e400" << "10" << "20" << "growth rate r is too large in size";
+    QTest::addRow("r &H beyond doubles") << "&H" + QString(256, u'F') << "10" << "20" << "growth rate r is too large in size";
+    QTest::addRow("r = 1 to 709 overflows") << "1" << "1" << "709" << "numbers of the model become too large in size";
+    QTest::addRow("huge N(0) overflows") << "0.2" << "1e308" << "20" << "numbers of the model become too large in size";
+    QTest::addRow("shrinking, yet overflows") << "-2" << "1e308" << "2" << "numbers of the model become too large in size";
+    // clang-format on
+}
+
+// Run is all or nothing: a refused run leaves the last good one whole.
 void tst_MainWindow::badValuesChangeNothing()
 {
     QFETCH(QString, rate);
@@ -258,9 +281,11 @@ void tst_MainWindow::badValuesChangeNothing()
     QFETCH(QString, message);
     runWith("0.2", "10", "20");
     QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
-    runWith(rate, size, end);                          // the edits enable Run again
+    const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
+    runWith(rate, size, end); // the edits enable Run again
     QVERIFY2(notice(form).contains(message), qPrintable(notice(form)));
-    QCOMPARE(Simut, std::int16_t(20));
+    QVERIFY(Simut == 20 && Rrate == 0.2);
+    QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
     QCOMPARE(form->Label4->text(), "Population size at t =20");
     QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
     QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");

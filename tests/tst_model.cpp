@@ -1,9 +1,7 @@
-// The model: how boxes are read, how numbers are written, and Run's computation with what
-// it refuses.
+// The model: how boxes are read, how numbers are written, and Run's computation.
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
-#include "refusedruns.h"
 
 #include <QLocale>
 #include <QTest>
@@ -126,20 +124,6 @@ class tst_Model : public QObject
         QCOMPARE(shown,
                  (QByteArrayList{"545.981500331442", "109.196300066288", "120.881810077809",
                                  "383.375999244748", "76.6751998489495", "666.863310409252"}));
-    }
-
-    // Run is all or nothing: a refused run leaves the last good one whole.
-    void refusedRunChangesNothing_data() { refusedRuns_data(); }
-    void refusedRunChangesNothing()
-    {
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QCOMPARE(simulate(u"20", u"10", u"0.2"), RunProblem::None);
-        const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
-        QVERIFY(simulate(end, size, rate) != RunProblem::None);
-        QVERIFY(Simut == 20 && Rrate == 0.2);
-        QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
     }
 };
 
