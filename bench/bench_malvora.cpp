@@ -49,52 +49,30 @@ Form1 &mainWindowWithFourKeptRuns()
     return form;
 }
 
-// The chart in its window, shown, at the size the student sees.
-ChartControl &shownChart(Form1 &form, bool large)
-{
-    QWidget &window = large ? static_cast<QWidget &>(Forms::form<larggraf>()) : form;
-    window.show();
-    return large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
-}
-
 void RunAndDrawNt(benchmark::State &state)
 {
     Form1 &form = mainWindowAfterLongestRun();
     form.show();
-    for (auto _ : state)
+    for (auto _ : state) {
         form.Command2_Click();
+        QCoreApplication::processEvents();
+    }
 }
 BENCHMARK(RunAndDrawNt)->Unit(benchmark::kMillisecond);
 
-void chartBenchmark(benchmark::State &state, Routine routine, bool large)
+// A chart drawn again and again in its shown window, each time followed by
+// the event loop's turn that lays it out and paints it, as a student sees it.
+void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool keptRuns)
 {
-    Form1 &form = mainWindowAfterLongestRun();
-    ChartControl &chart = shownChart(form, large);
+    Form1 &form = keptRuns ? mainWindowWithFourKeptRuns() : mainWindowAfterLongestRun();
+    QWidget &window = large ? static_cast<QWidget &>(Forms::form<larggraf>()) : form;
+    window.show();
+    ChartControl &chart = large ? *Forms::form<larggraf>().MSChart1 : *form.MSChart1;
     for (auto _ : state) {
         routine(chart);
-        QCoreApplication::processEvents(); // what follows a drawing before the next frame
-    }
-}
-
-void keptRunsBenchmark(benchmark::State &state, Routine routine, bool large)
-{
-    Form1 &form = mainWindowWithFourKeptRuns();
-    ChartControl &chart = shownChart(form, large);
-    for (auto _ : state) {
-        routine(chart);
-        QCoreApplication::processEvents(); // what follows a drawing before the next frame
+        QCoreApplication::processEvents();
     }
     MALVORA1::Kept.forget();
-}
-
-void chartPainting(benchmark::State &state, Routine routine, bool large)
-{
-    Form1 &form = mainWindowAfterLongestRun();
-    ChartControl &chart = shownChart(form, large);
-    for (auto _ : state) {
-        routine(chart);
-        benchmark::DoNotOptimize(chart.grab());
-    }
 }
 
 void FillDataTable(benchmark::State &state)
@@ -177,27 +155,20 @@ void registerCharts()
         {"CompareDifferentialAndDifference", CompareDifferentialAndDifference},
         {"CompareDeltaNanddN", CompareDeltaNanddN},
     };
+    const auto add = [](const char *group, const char *name, Routine routine, bool large,
+                        bool keptRuns) {
+        benchmark::RegisterBenchmark((std::string(group) + name).c_str(), chartBenchmark, routine,
+                                     large, keptRuns)
+            ->Unit(benchmark::kMillisecond);
+    };
     for (const auto &[name, routine] : single) {
-        benchmark::RegisterBenchmark((std::string("MainChart/") + name).c_str(), chartBenchmark,
-                                     routine, false)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("LargeChart/") + name).c_str(), chartBenchmark,
-                                     routine, true)
-            ->Unit(benchmark::kMillisecond);
+        add("MainChart/", name, routine, false, false);
+        add("LargeChart/", name, routine, true, false);
     }
     for (const auto &[name, routine] : comparisons)
-        benchmark::RegisterBenchmark((std::string("LargeChart/") + name).c_str(), chartBenchmark,
-                                     routine, true)
-            ->Unit(benchmark::kMillisecond);
+        add("LargeChart/", name, routine, true, false);
     for (const auto &[name, routine] : {single[0], single[3], comparisons[1]})
-        benchmark::RegisterBenchmark((std::string("FourKeptRuns/") + name).c_str(),
-                                     keptRunsBenchmark, routine, true)
-            ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PaintMainChart/ShowNtvsT", chartPainting, ShowNtvsT, false)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PaintLargeChart/CompareDifferentialAndDifference", chartPainting,
-                                 CompareDifferentialAndDifference, true)
-        ->Unit(benchmark::kMillisecond);
+        add("FourKeptRuns/", name, routine, true, true);
 }
 
 } // namespace

@@ -241,12 +241,19 @@ void ChartControl::setUpAxis(AxisId id, ValueRange values, double plotWidth)
     axis->setTitleVisible(settings.titleVisible);
     if (settings.blackMajorGrid) axis->setGridLinePen(QPen(Qt::black, 1, Qt::SolidLine));
     m_values[id] = values;
+    applyScale(id, fittedScale(id, values, plotWidth));
+}
+
+// The scale with the most ticks up to about `Intervals` whose labels fit side
+// by side on an X axis of this width.
+AxisScale ChartControl::fittedScale(AxisId id, ValueRange values, double plotWidth) const
+{
     AxisScale scale = scaleFor(id, values, Intervals);
     for (int intervals = Intervals - 1; id == X && intervals > 0; --intervals) {
         if (fitSideBySide(tickLabels(scale), plotWidth)) break;
         scale = scaleFor(id, values, intervals);
     }
-    applyScale(id, scale);
+    return scale;
 }
 
 // Whether X tick labels fit side by side on a plot of this width, as Qt Charts
@@ -309,9 +316,11 @@ void ChartControl::applyScale(AxisId id, const AxisScale &scale)
 }
 
 // A plot that changed size after drawing (a window shown for the first time)
-// gets its X axis fitted again and its curves thinned for the new size.
-void ChartControl::plotAreaChanged(const QRectF &plotArea)
+// gets its X axis fitted again and its curves thinned for the new size. The
+// signal comes queued, so the plot area it carried may be gone by now.
+void ChartControl::plotAreaChanged()
 {
+    const QRectF plotArea = chart()->plotArea();
     if (fitXAxis(plotArea) || plotArea.size() != m_placedFor) placeCurves();
 }
 
@@ -323,8 +332,12 @@ bool ChartControl::fitXAxis(const QRectF &plotArea)
     m_noValue->setPos(plotArea.center() - m_noValue->boundingRect().center());
     const QStringList labels = m_axisItems[X]->categoriesLabels();
     if (fitSideBySide(labels, plotArea.width())) return false;
-    setUpAxis(X, m_values[X], plotArea.width());
-    return m_axisItems[X]->categoriesLabels() != labels;
+    // A plot too narrow for even two labels keeps them, rather than setting
+    // the same scale again, which lays the chart out and calls this again.
+    const AxisScale scale = fittedScale(X, m_values[X], plotArea.width());
+    if (tickLabels(scale) == labels) return false;
+    applyScale(X, scale);
+    return true;
 }
 
 // With no point to draw, the plot area says why, and the axes carry no made-up numbers.

@@ -120,11 +120,12 @@ class ChartControl : public QChartView
     void styleSeries(size_t k);
     void setUpAxis(AxisId id, ValueRange values, double plotWidth);
     bool fitSideBySide(const QStringList &labels, double plotWidth) const;
+    AxisScale fittedScale(AxisId id, ValueRange values, double plotWidth) const;
     AxisScale scaleFor(AxisId id, ValueRange values, int intervals) const;
     QStringList tickLabels(const AxisScale &scale) const;
     void applyScale(AxisId id, const AxisScale &scale);
     bool fitXAxis(const QRectF &plotArea); // whether the X axis had to change
-    void plotAreaChanged(const QRectF &plotArea);
+    void plotAreaChanged();
     void placeCurves();
     void showNoValue(bool shown);
 
