@@ -45,7 +45,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/malvora")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the libraries, computed from the binary
-# The windows are laid out for the metrics of these fonts, which no library names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The windows are laid out for the metrics of these fonts, which no library names;
+# the print system's library is loaded only when printing, so the binary names it not.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -48,6 +49,29 @@ void hideNotice(QWidget *window, const char *cause)
 namespace
 {
 
+/*
+ * The print system's library is loaded when the first page is printed, not
+ * when the program starts: it brings a dozen libraries of its own (encryption,
+ * Kerberos, service discovery) that only printing needs. By then the toolkit's
+ * own print support has loaded it already.
+ */
+struct PrintSystem {
+    decltype(&::cupsPrintFile) printFile = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+};
+
+const PrintSystem &printSystem()
+{
+    static const PrintSystem cups = [] {
+        QLibrary library(QStringLiteral("cups"), 2);
+        return PrintSystem{
+            reinterpret_cast<decltype(&::cupsPrintFile)>(library.resolve("cupsPrintFile")),
+            reinterpret_cast<decltype(&::cupsLastErrorString)>(
+                library.resolve("cupsLastErrorString"))};
+    }();
+    return cups;
+}
+
 // The image fills the page's printable area as far as its proportions allow.
 bool drawImage(const QPixmap &image, QPrinter &printer)
 {
@@ -92,15 +116,20 @@ void printWindowImage(QWidget *window)
         showNotice(window, "print", cannotPrint);
         return;
     }
+    const PrintSystem &cups = printSystem();
+    if (!cups.printFile || !cups.lastErrorString) {
+        showNotice(window, "print", cannotPrint);
+        return;
+    }
     // A printer instance is named printer/instance; the print system takes the printer's name.
-    if (cupsPrintFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(),
-                      QFile::encodeName(pdf.fileName()).constData(),
-                      window->windowTitle().toUtf8().constData(), 0, nullptr) == 0)
+    if (cups.printFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(),
+                       QFile::encodeName(pdf.fileName()).constData(),
+                       window->windowTitle().toUtf8().constData(), 0, nullptr) == 0)
         showNotice(window, "print",
                    QCoreApplication::translate("Printing",
                                                "The printer %1 did not take the page: %2 "
                                                "Nothing was printed.")
-                       .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
+                       .arg(printerName, QString::fromUtf8(cups.lastErrorString())));
     else
         hideNotice(window, "print");
 }
