@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSettings>
@@ -132,10 +131,9 @@ int main(int argc, char *argv[])
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("malvora"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
     // The program ends only by its own two ways out, never by a window closing last.
     app.setQuitOnLastWindowClosed(false);
-    Forms::form<Form1>();
+    Form1::start();
     const int status = app.exec();
     Forms::unloadAll();
     return status;

@@ -4,6 +4,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QIcon>
@@ -22,7 +23,9 @@ const QColor Green = QColor(0, 128, 0), Silver = QColor(192, 192, 192);
 Form1::Form1(QWidget *parent) : Form(parent)
 {
     setWindowTitle(tr("Malvora"));
-    setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
+    // The program's icon, for this window and the toolkit's dialogs; the
+    // backdrop and the title screen before it have no taskbar button.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
     setClientArea(9972, 7788, Border::FixedSingle);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 7.8, Bold));
     paint(this, White, Black);

@@ -22,6 +22,8 @@ class Form1 : public Form
   public:
     explicit Form1(QWidget *parent = nullptr);
 
+    // The program's start: the title screen first, this window behind it.
+    static void start();
     void Form_Load() override;
 
     // The save dialog: returns the chosen file name, empty when cancelled.
@@ -78,6 +80,7 @@ class Form1 : public Form
     void Form_Unload() override;
 
   private:
+    static void showTitleScreen();
     void layOut();
     void layOutIntroduction();
     void layOutDataAndRun();

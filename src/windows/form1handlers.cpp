@@ -2,6 +2,7 @@
 #include "windows/form1.h"
 
 #include "charts/chartcontrol.h"
+#include "forms/firstframe.h"
 #include "forms/forms.h"
 #include "model/clock.h"
 #include "model/malvora1.h"
@@ -65,16 +66,36 @@ QString rightsNotice(int year)
 
 } // namespace
 
-void Form1::Form_Load()
+/*
+ * The title screen is what the user sees first, and nothing it does not need
+ * is built before it is on the screen: the main window, with its controls,
+ * fonts, pictures and chart, is built behind it once its first frame is
+ * shown. A title dismissed sooner than that builds it before it goes.
+ */
+void Form1::start()
 {
-    const QDateTime now = Clock::now();
-    Label8->setText(rightsNotice(now.date().year()));
+    showTitleScreen();
+    afterFirstFrame(Forms::form<titlform>(), [] { Forms::form<Form1>(); });
+}
+
+// The backdrop and the title screen, once: by the program's start, or else by
+// the main window's load.
+void Form1::showTitleScreen()
+{
+    if (Forms::isLoaded<titlform>()) return;
     backform &backdrop = Forms::form<backform>();
     backdrop.setVisible(true);
     backdrop.setWindowState(Qt::WindowMaximized);
     titlform &title = Forms::form<titlform>();
     title.setVisible(true);
     title.setWindowState(Qt::WindowNoState);
+}
+
+void Form1::Form_Load()
+{
+    const QDateTime now = Clock::now();
+    Label8->setText(rightsNotice(now.date().year()));
+    showTitleScreen();
     setVisible(false);
     MSChart1->hide();
     // The greeting follows the hour on the 24-hour clock, once, at load.

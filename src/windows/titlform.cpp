@@ -212,8 +212,11 @@ void titlform::showMainWindow()
 {
     // A double-click tells of its first click too; the main window comes up once.
     if (!isVisible()) return;
+    // The main window is built behind the title screen; a title dismissed
+    // before that builds it now, while the title is still up.
+    Form1 &main = Forms::form<Form1>();
     WindowFlow::moveOn(*this, "key or click");
-    Forms::form<Form1>().Command2->setFocus();
+    main.Command2->setFocus();
     if (m_clickTime) new SecondClickGuard(*m_clickTime, this);
 }
 
