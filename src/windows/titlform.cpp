@@ -1,5 +1,6 @@
 #include "windows/titlform.h"
 
+#include "forms/firstframe.h"
 #include "forms/forms.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
@@ -125,7 +126,8 @@ void titlform::layOut()
     setBordered(Label2);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setFont(tnr(15.6));
-    Label2->setCursor(handCursor());
+    // The pointing hand is a picture, which the first frame does without.
+    afterFirstFrame(*this, [this] { Label2->setCursor(handCursor()); });
     Label2->setAttribute(Qt::WA_NoMousePropagation);
 }
 
