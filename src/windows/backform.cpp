@@ -1,5 +1,6 @@
 #include "windows/backform.h"
 
+#include "forms/displaybackground.h"
 #include "widgets/formlayout.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,14 @@ backform::backform(QWidget *parent) : Form(parent)
     setFocusPolicy(Qt::NoFocus);
     const QColor darkBlue = bgr(0x400000);
     paint(this, darkBlue, darkBlue);
+    // Where the display can, it fills the screen with the dark blue itself:
+    // the program then keeps and sends no picture of the whole screen, which
+    // would cost the title screen's first frame more than the title itself.
+    if (displayPaintsBackground()) {
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAutoFillBackground(false);
+    }
     setEnabled(false);
     coverScreen();
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -31,8 +40,19 @@ void backform::coverScreen()
     if (const QScreen *screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
 }
 
+QPaintEngine *backform::paintEngine() const
+{
+    return paintedByDisplay() ? nullptr : Form::paintEngine();
+}
+
+void backform::paintEvent(QPaintEvent *event)
+{
+    if (!paintedByDisplay()) Form::paintEvent(event);
+}
+
 void backform::showEvent(QShowEvent *event)
 {
+    if (paintedByDisplay()) setDisplayBackground(*this, palette().color(QPalette::Window));
     Form::showEvent(event);
     if (!isMaximized()) coverScreen();
 }

@@ -11,10 +11,14 @@ class backform : public Form
   public:
     explicit backform(QWidget *parent = nullptr);
 
+    QPaintEngine *paintEngine() const override;
+
   protected:
+    void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
   private:
     void coverScreen();
+    bool paintedByDisplay() const { return testAttribute(Qt::WA_PaintOnScreen); }
 };
