@@ -315,14 +315,8 @@ class tst_Larggraf : public QObject
         logged.clear();
         const QtMessageHandler before = qInstallMessageHandler(logMessage);
         const auto restore = qScopeGuard([&] { qInstallMessageHandler(before); });
-        Form1 &form1 = Forms::form<Form1>();
-        form1.show();
-        form1.txtRrate->setText(rate);
-        form1.n0->setText(size);
-        form1.txtSimut->setText(end);
-        QTest::mouseClick(form1.Command2, Qt::LeftButton);
-        auto *notice = form1.findChild<QMessageBox *>(QStringLiteral("notice"));
-        if (notice && notice->isVisible()) QSKIP("Run refuses these values.");
+        Form1 &form1 = runWith(rate, size, end);
+        if (!notice(&form1).isEmpty()) QSKIP("Run refuses these values.");
         for (QPushButton *button :
              {form1.command4, form1.Command3, form1.Command5, form1.Command8, form1.Command9}) {
             if (button != form1.command4) QTest::mouseClick(button, Qt::LeftButton);
