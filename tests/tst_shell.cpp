@@ -90,6 +90,29 @@ class tst_Shell : public QObject
         Clock::set({});
     }
 
+    // The program's start: the title screen first, the main window built behind it after the
+    // title's first frame; a key before that frame still brings up the whole main window.
+    void startShowsTheTitleFirst_data()
+    {
+        QTest::addColumn<bool>("afterFirstFrame");
+        QTest::newRow("key after the first frame") << true;
+        QTest::newRow("key at once") << false;
+    }
+    void startShowsTheTitleFirst()
+    {
+        QFETCH(bool, afterFirstFrame);
+        Form1::start();
+        title = &Forms::form<titlform>();
+        QVERIFY(title->isVisible() && Forms::form<backform>().isVisible());
+        QVERIFY(!Forms::isLoaded<Form1>());
+        if (afterFirstFrame) QTRY_VERIFY(Forms::isLoaded<Form1>());
+        QTest::keyClick(title, Qt::Key_Space);
+        Form1 &form = Forms::form<Form1>();
+        QVERIFY(QTest::qWaitForWindowActive(&form) && !title->isVisible());
+        QCOMPARE(QApplication::focusWidget(), form.Command2);
+        QVERIFY(!form.Label7->text().isEmpty() && form.Command2->isEnabled());
+    }
+
     // A dark backdrop that takes no input, the title screen over it, no main window; then one
     // title after every tick, never the same twice in a row, the same places on every start.
     void titleMovesOnEveryTick()
