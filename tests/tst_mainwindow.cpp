@@ -10,374 +10,340 @@ using namespace MALVORA1;
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
-  private slots:
-    void initTestCase() { dropHarmlessWarnings(); }
-    void init();
-    void cleanup();
-
-    void startsReadyToRun_data();
-    void startsReadyToRun();
-    void typedValue_data();
-    void typedValue();
-    void enterAfterRunResetsTheBox();
-    void editingBringsBackPending();
-    void runReadsTheBoxes_data();
-    void runReadsTheBoxes();
-    void badValuesChangeNothing_data();
-    void badValuesChangeNothing();
-    void chartButtons_data();
-    void chartButtons();
-    void missingValuesAreLeftOut();
-    void tickLabelsFollowTheLocale();
-    void tabOrderAndNames();
-
-  private:
-    void start();
-    void type(QLineEdit *box, const QString &text);
-    QList<QPointF> points() const;
-    QValueAxis *axis(Qt::Orientation orientation) const;
 
     Form1 *form = nullptr;
+
+    void start()
+    {
+        Forms::unloadAll();
+        form = &Forms::form<Form1>();
+        form->show();
+        QVERIFY(activate(form));
+    }
+
+    // Replaces the box's text by typing, as a user does.
+    void type(QLineEdit *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    QList<QPointF> points() const
+    {
+        return static_cast<QLineSeries *>(form->MSChart1->chart()->series().at(0))->points();
+    }
+
+    QValueAxis *axis(Qt::Orientation orientation) const
+    {
+        return static_cast<QValueAxis *>(form->MSChart1->chart()->axes(orientation).first());
+    }
+
+  private slots:
+    void initTestCase() { dropHarmlessWarnings(); }
+
+    void init()
+    {
+        clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Clock::set([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0, 7)); });
+        start();
+    }
+
+    void cleanup()
+    {
+        Forms::unloadAll();
+        Clock::set({});
+    }
+
+    void startsReadyToRun_data()
+    {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<bool>("afternoon");
+        QTest::addColumn<QString>("clock");
+        // clang-format off
+        QTest::addRow("00:30 morning") << 0 << 30 << false << "12/6/26 12:30:07 AM";
+        QTest::addRow("12:59 morning") << 12 << 59 << false << "12/6/26 12:59:07 PM";
+        QTest::addRow("13:00 afternoon") << 13 << 0 << true << "12/6/26 1:00:07 PM";
+        // clang-format on
+    }
+
+    void startsReadyToRun()
+    {
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(bool, afternoon);
+        QFETCH(QString, clock);
+        Clock::set([=] { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, 7)); });
+        start();
+        QCOMPARE(form->Label12->isVisible(), afternoon);
+        QCOMPARE(form->Label11->isVisible(), !afternoon);
+        QCOMPARE(QApplication::focusWidget(), form->Command2);
+        for (QPushButton *b : {form->command4, form->Command3, form->Command5, form->Command8,
+                               form->Command9, form->Command10})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(form->MSChart1->isHidden());
+        QVERIFY(form->Label13->isVisible());
+        QCOMPARE(form->Text4->text(), QString());
+        QVERIFY(form->Label7->text().split(u'\n').contains("N(t) = N(0) exp(rt).")); // own line
+        QVERIFY(form->Label13->text().endsWith("(please e-maile to arlo.vesk@example.org)."));
+        const QStringList author = form->Label10->text().split(u'\n');
+        QCOMPARE(author.size(), 9); // eight lines, each ended by a line feed
+        QCOMPARE(author.first(), "Prof. Dr. Arlo Vesk");
+        QVERIFY(form->Label8->text().contains("2026"));
+        // The photograph sits 100 twips from the frame's right edge, centred in height.
+        QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160));
+        form->Timer1_Timer();
+        QCOMPARE(form->Label6->text(), clock);
+    }
+
+    void typedValue_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");   // Run, or Enter in the box and then again
+        QTest::addColumn<QString>("after"); // the box after Enter; empty: taken, and Run is focused
+        QTest::addColumn<QString>("notice"); // part of it; empty: none
+        QTest::addColumn<QString>("shown");  // N(T) in the end; empty: nothing ran
+        // clang-format off
+        QTest::addRow("N(0) 25") << "en_US" << "n0" << "25" << "Enter" << "" << "" << "1364.95375082861";
+        QTest::addRow("N(0) zero") << "en_US" << "n0" << "0" << "Enter" << "10" << "" << "";
+        QTest::addRow("N(0) beyond doubles") << "en_US" << "n0" << "1e999" << "Enter" << "10" << "" << "";
+        QTest::addRow("r 0.3") << "en_US" << "txtRrate" << "0.3" << "Enter" << "" << "" << "4034.28793492735";
+        QTest::addRow("r negative") << "en_US" << "txtRrate" << "-0.1" << "Enter" << "0.2" << "" << "";
+        QTest::addRow("r &H beyond doubles") << "en_US" << "txtRrate" << "&H" + QString(256, u'F') << "Enter" << "0.2" << "" << "";
+        QTest::addRow("t 2999") << "en_US" << "txtSimut" << "2999" << "Enter" << "" << "" << "3.08908775235909E+261";
+        QTest::addRow("t 12.5") << "en_US" << "txtSimut" << "12.5" << "Enter" << "20" << "" << "";
+        QTest::addRow("t 3000") << "en_US" << "txtSimut" << "3000" << "Enter" << "20" << "" << "";
+        QTest::addRow("t empty") << "en_US" << "txtSimut" << "" << "Enter" << "20" << "" << "";
+        QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0: use a period as the decimal point." << "10";
+        QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54:" << "2948,30010178979";
+        QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5:" << "136,495375082861";
+        QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12:" << "110.231763806416";
+        QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0:" << "";
+        QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
+        QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
+        // clang-format on
+    }
+
+    // Enter takes a value that Run can use and moves on to Run, or else puts the box's default back
+    // and stays; Run goes on with the value read. A notice says what was read, if not all of the
+    // text.
+    void typedValue()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(QString, after);
+        QFETCH(QString, notice);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(locale));
+        start();
+        auto *edit = form->findChild<QLineEdit *>(box);
+        type(edit, text);
+        if (key == "Run") {
+            QTest::mouseClick(form->Command2, Qt::LeftButton);
+            QVERIFY(form->MSChart1->isVisible());
+            QCOMPARE(QApplication::focusWidget(), form->Command3);
+        } else {
+            QTest::keyClick(edit, Qt::Key_Return);
+            QCOMPARE(edit->text(), after.isEmpty() ? text : after);
+            QCOMPARE(QApplication::focusWidget(),
+                     after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
+            QCOMPARE(Simut, std::int16_t(0)); // nothing ran
+        }
+        const QString told = ::notice(form);
+        QVERIFY2(notice.isEmpty() ? told.isEmpty() : told.contains(notice), qPrintable(told));
+        if (key == "Enter") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(form->Text4->text(), shown);
+    }
+
+    void enterAfterRunResetsTheBox()
+    {
+        runWith("0.2", "10", "50");
+        QTest::mouseClick(form->txtSimut, Qt::LeftButton);
+        QTest::keyClick(form->txtSimut, Qt::Key_Return);
+        // Run is disabled and cannot take the focus: the box goes back to its default.
+        QCOMPARE(form->txtSimut->text(), "20");
+        QVERIFY(form->MSChart1->isHidden());
+        QVERIFY(form->Command2->isEnabled());
+        QCOMPARE(Simut, std::int16_t(50));
+    }
+
+    void editingBringsBackPending()
+    {
+        runWith("0.2", "10", "20");
+        QTest::mouseClick(form->txtRrate, Qt::LeftButton);
+        QTest::keyClick(form->txtRrate, Qt::Key_5);
+        QVERIFY(form->MSChart1->isHidden());
+        QCOMPARE(form->Text4->text(), QString());
+        QVERIFY(form->Command2->isEnabled());
+        QVERIFY(!form->Command3->isEnabled() && !form->command4->isEnabled() &&
+                !form->Command5->isEnabled());
+        QVERIFY(form->Command8->isEnabled() && form->Command9->isEnabled() &&
+                form->Command10->isEnabled());
+        QCOMPARE(form->Label4->text(), "Population size at t =20");
+        QCOMPARE(QApplication::focusWidget(), form->txtRrate);
+
+        // DN/N still draws into the hidden chart and takes Run away again.
+        QTest::mouseClick(form->Command8, Qt::LeftButton);
+        QVERIFY(form->MSChart1->isHidden());
+        QVERIFY(!form->Command2->isEnabled());
+    }
+
+    void runReadsTheBoxes_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("T");
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        QTest::addRow("end time 0") << "0.2" << "0" << 0 << "10";
+        QTest::addRow("rate 0") << "0" << "20" << 20 << "10";
+        QTest::addRow("negative rate") << "-0.2" << "20" << 20 << "0.183156388887342";
+        QTest::addRow("20.5 gives 20") << "0.2" << "20.5" << 20 << "545.981500331442";
+        QTest::addRow("21.5 gives 22") << "0.2" << "21.5" << 22 << "814.508686649681";
+        QTest::addRow("the longest, in E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
+        // clang-format on
+    }
+
+    void runReadsTheBoxes()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, end);
+        QFETCH(int, T);
+        QFETCH(QString, shown);
+        runWith(rate, "10", end);
+        QCOMPARE(form->Text4->text(), shown);
+        QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
+        QCOMPARE(points().first().x(), 0.0); // the curve runs from t = 0 to T
+        QCOMPARE(points().last().x(), double(T));
+        QVERIFY(form->MSChart1->isVisible() && !form->Label11->isVisible() &&
+                !form->Label13->isVisible());
+    }
+
+    // Values that Run refuses: the boxes and a word of the message the user reads beside the
+    // window, which tells the problems apart.
+    void badValuesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::addRow("end time 2999.5 rounds to 3000") << "0.2" << "10" << "2999.5" << "0 to 2999";
+        QTest::addRow("negative end time") << "0.2" << "10" << "-1" << "0 to 2999";
+        QTest::addRow("end time 65556, 20 in 16 bits") << "0.2" << "10" << "65556" << "0 to 2999";
+        QTest::addRow("end time beyond doubles") << "0.2" << "10" << "1e999" << "0 to 2999";
+        QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << "initial size N(0) is too large in size";
+        QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << "growth rate r is too large in size";
+        QTest::addRow("r beyond doubles, negative") << "-1e400" << "10" << "20" << "growth rate r is too large in size";
+        QTest::addRow("r &H beyond doubles") << "&H" + QString(256, u'F') << "10" << "20" << "growth rate r is too large in size";
+        QTest::addRow("r = 1 to 709 overflows") << "1" << "1" << "709" << "numbers of the model become too large in size";
+        QTest::addRow("huge N(0) overflows") << "0.2" << "1e308" << "20" << "numbers of the model become too large in size";
+        QTest::addRow("shrinking, yet overflows") << "-2" << "1e308" << "2" << "numbers of the model become too large in size";
+        // clang-format on
+    }
+
+    // Run is all or nothing: a refused run leaves the last good one whole.
+    void badValuesChangeNothing()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, size);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        runWith("0.2", "10", "20");
+        QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
+        const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
+        runWith(rate, size, end); // the edits enable Run again
+        QVERIFY2(notice(form).contains(message), qPrintable(notice(form)));
+        QVERIFY(Simut == 20 && Rrate == 0.2);
+        QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
+        QCOMPARE(form->Label4->text(), "Population size at t =20");
+        QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
+        QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");
+        QCOMPARE(points().size(), 21);
+        runWith("0.3", "10", "20"); // a good run takes the refusal away
+        QCOMPARE(notice(form), QString());
+    }
+
+    void chartButtons_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>(
+            "enabled"); // command4 Command3 Command5 Command8 Command9 Run Save
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QPointF>("atFive"); // the point of t = 5
+        const double n5 = 10 * std::exp(1.0);
+        // clang-format off
+        QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
+        QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
+        QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time" << QPointF(5, 0.2 * n5);
+        QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)" << QPointF(n5, 0.2);
+        QTest::addRow("lndN") << QStringList{"Command9"} << "1111001" << "command4" << "Curve of ln(dN(t)) vs. time" << QPointF(5, std::log(0.2 * n5));
+        QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
+        QTest::addRow("round the cycle") << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
+        // clang-format on
+    }
+
+    void chartButtons()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, enabled);
+        QFETCH(QString, focus);
+        QFETCH(QString, title);
+        QFETCH(QPointF, atFive);
+        QTest::keyClick(form->Command2, Qt::Key_Return);
+        for (const QString &name : clicks)
+            QTest::mouseClick(form->findChild<QPushButton *>(name), Qt::LeftButton);
+        QString actual;
+        for (const char *name :
+             {"command4", "Command3", "Command5", "Command8", "Command9", "Command2", "Command10"})
+            actual += form->findChild<QPushButton *>(name)->isEnabled() ? u'1' : u'0';
+        QCOMPARE(actual, enabled);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(form->MSChart1->title(), title);
+        QCOMPARE(accessibleText(form->MSChart1), title);
+        QCOMPARE(points().size(), 21);
+        QCOMPARE(points().at(5), atFive);
+        QVERIFY(!form->MSChart1->chart()->legend()->isVisible());
+    }
+
+    void tickLabelsFollowTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German));
+        start();
+        runWith("0.2", "10", "20");
+        QTest::mouseClick(form->Command8, Qt::LeftButton); // fixed from 0 to 1.5 r
+        QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Vertical))->categoriesLabels(),
+                 (QStringList{"0", "0,1", "0,2", "0,3"}));
+        QTest::mouseClick(form->command4, Qt::LeftButton);
+        QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Horizontal))->categoriesLabels(),
+                 (QStringList{"0", "5", "10", "15", "20"}));
+    }
+
+    void tabOrderAndNames()
+    {
+        QStringList visited;
+        for (int k = 0; k < 9; ++k) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Disabled buttons are passed over.
+        QCOMPARE(visited, (QStringList{"Command2", "n0", "txtRrate", "Text4", "txtSimut",
+                                       "Command6", "Command7", "Command1", "Command11"}));
+        QCOMPARE(accessibleText(form->txtRrate), "Growth rate (r):");
+        QCOMPARE(accessibleText(form->n0), "Initial size N(0):");
+        QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
+        QCOMPARE(accessibleText(form->Text4), "Population size at t =");
+        QCOMPARE(accessibleText(form->Command11), "Quiz");
+    }
 };
-
-void tst_MainWindow::init()
-{
-    clear();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Clock::set([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0, 7)); });
-    start();
-}
-
-void tst_MainWindow::cleanup()
-{
-    Forms::unloadAll();
-    Clock::set({});
-}
-
-void tst_MainWindow::start()
-{
-    Forms::unloadAll();
-    form = &Forms::form<Form1>();
-    form->show();
-    QVERIFY(activate(form));
-}
-
-// Replaces the box's text by typing, as a user does.
-void tst_MainWindow::type(QLineEdit *box, const QString &text)
-{
-    QTest::mouseClick(box, Qt::LeftButton);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-QList<QPointF> tst_MainWindow::points() const
-{
-    return static_cast<QLineSeries *>(form->MSChart1->chart()->series().at(0))->points();
-}
-
-QValueAxis *tst_MainWindow::axis(Qt::Orientation orientation) const
-{
-    return static_cast<QValueAxis *>(form->MSChart1->chart()->axes(orientation).first());
-}
-
-void tst_MainWindow::startsReadyToRun_data()
-{
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("minute");
-    QTest::addColumn<bool>("afternoon");
-    QTest::addColumn<QString>("clock");
-    // clang-format off
-    QTest::addRow("00:30 morning") << 0 << 30 << false << "12/6/26 12:30:07 AM";
-    QTest::addRow("12:59 morning") << 12 << 59 << false << "12/6/26 12:59:07 PM";
-    QTest::addRow("13:00 afternoon") << 13 << 0 << true << "12/6/26 1:00:07 PM";
-    // clang-format on
-}
-
-void tst_MainWindow::startsReadyToRun()
-{
-    QFETCH(int, hour);
-    QFETCH(int, minute);
-    QFETCH(bool, afternoon);
-    QFETCH(QString, clock);
-    Clock::set([=] { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, 7)); });
-    start();
-    QCOMPARE(form->Label12->isVisible(), afternoon);
-    QCOMPARE(form->Label11->isVisible(), !afternoon);
-    QCOMPARE(QApplication::focusWidget(), form->Command2);
-    for (QPushButton *b : {form->command4, form->Command3, form->Command5, form->Command8,
-                           form->Command9, form->Command10})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    QVERIFY(form->MSChart1->isHidden());
-    QVERIFY(form->Label13->isVisible());
-    QCOMPARE(form->Text4->text(), QString());
-    QVERIFY(form->Label7->text().split(u'\n').contains("N(t) = N(0) exp(rt).")); // own line
-    QVERIFY(form->Label13->text().endsWith("(please e-maile to arlo.vesk@example.org)."));
-    const QStringList author = form->Label10->text().split(u'\n');
-    QCOMPARE(author.size(), 9); // eight lines, each ended by a line feed
-    QCOMPARE(author.first(), "Prof. Dr. Arlo Vesk");
-    QVERIFY(form->Label8->text().contains("2026"));
-    // The photograph sits 100 twips from the frame's right edge, centred in height.
-    QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160));
-    form->Timer1_Timer();
-    QCOMPARE(form->Label6->text(), clock);
-}
-
-void tst_MainWindow::typedValue_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");    // Run, or Enter in the box and then again
-    QTest::addColumn<QString>("after");  // the box after Enter; empty: taken, and Run is focused
-    QTest::addColumn<QString>("notice"); // part of it; empty: none
-    QTest::addColumn<QString>("shown");  // N(T) in the end; empty: nothing ran
-    // clang-format off
-    QTest::addRow("N(0) 25") << "en_US" << "n0" << "25" << "Enter" << "" << "" << "1364.95375082861";
-    QTest::addRow("N(0) zero") << "en_US" << "n0" << "0" << "Enter" << "10" << "" << "";
-    QTest::addRow("N(0) beyond doubles") << "en_US" << "n0" << "1e999" << "Enter" << "10" << "" << "";
-    QTest::addRow("r 0.3") << "en_US" << "txtRrate" << "0.3" << "Enter" << "" << "" << "4034.28793492735";
-    QTest::addRow("r negative") << "en_US" << "txtRrate" << "-0.1" << "Enter" << "0.2" << "" << "";
-    QTest::addRow("r &H beyond doubles") << "en_US" << "txtRrate" << "&H" + QString(256, u'F') << "Enter" << "0.2" << "" << "";
-    QTest::addRow("t 2999") << "en_US" << "txtSimut" << "2999" << "Enter" << "" << "" << "3.08908775235909E+261";
-    QTest::addRow("t 12.5") << "en_US" << "txtSimut" << "12.5" << "Enter" << "20" << "" << "";
-    QTest::addRow("t 3000") << "en_US" << "txtSimut" << "3000" << "Enter" << "20" << "" << "";
-    QTest::addRow("t empty") << "en_US" << "txtSimut" << "" << "Enter" << "20" << "" << "";
-    QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0: use a period as the decimal point." << "10";
-    QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54:" << "2948,30010178979";
-    QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5:" << "136,495375082861";
-    QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12:" << "110.231763806416";
-    QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0:" << "";
-    QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
-    QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
-    // clang-format on
-}
-
-// Enter takes a value that Run can use and moves on to Run, or else puts the box's default back and
-// stays; Run goes on with the value read. A notice says what was read, if not all of the text.
-void tst_MainWindow::typedValue()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(QString, after);
-    QFETCH(QString, notice);
-    QFETCH(QString, shown);
-    QLocale::setDefault(QLocale(locale));
-    start();
-    auto *edit = form->findChild<QLineEdit *>(box);
-    type(edit, text);
-    if (key == "Run") {
-        QTest::mouseClick(form->Command2, Qt::LeftButton);
-        QVERIFY(form->MSChart1->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form->Command3);
-    } else {
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(edit->text(), after.isEmpty() ? text : after);
-        QCOMPARE(QApplication::focusWidget(),
-                 after.isEmpty() ? static_cast<QWidget *>(form->Command2) : edit);
-        QCOMPARE(Simut, std::int16_t(0)); // nothing ran
-    }
-    const QString told = ::notice(form);
-    QVERIFY2(notice.isEmpty() ? told.isEmpty() : told.contains(notice), qPrintable(told));
-    if (key == "Enter") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QCOMPARE(form->Text4->text(), shown);
-}
-
-void tst_MainWindow::enterAfterRunResetsTheBox()
-{
-    runWith("0.2", "10", "50");
-    QTest::mouseClick(form->txtSimut, Qt::LeftButton);
-    QTest::keyClick(form->txtSimut, Qt::Key_Return);
-    // Run is disabled and cannot take the focus: the box goes back to its default.
-    QCOMPARE(form->txtSimut->text(), "20");
-    QVERIFY(form->MSChart1->isHidden());
-    QVERIFY(form->Command2->isEnabled());
-    QCOMPARE(Simut, std::int16_t(50));
-}
-
-void tst_MainWindow::editingBringsBackPending()
-{
-    runWith("0.2", "10", "20");
-    QTest::mouseClick(form->txtRrate, Qt::LeftButton);
-    QTest::keyClick(form->txtRrate, Qt::Key_5);
-    QVERIFY(form->MSChart1->isHidden());
-    QCOMPARE(form->Text4->text(), QString());
-    QVERIFY(form->Command2->isEnabled());
-    QVERIFY(!form->Command3->isEnabled() && !form->command4->isEnabled() &&
-            !form->Command5->isEnabled());
-    QVERIFY(form->Command8->isEnabled() && form->Command9->isEnabled() &&
-            form->Command10->isEnabled());
-    QCOMPARE(form->Label4->text(), "Population size at t =20");
-    QCOMPARE(QApplication::focusWidget(), form->txtRrate);
-
-    // DN/N still draws into the hidden chart and takes Run away again.
-    QTest::mouseClick(form->Command8, Qt::LeftButton);
-    QVERIFY(form->MSChart1->isHidden());
-    QVERIFY(!form->Command2->isEnabled());
-}
-
-void tst_MainWindow::runReadsTheBoxes_data()
-{
-    QTest::addColumn<QString>("rate");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<int>("T");
-    QTest::addColumn<QString>("shown");
-    // clang-format off
-    QTest::addRow("end time 0") << "0.2" << "0" << 0 << "10";
-    QTest::addRow("rate 0") << "0" << "20" << 20 << "10";
-    QTest::addRow("negative rate") << "-0.2" << "20" << 20 << "0.183156388887342";
-    QTest::addRow("20.5 gives 20") << "0.2" << "20.5" << 20 << "545.981500331442";
-    QTest::addRow("21.5 gives 22") << "0.2" << "21.5" << 22 << "814.508686649681";
-    QTest::addRow("the longest, in E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
-    // clang-format on
-}
-
-void tst_MainWindow::runReadsTheBoxes()
-{
-    QFETCH(QString, rate);
-    QFETCH(QString, end);
-    QFETCH(int, T);
-    QFETCH(QString, shown);
-    runWith(rate, "10", end);
-    QCOMPARE(form->Text4->text(), shown);
-    QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
-    QCOMPARE(points().first().x(), 0.0); // the curve runs from t = 0 to T
-    QCOMPARE(points().last().x(), double(T));
-    QVERIFY(form->MSChart1->isVisible() && !form->Label11->isVisible() &&
-            !form->Label13->isVisible());
-}
-
-// Values that Run refuses: the boxes and a word of the message the user reads beside the window,
-// which tells the problems apart.
-void tst_MainWindow::badValuesChangeNothing_data()
-{
-    QTest::addColumn<QString>("rate");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("message");
-    // clang-format off
-    QTest::addRow("end time 2999.5 rounds to 3000") << "0.2" << "10" << "2999.5" << "0 to 2999";
-    QTest::addRow("negative end time") << "0.2" << "10" << "-1" << "0 to 2999";
-    QTest::addRow("end time 65556, 20 in 16 bits") << "0.2" << "10" << "65556" << "0 to 2999";
-    QTest::addRow("end time beyond doubles") << "0.2" << "10" << "1e999" << "0 to 2999";
-    QTest::addRow("N(0) beyond doubles") << "0.2" << "1e400" << "20" << "initial size N(0) is too large in size";
-    QTest::addRow("r beyond doubles") << "1e400" << "10" << "20" << "growth rate r is too large in size";
-    QTest::addRow("r beyond doubles, negative") << "-1e400" << "10" << "20" << "growth rate r is too large in size";
-    QTest::addRow("r &H beyond doubles") << "&H" + QString(256, u'F') << "10" << "20" << "growth rate r is too large in size";
-    QTest::addRow("r = 1 to 709 overflows") << "1" << "1" << "709" << "numbers of the model become too large in size";
-    QTest::addRow("huge N(0) overflows") << "0.2" << "1e308" << "20" << "numbers of the model become too large in size";
-    QTest::addRow("shrinking, yet overflows") << "-2" << "1e308" << "2" << "numbers of the model become too large in size";
-    // clang-format on
-}
-
-// Run is all or nothing: a refused run leaves the last good one whole.
-void tst_MainWindow::badValuesChangeNothing()
-{
-    QFETCH(QString, rate);
-    QFETCH(QString, size);
-    QFETCH(QString, end);
-    QFETCH(QString, message);
-    runWith("0.2", "10", "20");
-    QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
-    const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
-    runWith(rate, size, end); // the edits enable Run again
-    QVERIFY2(notice(form).contains(message), qPrintable(notice(form)));
-    QVERIFY(Simut == 20 && Rrate == 0.2);
-    QVERIFY(Nt == nt && NtDifference == difference && DeltaN == deltaN);
-    QCOMPARE(form->Label4->text(), "Population size at t =20");
-    QVERIFY(form->Command2->isEnabled() && form->Command10->isEnabled());
-    QCOMPARE(form->MSChart1->title(), "Curve of lnN(t) vs. time");
-    QCOMPARE(points().size(), 21);
-    runWith("0.3", "10", "20"); // a good run takes the refusal away
-    QCOMPARE(notice(form), QString());
-}
-
-void tst_MainWindow::chartButtons_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("enabled"); // command4 Command3 Command5 Command8 Command9 Run Save
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QPointF>("atFive"); // the point of t = 5
-    const double n5 = 10 * std::exp(1.0);
-    // clang-format off
-    QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
-    QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
-    QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time" << QPointF(5, 0.2 * n5);
-    QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)" << QPointF(n5, 0.2);
-    QTest::addRow("lndN") << QStringList{"Command9"} << "1111001" << "command4" << "Curve of ln(dN(t)) vs. time" << QPointF(5, std::log(0.2 * n5));
-    QTest::addRow("lndN then lnN") << QStringList{"Command9", "Command3"} << "1011001" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
-    QTest::addRow("round the cycle") << QStringList{"Command3", "Command5", "Command8", "Command9", "command4"} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
-    // clang-format on
-}
-
-void tst_MainWindow::chartButtons()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, enabled);
-    QFETCH(QString, focus);
-    QFETCH(QString, title);
-    QFETCH(QPointF, atFive);
-    QTest::keyClick(form->Command2, Qt::Key_Return);
-    for (const QString &name : clicks)
-        QTest::mouseClick(form->findChild<QPushButton *>(name), Qt::LeftButton);
-    QString actual;
-    for (const char *name :
-         {"command4", "Command3", "Command5", "Command8", "Command9", "Command2", "Command10"})
-        actual += form->findChild<QPushButton *>(name)->isEnabled() ? u'1' : u'0';
-    QCOMPARE(actual, enabled);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QCOMPARE(form->MSChart1->title(), title);
-    QCOMPARE(accessibleText(form->MSChart1), title);
-    QCOMPARE(points().size(), 21);
-    QCOMPARE(points().at(5), atFive);
-    QVERIFY(!form->MSChart1->chart()->legend()->isVisible());
-}
-
-void tst_MainWindow::missingValuesAreLeftOut()
-{
-    runWith("0", "0", "10"); // N(0) = 0 and r = 0, run by a click
-    QCOMPARE(points().size(), 11);
-    QTest::mouseClick(form->Command3, Qt::LeftButton); // ln 0 does not exist
-    QCOMPARE(points().size(), 0);
-    QTest::mouseClick(form->Command8, Qt::LeftButton); // 0/0, and no proper fixed range
-    QCOMPARE(points().size(), 0);
-    QVERIFY(axis(Qt::Vertical)->max() > axis(Qt::Vertical)->min());
-}
-
-void tst_MainWindow::tickLabelsFollowTheLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German));
-    start();
-    runWith("0.2", "10", "20");
-    QTest::mouseClick(form->Command8, Qt::LeftButton); // fixed from 0 to 1.5 r, black grid
-    QVERIFY(axis(Qt::Vertical)->min() == 0 && axis(Qt::Vertical)->max() == 1.5 * 0.2);
-    QCOMPARE(axis(Qt::Vertical)->gridLinePen().color(), QColor(Qt::black));
-    QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Vertical))->categoriesLabels(),
-             (QStringList{"0", "0,1", "0,2", "0,3"}));
-    QTest::mouseClick(form->command4, Qt::LeftButton);
-    QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Horizontal))->categoriesLabels(),
-             (QStringList{"0", "5", "10", "15", "20"}));
-}
-
-void tst_MainWindow::tabOrderAndNames()
-{
-    QStringList visited;
-    for (int k = 0; k < 9; ++k) {
-        visited << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    // Disabled buttons are passed over.
-    QCOMPARE(visited, (QStringList{"Command2", "n0", "txtRrate", "Text4", "txtSimut", "Command6",
-                                   "Command7", "Command1", "Command11"}));
-    QCOMPARE(accessibleText(form->txtRrate), "Growth rate (r):");
-    QCOMPARE(accessibleText(form->n0), "Initial size N(0):");
-    QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
-    QCOMPARE(accessibleText(form->Text4), "Population size at t =");
-    QCOMPARE(accessibleText(form->Command11), "Quiz");
-}
 
 QTEST_MAIN(tst_MainWindow)
 #include "tst_mainwindow.moc"

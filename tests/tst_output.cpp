@@ -135,15 +135,14 @@ class tst_Output : public QObject
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("Cancel") << ""
-                                << "";
-        QTest::addRow("missing directory") << "missing/data.csv"
-                                           << "No such file";
-        QTest::addRow("a file as directory") << "old.csv/data.csv"
-                                             << "";
-        QTest::addRow("a directory as file") << "folder"
-                                             << "";
+        // clang-format off
+        QTest::addRow("Cancel") << "" << "";
+        QTest::addRow("missing directory") << "missing/data.csv" << "No such file";
+        QTest::addRow("a file as directory") << "old.csv/data.csv" << "";
+        QTest::addRow("a directory as file") << "folder" << "";
+        // clang-format on
     }
+
     void cancelOrUnwritableThenReplace()
     {
         QFETCH(QString, chosen);
