@@ -75,7 +75,7 @@ expect 2 "malvora: --output is needed: the file to write, or - for standard outp
 
 # A run that overflows, or a file that cannot be written, exits 1 and keeps the old file.
 printf 'old\n' >"$work/old.csv"
-expect 1 "malvora: With these values the population grows beyond the largest number the program can compute; choose a smaller rate, initial size or end time." \
+expect 1 "malvora: With these values some numbers of the model become too large in size for the program to compute. Choose a smaller end time, or a growth rate or initial size nearer 0." \
     --rate 1 --end 709 --output "$work/old.csv"
 [ "$(cat "$work/old.csv")" = old ] || fail "overflow: the old file changed"
 # The file of 50 steps is more than the 1 kB allowed yet fits in a write buffer: a buffered

@@ -2,6 +2,7 @@
 
 #include "model/simulation.h"
 #include "output/datafile.h"
+#include "output/runproblem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,15 +11,6 @@
 
 namespace
 {
-
-QString runProblemText(RunProblem problem)
-{
-    if (problem == RunProblem::Overflow)
-        return QCoreApplication::translate(
-            "BatchRun", "With these values the population grows beyond the largest number the "
-                        "program can compute; choose a smaller rate, initial size or end time.");
-    return QCoreApplication::translate("BatchRun", "These values cannot be run.");
-}
 
 bool writeStandardOutput(QString *problem)
 {

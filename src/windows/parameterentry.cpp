@@ -6,6 +6,7 @@
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
+#include "output/runproblem.h"
 #include "widgets/notice.h"
 
 #include <QLabel>
@@ -22,30 +23,6 @@ namespace
 constexpr int Enter = 13;
 
 const char *const RunCause = "run";
-
-// Values beyond the double range may be positive or negative, and a model may
-// overflow while its population shrinks: the words say "in size".
-QString problemText(RunProblem problem)
-{
-    switch (problem) {
-    case RunProblem::EndTimeOutOfRange:
-        return Form1::tr("The end time t must be a whole number from 0 to %1. Nothing was run.")
-            .arg(integerText(MaxEndTime));
-    case RunProblem::InitialSizeTooLarge:
-        return Form1::tr(
-            "The initial size N(0) is too large in size to compute with. Nothing was run.");
-    case RunProblem::RateTooLarge:
-        return Form1::tr(
-            "The growth rate r is too large in size to compute with. Nothing was run.");
-    case RunProblem::Overflow:
-        return Form1::tr("With these values some numbers of the model become too large in size "
-                         "for the program to compute. Choose a smaller end time, or a growth "
-                         "rate or initial size nearer 0. Nothing was run.");
-    case RunProblem::None:
-        break;
-    }
-    return {};
-}
 
 // Giving the focus fails for a control that is disabled or not on the screen.
 bool canTakeFocus(const QWidget *widget)
@@ -75,7 +52,7 @@ void Form1::Command2_Click()
         if (const QString note = readingNote(box); !note.isEmpty()) notes.append(note);
     const RunProblem problem = simulate(txtSimut->text(), n0->text(), txtRrate->text());
     if (problem != RunProblem::None) {
-        notes.prepend(problemText(problem));
+        notes.prepend(runProblemText(problem) + u' ' + Form1::tr("Nothing was run."));
         showNotice(this, RunCause, notes.join(u'\n'));
         return;
     }
