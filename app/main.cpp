@@ -1,5 +1,6 @@
 #include "forms/forms.h"
 #include "forms/platform.h"
+#include "model/malvora1.h"
 #include "output/batchrun.h"
 #include "windows/form1.h"
 
@@ -38,7 +39,7 @@ bool isPlainNumber(const QString &value)
 bool isEndTime(const QString &value)
 {
     static const QRegularExpression form(QRegularExpression::anchoredPattern(u"[0-9]{1,4}"));
-    return form.match(value).hasMatch() && value.toInt() <= 2999;
+    return form.match(value).hasMatch() && value.toInt() <= MALVORA1::MaxEndTime;
 }
 
 class CommandLine
@@ -67,9 +68,10 @@ int CommandLine::run(const QStringList &arguments)
     const QCommandLineOption initial(QStringLiteral("initial"),
                                      tr("Initial population size N(0) (default 10)."),
                                      QStringLiteral("N0"), QStringLiteral("10"));
-    const QCommandLineOption end(QStringLiteral("end"),
-                                 tr("End time T, a whole number from 0 to 2999 (default 20)."),
-                                 QStringLiteral("T"), QStringLiteral("20"));
+    const QCommandLineOption end(
+        QStringLiteral("end"),
+        tr("End time T, a whole number from 0 to %1 (default 20).").arg(MALVORA1::MaxEndTime),
+        QStringLiteral("T"), QStringLiteral("20"));
     const QCommandLineOption output(
         QStringLiteral("output"),
         tr("Write the data file of the run to <file>, or to standard output for -."),
@@ -88,7 +90,8 @@ int CommandLine::run(const QStringList &arguments)
          tr("--rate must be a plain number such as 0.2 or -1.5e-3, not \"%1\"")},
         {initial, isPlainNumber,
          tr("--initial must be a plain number such as 10 or 2.5e3, not \"%1\"")},
-        {end, isEndTime, tr("--end must be a whole number from 0 to 2999, not \"%1\"")},
+        {end, isEndTime,
+         tr("--end must be a whole number from 0 to %1, not \"%2\"").arg(MALVORA1::MaxEndTime)},
     };
     for (const auto &check : checks) {
         const QString value = parser.value(check.option);
