@@ -1,23 +1,15 @@
 #include "forms/displaybackground.h"
 
+#include "forms/x11connection.h"
+
 #include <QColor>
-#include <QGuiApplication>
 #include <QWidget>
 
 #if QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-
 #include <bit>
 
 namespace
 {
-
-// The offscreen platform answers for X11 too, with no connection.
-xcb_connection_t *connection()
-{
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 // One 8-bit channel scaled into its place in a true-colour pixel.
 uint32_t channel(int value, uint32_t mask)
@@ -45,12 +37,12 @@ uint32_t pixel(xcb_connection_t *connection, const QColor &colour)
 
 bool displayPaintsBackground()
 {
-    return connection() != nullptr;
+    return x11Connection() != nullptr;
 }
 
 void setDisplayBackground(QWidget &window, const QColor &colour)
 {
-    xcb_connection_t *x11 = connection();
+    xcb_connection_t *x11 = x11Connection();
     if (!x11) return;
     const uint32_t background = pixel(x11, colour);
     xcb_change_window_attributes(x11, xcb_window_t(window.winId()), XCB_CW_BACK_PIXEL, &background);

@@ -1,11 +1,10 @@
 #include "forms/taskbar.h"
 
-#include <QGuiApplication>
+#include "forms/x11connection.h"
+
 #include <QWidget>
 
 #if QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -48,9 +47,7 @@ bool hasState(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t prop
  */
 void skipTaskbar(QWidget &window)
 {
-    // The offscreen platform answers for X11 too, with no connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection) return;
     const auto id = xcb_window_t(window.winId());
     const xcb_atom_t property = atom(connection, "_NET_WM_STATE");
