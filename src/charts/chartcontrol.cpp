@@ -185,7 +185,8 @@ void ChartControl::refresh()
 
     // Qt Charts lays out the whole chart each time an axis changes its range
     // and its labels their size; with the labels hidden meanwhile, the chart
-    // is laid out once, below.
+    // is laid out once below, and again only when the X axis must take fewer
+    // ticks.
     for (QCategoryAxis *axis : m_axisItems)
         axis->setLabelsVisible(false);
     for (AxisId id : {Y, X})
@@ -197,6 +198,7 @@ void ChartControl::refresh()
     // standing side by side must fit.
     c->layout()->activate();
     if (fitXAxis(c->plotArea())) c->layout()->activate();
+    centreNoValue();
 
     if (m_unitPowers[X] != 0 || m_unitPowers[Y] != 0)
         for (QList<QPointF> &curve : curves)
@@ -214,8 +216,7 @@ void ChartControl::placeCurves()
     const QRectF values(QPointF(m_axisItems[X]->min(), m_axisItems[Y]->min()),
                         QPointF(m_axisItems[X]->max(), m_axisItems[Y]->max()));
     for (size_t k = 0; k < m_drawn.size(); ++k)
-        m_series[k]->replace(m_markers ? m_drawn[k]
-                                       : thinned(m_drawn[k], values, plot.size(), Tolerance));
+        m_series[k]->replace(thinned(m_drawn[k], values, plot.size(), Tolerance));
     m_placedFor = plot.size();
 }
 
@@ -321,15 +322,20 @@ void ChartControl::applyScale(AxisId id, const AxisScale &scale)
 void ChartControl::plotAreaChanged()
 {
     const QRectF plotArea = chart()->plotArea();
+    centreNoValue();
     if (fitXAxis(plotArea) || plotArea.size() != m_placedFor) placeCurves();
 }
 
+// The line that says there is no value keeps to the middle of the plot.
+void ChartControl::centreNoValue()
+{
+    m_noValue->setPos(chart()->plotArea().center() - m_noValue->boundingRect().center());
+}
+
 // Once the chart knows its plot area, an X axis whose labels do not fit side
-// by side gets fewer ticks; and the line that says there is no value keeps to
-// the middle.
+// by side gets fewer ticks.
 bool ChartControl::fitXAxis(const QRectF &plotArea)
 {
-    m_noValue->setPos(plotArea.center() - m_noValue->boundingRect().center());
     const QStringList labels = m_axisItems[X]->categoriesLabels();
     if (fitSideBySide(labels, plotArea.width())) return false;
     // A plot too narrow for even two labels keeps them, rather than setting
@@ -346,7 +352,6 @@ void ChartControl::showNoValue(bool shown)
     m_noValue->setText(m_noValueText);
     m_noValue->setFont(m_titleFont);
     m_noValue->setVisible(shown);
-    m_noValue->setPos(chart()->plotArea().center() - m_noValue->boundingRect().center());
     for (QCategoryAxis *axis : m_axisItems) {
         axis->setGridLineVisible(!shown);
         // A blank label keeps the axis as wide as with numbers, and its title on one line.

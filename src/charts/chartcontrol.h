@@ -126,6 +126,7 @@ class ChartControl : public QChartView
     void applyScale(AxisId id, const AxisScale &scale);
     bool fitXAxis(const QRectF &plotArea); // whether the X axis had to change
     void plotAreaChanged();
+    void centreNoValue();
     void placeCurves();
     void showNoValue(bool shown);
 

@@ -7,7 +7,6 @@
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
 
-#include <algorithm>
 
 using namespace MALVORA1;
 
