@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# Fails when a source file includes a header from a floor above its own.
-# Floors, bottom to top: model, widgets, charts, output, forms, windows; the
-# program's start (app/) stands on all of them.
+# Fails when a source file includes a header from a floor above its own, or
+# from a sibling on its own level. Levels, bottom to top: model; widgets; the
+# siblings charts, output and forms, which know nothing of each other;
+# windows; the program's start (app/), which stands on all of them.
 set -u
 top=${1:-$(dirname "$0")/..}
-floors=(model widgets charts output forms windows app)
-rank() {
-    local i
-    for i in "${!floors[@]}"; do [ "${floors[$i]}" = "$1" ] && { echo "$i"; return; }; done
-    echo -1
-}
+declare -A level=([model]=0 [widgets]=1 [charts]=2 [output]=2 [forms]=2 [windows]=3 [app]=4)
+rank() { echo "${level[$1]:--1}"; }
 bad=0
 while IFS= read -r file; do
     rel=${file#"$top"/}
@@ -20,11 +17,11 @@ while IFS= read -r file; do
         floor=${header%%/*}
         theirs=$(rank "$floor")
         [ "$theirs" -ge 0 ] || continue
-        if [ "$theirs" -gt "$mine" ] || { [ "$floor" = app ] && [ "$own" != app ]; }; then
-            echo "$rel: includes \"$header\" from $floor, above $own"
+        if [ "$floor" != "$own" ] && [ "$theirs" -ge "$mine" ]; then
+            echo "$rel: includes \"$header\" from $floor, not below $own"
             bad=1
         fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
 done < <(find "$top/src" "$top/app" -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
-if [ "$bad" -eq 0 ]; then echo "every include comes from its own floor or one below"; fi
+if [ "$bad" -eq 0 ]; then echo "every include comes from its own floor or a lower level"; fi
 exit "$bad"
