@@ -39,8 +39,10 @@ void clickChart(ChartControl *chart, int clicks)
 
 bool activate(QWidget *window)
 {
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
+    // A popup that has just closed counts as part of its window's activation;
+    // the window itself must be the active one before keys go to it.
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 QString notice(const QWidget *window)
