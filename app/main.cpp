@@ -11,8 +11,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <langinfo.h>
+#include <strings.h>
 
 namespace
 {
@@ -111,10 +117,39 @@ int CommandLine::run(const QStringList &arguments)
     return Done;
 }
 
+/*
+ * Qt reads and writes file names and text in UTF-8, and when the environment
+ * names another character type (LANG=C, LC_ALL=POSIX, no locale at all) it
+ * switches to UTF-8 itself with a warning of several lines on standard error,
+ * which a script reading the command line's one line of error does not want.
+ * So the program chooses the UTF-8 character type first and keeps every other
+ * category the user's environment names: in the environment, which Qt reads
+ * again, and in the C library, which keeps it when the environment names a
+ * locale this machine does not have.
+ */
+void chooseUtf8CharacterType()
+{
+    std::setlocale(LC_ALL, "");
+    const char *codeset = nl_langinfo(CODESET);
+    if (strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0) return;
+    // LC_ALL outranks LC_CTYPE: its value goes to every other category instead.
+    if (const char *all = std::getenv("LC_ALL"); all && *all) {
+        const std::string value = all;
+        for (const char *category :
+             {"LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_NUMERIC", "LC_TIME"})
+            setenv(category, value.c_str(), 1);
+        unsetenv("LC_ALL");
+    }
+    setenv("LC_CTYPE", "C.UTF-8", 1);
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    chooseUtf8CharacterType();
     QCoreApplication::setApplicationName(QStringLiteral("Malvora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MALVORA_VERSION));
     // Any argument makes this a command-line run, which needs no display.

@@ -11,12 +11,18 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Runs the program without any display; standard output and error go to files.
-# $stdout sends standard output elsewhere; $filesize limits the size of a written file (kB).
+# $stdout sends standard output elsewhere; $filesize limits the size of a written file (kB);
+# $locale, where set, replaces the environment's locale (empty: none at all).
 malvora() {
     (
         ulimit -f "${filesize:-unlimited}"
         trap '' XFSZ
-        exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" "$@"
+        unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+        if [ -n "${locale+set}" ]; then
+            unset LANG LANGUAGE LC_ALL LC_CTYPE LC_MESSAGES LC_NUMERIC
+            [ -z "$locale" ] || export "${locale?}"
+        fi
+        exec "$app" "$@"
     ) >"${stdout:-$work/out}" 2>"$work/err"
 }
 
@@ -49,6 +55,14 @@ expect 0 "" --version
 end='must be a whole number from 0 to 2999, not'
 rate='must be a plain number such as 0.2 or -1.5e-3, not'
 initial='must be a plain number such as 10 or 2.5e3, not'
+
+# A locale of another character type, or none, changes nothing a script sees.
+for locale in LANG=C LC_ALL=POSIX LANG=de_DE.UTF-8 ''; do
+    expect 0 "" --output -
+    cmp -s "$defaults" "$work/out" || fail "${locale:-no locale}: standard output differs from Save's file"
+    expect 2 "malvora: --end $end \"30x\"" --end 30x --output -
+done
+unset locale
 while IFS='|' read -r message args; do
     eval "set -- $args"
     expect 2 "malvora: $message" --output "$work/bad.csv" "$@"
