@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Proves the README's set-up on a fresh machine: a minimal Debian 12 root that
-# holds only make, git and ca-certificates gets a clone of the commit under
-# test, and the README's `make test` runs there as root. The package step
+# Proves the README's set-up on a fresh machine: a minimal Debian root (12,
+# bookworm, or 13, trixie) that holds only make, git and ca-certificates gets a
+# clone of the commit under test, and the README's `make test` runs there as root. The package step
 # (`make deps`) has the network; building and testing run in a network
 # namespace of their own, so nothing is fetched behind the README's back.
-# Every skipped test counts as a failure. When the project has a package
-# target, the package is built, installed and started as well.
+# Every skipped test counts as a failure. The package that `make test` built
+# is installed and started as well.
 #
-# usage: ci/fresh-debian.sh [CHECKOUT]   (as root; CHECKOUT defaults to this one)
+# usage: ci/fresh-debian.sh bookworm|trixie [CHECKOUT]
+#        (as root; CHECKOUT defaults to this one)
 #
 # Caches, outside the checkout, under $MALVORA_FRESH_CACHE (/var/tmp/malvora-fresh):
-#   base-<mirrors>.tar   the minimal root from mmdebstrap, built once per mirror list
-#   archives/            the downloaded .debs, so that a rerun fetches none again
+#   base-<release>-<mirrors>.tar  the minimal root from mmdebstrap, built once per
+#                                 release and mirror list
+#   archives-<release>/           the downloaded .debs, so that a rerun fetches none again
 #   runs/<time>/         the log of each run
 # The root itself is new on every run and removed afterwards. It runs in
 # private mount and PID namespaces, so no mount and no process outlives the
@@ -51,10 +53,10 @@ inside() {
         mount -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts "$root/dev/pts" &&
         mount --bind "$root/dev/pts/ptmx" "$root/dev/ptmx" &&
         mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm" &&
-        mount --bind "$cache/archives" "$root/var/cache/apt/archives" || return 1
+        mount --bind "$archives" "$root/var/cache/apt/archives" || return 1
 
     step "make deps (with network)"
-    flock "$cache/archives.lock" chroot "$root" "${clean_env[@]}" \
+    flock "$archives.lock" chroot "$root" "${clean_env[@]}" \
         sh -c 'cd /root/malvora && make deps' >>"$log" 2>&1 || return 1
 
     # The README's command; its package step finds everything in place now.
@@ -66,16 +68,15 @@ inside() {
     grep -E 'tests passed' "$root/test.log" | sed 's/^/    /'
     say "disk used by the root: $(du -shx "$root" | cut -f1)"
 
-    if offline_root 'make -n package' >/dev/null 2>&1; then
-        step "make package, install and start it (without network)"
-        offline_root 'make package &&
-            DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/malvora_*.deb &&
-            /usr/bin/malvora --version' >>"$log" 2>&1 || return 1
-    fi
+    step "install the package make test built, and start it (without network)"
+    offline_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/malvora_*.deb &&
+        /usr/bin/malvora --version' >>"$log" 2>&1 || return 1
     step "done"
 }
 
 if [ "${1:-}" = --inside ]; then
+    shift
+    archives=$1
     shift
     inside "$@"
     exit
@@ -104,14 +105,17 @@ trap finish EXIT
 trap '[ -n "${inner:-}" ] && step=$(cat "$run/step"); step="$step (interrupted)"; exit 130' INT TERM
 fail() { exit 1; }
 
+release=${1:-}
+case $release in bookworm | trixie) ;; *) step="usage: ci/fresh-debian.sh bookworm|trixie [CHECKOUT]"; fail ;; esac
 [ "$(id -u)" -eq 0 ] || { step="must run as root"; fail; }
-checkout=$(git -C "${1:-$(dirname "$0")/..}" rev-parse --show-toplevel) || { step="no checkout"; fail; }
+checkout=$(git -C "${2:-$(dirname "$0")/..}" rev-parse --show-toplevel) || { step="no checkout"; fail; }
 commit=$(git -C "$checkout" rev-parse HEAD) || { step="no commit"; fail; }
-mkdir -p "$cache/archives/partial" "$cache/runs" || fail
-run=$cache/runs/$(date -u +%Y%m%dT%H%M%S)-$$
+archives=$cache/archives-$release
+mkdir -p "$archives/partial" "$cache/runs" || fail
+run=$cache/runs/$(date -u +%Y%m%dT%H%M%S)-$release-$$
 mkdir -p "$run" || fail
 log=$run/log
-say "testing $commit from $checkout; log in $log"
+say "testing $commit from $checkout on Debian $release; log in $log"
 
 step="mmdebstrap"
 command -v mmdebstrap >/dev/null || {
@@ -119,25 +123,31 @@ command -v mmdebstrap >/dev/null || {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap >>"$log" 2>&1 || fail
 }
 
-# The Debian mirrors this machine's apt sources name, as one-line sources.
+# The Debian mirror and security mirror this machine's apt sources name, with
+# the release under test's suites on them, as one-line sources.
 step="reading the apt sources"
-mirrors=$(apt-cache policy | awk '
-    $1 ~ /^[0-9]+$/ && $2 ~ /^(https?|file):/ && $4 == "amd64" && $5 == "Packages" { line = $2 " " $3; next }
-    line && /release/ && /o=Debian,/ && /n=bookworm/ {
-        n = split(line, part, " "); suite = part[2]; component = suite; sub(/\/[^\/]*$/, "", suite);
-        sub(/^.*\//, "", component); print "deb " part[1] " " suite " " component }
-    { line = "" }' | sort -u)
+mirrors=$(apt-cache policy | awk -v release="$release" '
+    $1 ~ /^[0-9]+$/ && $2 ~ /^(https?|file):/ && $4 == "amd64" && $5 == "Packages" { uri = $2; next }
+    uri && /release/ && /o=Debian,/ { if ($0 ~ /n=[a-z]+-security,/) security = uri; else main = uri }
+    { uri = "" }
+    END {
+        if (main == "") exit 1
+        if (security == "") { security = main; sub(/debian\/?$/, "debian-security", security) }
+        print "deb " main " " release " main"
+        print "deb " main " " release "-updates main"
+        print "deb " security " " release "-security main"
+    }')
 [ -n "$mirrors" ] || fail
 echo "$mirrors" | sed 's/^/    /'
 
 step="base root"
-base=$cache/base-$(echo "$mirrors" | sha256sum | cut -c1-12).tar
+base=$cache/base-$release-$(echo "$mirrors" | sha256sum | cut -c1-12).tar
 if [ ! -s "$base" ]; then
     say "building the base root with mmdebstrap (once; cached in $base)"
     readarray -t sources <<<"$mirrors"
-    flock "$cache/base.lock" sh -c '[ -s "$1" ] && exit 0; shift
+    flock "$cache/base.lock" sh -c 'base=$1 release=$2; shift 2; [ -s "$base" ] && exit 0
         mmdebstrap --variant=apt --include=make,git,ca-certificates --format=tar \
-            bookworm "$0.part" "$@" && mv "$0.part" "$0"' "$base" "$base" "${sources[@]}" \
+            "$release" "$base.part" "$@" && mv "$base.part" "$base"' sh "$base" "$release" "${sources[@]}" \
         >>"$log" 2>&1 || fail
 fi
 
@@ -148,7 +158,7 @@ tar -xf "$base" -C "$root" || fail
 cp /etc/resolv.conf "$root/etc/resolv.conf" || fail
 # apt downloads as its own user, whose number is the root's.
 apt_uid=$(awk -F: '$1 == "_apt" { print $3 }' "$root/etc/passwd")
-[ -z "$apt_uid" ] || chown "$apt_uid" "$cache/archives/partial" || fail
+[ -z "$apt_uid" ] || chown "$apt_uid" "$archives/partial" || fail
 
 step="clone"
 say "cloning $commit"
@@ -158,7 +168,7 @@ git clone -q --no-hardlinks "$checkout" "$root/root/malvora" >>"$log" 2>&1 &&
 echo "namespaces" >"$run/step"
 inner=1
 unshare --mount --propagation private --pid --fork --kill-child \
-    "$0" --inside "$root" "$log" "$run/step" $((SECONDS - started))
+    "$0" --inside "$archives" "$root" "$log" "$run/step" $((SECONDS - started))
 status=$?
 step=$(cat "$run/step")
 [ "$status" -eq 0 ] || exit "$status"
