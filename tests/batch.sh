@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Runs the program without any display; standard output and error go to files.
 # $stdout sends standard output elsewhere; $filesize limits the size of a written file (kB);
-# $locale, where set, replaces the environment's locale (empty: none at all).
+# $locale, where set, replaces the environment's locale (empty: none at all); else the
+# system's reasons for a failed write are in English, as the rows below expect them.
 malvora() {
     (
         ulimit -f "${filesize:-unlimited}"
@@ -21,6 +22,9 @@ malvora() {
         if [ -n "${locale+set}" ]; then
             unset LANG LANGUAGE LC_ALL LC_CTYPE LC_MESSAGES LC_NUMERIC
             [ -z "$locale" ] || export "${locale?}"
+        else
+            unset LANGUAGE LC_ALL
+            export LC_MESSAGES=C.UTF-8
         fi
         exec "$app" "$@"
     ) >"${stdout:-$work/out}" 2>"$work/err"

@@ -227,7 +227,12 @@ class tst_Larggraf : public QObject
     }
 
   private slots:
-    void initTestCase() { dropHarmlessWarnings(); }
+    void initTestCase()
+    {
+        dropHarmlessWarnings();
+        // The figures below are written as an English desktop shows them.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
     void init()
     {
         MALVORA1::clear();
