@@ -22,10 +22,14 @@ RELEASES := bookworm trixie
 
 .PHONY: deps build build-asan run test bench install package check-fresh clean
 
+# A package counts as there when it is installed or an installed package provides
+# it (Debian 13's qt6-base-dev provides libqt6opengl6-dev, for one).
 deps:
 	@missing=""; \
+	provided=$$(dpkg-query -W -f='$${Provides}\n' | tr ',' '\n' | sed 's/ *(.*//; s/^ *//'); \
 	for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || \
+	    echo "$$provided" | grep -qx "$$p" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
