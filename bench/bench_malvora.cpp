@@ -88,7 +88,7 @@ void WriteDataFile(benchmark::State &state)
 {
     mainWindowAfterLongestRun();
     QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("growth.csv"));
+    const QByteArray name = QFile::encodeName(dir.filePath(QStringLiteral("growth.csv")));
     QString problem;
     for (auto _ : state)
         benchmark::DoNotOptimize(writeDataFile(name, &problem));

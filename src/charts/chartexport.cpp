@@ -1,12 +1,13 @@
 #include "charts/chartexport.h"
 
+#include "model/filewrite.h"
+
+#include <QBuffer>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace
@@ -22,18 +23,27 @@ void renderChart(QChartView &chart, QPainter &painter, const QRectF &target)
                           chart.mapToScene(chart.viewport()->rect()).boundingRect());
 }
 
-bool writeSvg(QChartView &chart, QSaveFile &file)
+QByteArray svgFile(QChartView &chart)
 {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     const QSize size = chart.viewport()->size();
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(), size));
     svg.setTitle(chart.chart()->title());
     QPainter painter;
-    if (!painter.begin(&svg)) return false;
+    if (!painter.begin(&svg)) return {};
     renderChart(chart, painter, QRectF(QPointF(), size));
-    return painter.end();
+    return painter.end() ? buffer.data() : QByteArray();
+}
+
+QByteArray pngFile(QChartView &chart)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return chartImage(chart).save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
 } // namespace
@@ -47,16 +57,26 @@ QImage chartImage(QChartView &chart)
     return image;
 }
 
-bool writeChart(QChartView &chart, const QString &fileName, QString *problem)
+QByteArray chartFile(QChartView &chart, ChartFormat format)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        const bool drawn = QFileInfo(fileName).suffix().compare(u"svg", Qt::CaseInsensitive) == 0
-                               ? writeSvg(chart, file)
-                               : chartImage(chart).save(&file, "PNG");
-        if (drawn && file.commit()) return true;
-    }
+    return format == ChartFormat::Svg ? svgFile(chart) : pngFile(chart);
+}
+
+ChartFormat chartFormatOf(const QByteArray &fileName)
+{
+    return fileName.toLower().endsWith(".svg") ? ChartFormat::Svg : ChartFormat::Png;
+}
+
+bool writeChart(QChartView &chart, const QByteArray &fileName, QString *problem)
+{
+    const QByteArray bytes = chartFile(chart, chartFormatOf(fileName));
+    QString reason;
+    if (bytes.isEmpty())
+        //: Why a chart's image could not be saved: drawing it failed (out of memory).
+        reason = QCoreApplication::translate("ChartExport", "the image could not be made");
+    else if (writeFile(fileName, bytes, &reason))
+        return true;
     *problem = QCoreApplication::translate("ChartExport", "Cannot write %1: %2")
-                   .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                   .arg(QDir::toNativeSeparators(displayName(fileName)), reason);
     return false;
 }
