@@ -10,42 +10,15 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace
 {
 
-// As root the tests make small disks (tmpfs) and device nodes of their own, in a mount
-// namespace of this process alone, entered before any thread starts.
-const bool ownMounts = geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
-                       mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-
-// A tmpfs of the given size on a folder, for as long as it lives.
-struct Disk {
-    QByteArray folder;
-    bool mount(const QString &on, int kilobytes)
-    {
-        folder = QFile::encodeName(on);
-        const QByteArray size = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
-        return ::mount("malvora-test", folder, "tmpfs", 0, size.constData()) == 0;
-    }
-    ~Disk()
-    {
-        if (!folder.isEmpty()) umount2(folder, MNT_DETACH);
-    }
-};
-
-qint64 freeBytes(const QString &folder)
-{
-    struct statvfs disk;
-    return statvfs(QFile::encodeName(folder), &disk) == 0 ? qint64(disk.f_bavail * disk.f_frsize)
-                                                          : -1;
-}
+// As root the test makes small disks and device nodes of its own (driving.h).
+const bool ownMounts = enterOwnMountNamespace();
 
 // What a FIFO's reader receives while the program writes into it.
 struct FifoReader {
@@ -318,12 +291,7 @@ class tst_Output : public QObject
         if (full) {
             // Filled to the free space the row names; the file fits when its pages do.
             const qint64 left = target.section(' ', 1, 1).toLongLong() * 1024;
-            QFile filler(path("filler"));
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            QCOMPARE(filler.write(QByteArray(freeBytes(m_dir->path()) - left, '\0')),
-                     freeBytes(m_dir->path()) - left);
-            filler.close();
-            QCOMPARE(freeBytes(m_dir->path()), left);
+            QVERIFY(fillTo(m_dir->path(), left));
             if ((bytes.size() + 4095) / 4096 * 4096 > left) reason = "No space left on device";
         }
         const QStringList before =
