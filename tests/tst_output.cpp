@@ -334,6 +334,10 @@ class tst_Output : public QObject
         } else if (target != "symlink loop") {
             QVERIFY(S_ISREG(status.st_mode));
             QVERIFY(contents(QFileInfo(holder).fileName()) == (reason.isEmpty() ? bytes : old));
+            // A PNG shows the chart as drawn, pixel for pixel.
+            if (suffix == "png" && reason.isEmpty())
+                QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
+                         chartImage(*chart));
             QCOMPARE(status.st_mode & 07777, mode);
             QCOMPARE(status.st_uid, root ? 65534 : geteuid());
             QCOMPARE(status.st_gid, root ? 65534 : getegid());
