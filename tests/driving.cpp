@@ -68,8 +68,12 @@ void deleteClosed()
 
 bool enterOwnMountNamespace()
 {
-    return geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
-           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0) return false;
+    // Nothing mounted here reaches the rest of the system. In a chroot its "/" is no mount of
+    // its own: there the temporary folder's mount, under which the disks go, is made private.
+    const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? "/tmp" : qgetenv("TMPDIR");
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ||
+           mount(nullptr, temporary.constData(), nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
 bool Disk::mount(const QString &on, int kilobytes)
