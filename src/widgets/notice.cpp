@@ -91,13 +91,13 @@ bool drawImage(const QPixmap &image, QPagedPaintDevice &page)
 }
 
 // The page as a PDF in memory, on the printer's paper within its margins.
-QByteArray pagePdf(const QPixmap &image, const QPageLayout &layout)
+QByteArray pagePdf(const QPixmap &image, const QPrinter &printer)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setResolution(QPrinter(QPrinter::HighResolution).resolution());
-    pdf.setPageLayout(layout);
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
     return drawImage(image, pdf) ? buffer.data() : QByteArray();
 }
 
@@ -123,8 +123,7 @@ void printWindowImage(QWidget *window)
                                                                  "%2. Nothing was printed.")
                              .arg(printerName, reason));
     };
-    const QPageLayout layout = QPrinter(printerInfo, QPrinter::HighResolution).pageLayout();
-    const QByteArray pdf = pagePdf(window->grab(), layout);
+    const QByteArray pdf = pagePdf(window->grab(), QPrinter(printerInfo, QPrinter::HighResolution));
     if (pdf.isEmpty()) {
         cannotPrint(QString());
         return;
