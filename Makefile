@@ -4,15 +4,20 @@
 # As any user, once the packages are in place:
 #   make install PREFIX=$HOME/.local BUILD=$HOME/.cache/malvora-build
 
-# libxcb1-dev: the taskbar hint; openbox and x11-utils (xprop): the end-to-end test.
+# libxcb1-dev: the taskbar hint; openbox and x11-utils (xprop): the end-to-end test;
+# clang and libclang-rt-dev (libFuzzer): the fuzz targets.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils \
+            clang libclang-rt-dev
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+# make fuzz runs each fuzz target this long; make test runs each for 20 s.
+FUZZ_SECONDS := 60
 PREFIX := /usr/local
 # A user's build goes on past a warning that a newer compiler may bring; the
 # developers' make test, and CI with it, stops on every warning.
@@ -20,7 +25,7 @@ WERROR := OFF
 test build-asan: WERROR := ON
 RELEASES := bookworm trixie
 
-.PHONY: deps build build-asan run test bench install package check-fresh clean
+.PHONY: deps build build-asan run test fuzz bench install package check-fresh clean
 
 # A package counts as there when it is installed or an installed package provides
 # it (Debian 13's qt6-base-dev provides libqt6opengl6-dev, for one).
@@ -55,6 +60,14 @@ run: build
 test: build build-asan package
 	cd $(BUILD) && ctest --output-on-failure
 	cd $(ASAN_BUILD) && ctest --output-on-failure
+	$(MAKE) fuzz FUZZ_SECONDS=20
+
+# The fuzz targets of tests/fuzz, built with clang and run FUZZ_SECONDS each.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DMALVORA_FUZZ=ON -DBUILD_TESTING=OFF -DMALVORA_BENCHMARKS=OFF -DMALVORA_WERROR=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target malvora_fuzzers
+	tests/fuzz/run.sh $(FUZZ_BUILD)/tests/fuzz $(FUZZ_SECONDS)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/malvora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -72,4 +85,4 @@ check-fresh:
 	@for release in $(RELEASES); do ci/fresh-debian.sh $$release || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

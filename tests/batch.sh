@@ -11,9 +11,9 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Runs the program without any display; standard output and error go to files.
-# $stdout sends standard output elsewhere; $filesize limits the size of a written file (kB);
-# $locale, where set, replaces the environment's locale (empty: none at all); else the
-# system's reasons for a failed write are in English, as the rows below expect them.
+# $stdout sends standard output elsewhere ("closed" closes it); $filesize limits the size of a
+# written file (kB); $locale, where set, replaces the environment's locale (empty: none at
+# all); else the system's reasons for a failed write are in English, as the rows expect them.
 malvora() {
     (
         ulimit -f "${filesize:-unlimited}"
@@ -26,8 +26,9 @@ malvora() {
             unset LANGUAGE LC_ALL
             export LC_MESSAGES=C.UTF-8
         fi
+        [ "${stdout-}" != closed ] || exec >&-
         exec "$app" "$@"
-    ) >"${stdout:-$work/out}" 2>"$work/err"
+    ) >"$work/out" 2>"$work/err"
 }
 
 # expect STATUS STDERR-PATTERN ARGS...: the exit status and standard error of one call.
@@ -49,8 +50,12 @@ cmp -s "$defaults" "$work/out" || fail "--output -: standard output differs from
 expect 0 "" --end 0 --output -
 printf '"T","N(t)","DeltaN(t)"\r\n0,10,2.214\r\n' | cmp -s - "$work/out" || fail "T = 0: $(cat -A "$work/out")"
 
+# Help lists every option that works, and no other.
 expect 0 "" --help
 grep -q -- '--output <file>' "$work/out" || fail "--help lists no --output"
+listed=$(grep -o -- '--[a-z-]*' "$work/out" | sort -u | tr '\n' ' ')
+[ "$listed" = "--end --help --initial --output --rate --version " ] || fail "--help lists $listed"
+for option in -h -v --version; do expect 0 "" "$option"; done
 expect 0 "" --version
 [ "$(cat "$work/out")" = "Malvora $(sed -n 's/^project(Malvora VERSION \([0-9.]*\).*/\1/p' \
     "$(dirname "$0")/../CMakeLists.txt")" ] || fail "--version says '$(cat "$work/out")'"
@@ -79,7 +84,14 @@ done <<EOF_CASES
 --end $end ""|--end ''
 --rate $rate "0x10"|--rate 0x10
 --rate $rate " 0.2"|--rate ' 0.2'
---rate $rate "1e999"|--rate 1e999
+--rate is too large in size to compute with: "1e999"|--rate 1e999
+--initial is too large in size to compute with: "-2e308"|--initial -2e308
+--end $end "000003000"|--end 000003000
+--end $end "+20"|--end +20
+--end is given more than once; give each option once|--end 5 --end 6
+--rate is given more than once; give each option once|--rate=1 --end 3 --rate 1
+--output is given more than once; give each option once|--output -
+--help is given more than once; give each option once|-h --help
 --rate $rate "inf"|--rate inf
 --rate $rate "0,2"|--rate 0,2
 --initial $initial "&H10"|--initial '&H10'
@@ -89,7 +101,28 @@ Missing value after '--end'.|--end
 --end $end "--output"|--end --output
 unexpected argument "extra"; see malvora --help|extra
 EOF_CASES
+expect 2 "malvora: --output needs a file name, or - for standard output" --output=
 expect 2 "malvora: --output is needed: the file to write, or - for standard output; see malvora --help" --rate 0.3
+
+# A number too small for a double is 0, and leading zeros count for nothing, as in the window.
+expect 0 "" --rate 0 --initial 0 --output "$work/zero.csv"
+expect 0 "" --rate 1e-400 --initial -1e-400 --output -
+cmp -s "$work/zero.csv" "$work/out" || fail "1e-400: not read as 0"
+expect 0 "" --end 00020 --output -
+cmp -s "$defaults" "$work/out" || fail "--end 00020: not read as 20"
+
+# A name is its bytes: one that is not UTF-8 is written as given, and no other name is touched.
+bad=$(printf 'bad\377\376name.csv')
+expect 0 "" --output "$work/$bad"
+cmp -s "$defaults" "$work/$bad" || fail "a name that is not UTF-8 was not written as given"
+[ "$(find "$work" -name '*name.csv' | wc -l)" -eq 1 ] || fail "a name that is not UTF-8 wrote another file"
+
+# Standard output as a name is written into as the shell opened it, never replaced.
+printf 'old\r\n' >"$work/app.csv"
+before=$(stat -c %i "$work/app.csv")
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; exec "$app" --output /dev/stdout) >>"$work/app.csv"
+{ printf 'old\r\n'; cat "$defaults"; } | cmp -s - "$work/app.csv" || fail "/dev/stdout >>: not appended"
+[ "$(stat -c %i "$work/app.csv")" = "$before" ] || fail "/dev/stdout >>: the file was replaced"
 
 # A run that overflows, or a file that cannot be written, exits 1 and keeps the old file.
 printf 'old\n' >"$work/old.csv"
@@ -101,7 +134,12 @@ expect 1 "malvora: With these values some numbers of the model become too large 
 filesize=1 expect 1 "malvora: Cannot write $work/old.csv: File too large." --end 50 --output "$work/old.csv"
 [ "$(cat "$work/old.csv")" = old ] || fail "disk full: the old file changed"
 expect 1 "malvora: Cannot write $work/none/x.csv: No such file or directory." --output "$work/none/x.csv"
-stdout=/dev/full expect 1 "malvora: Cannot write to standard output: No space left on device." --output -
+# Standard output that cannot take the file, or that the caller closed, is called so.
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; exec "$app" --output -) >/dev/full 2>"$work/err"
+[ "$(cat "$work/err")" = "malvora: Cannot write to standard output: No space left on device." ] ||
+    fail "/dev/full: said '$(cat "$work/err")'"
+stdout=closed expect 1 "malvora: Cannot write to standard output: it is closed." --output -
+stdout=closed expect 1 "malvora: Cannot write /dev/stdout: it is closed." --output /dev/stdout
 
 [ "$failures" -eq 0 ] && echo "every command-line case passed"
 exit $((failures > 0))

@@ -37,3 +37,17 @@ QString accessibleText(QWidget *widget, QAccessible::Text text = QAccessible::Na
 
 // Lets the windows that closed go, as the event loop does.
 void deleteClosed();
+
+// Root may give a test disks of its own: a mount namespace of the process alone, entered before
+// any thread starts (from a global's initializer); false for other users.
+bool enterOwnMountNamespace();
+
+// A tmpfs of the given size on a folder, for as long as it lives (in the own mount namespace).
+struct Disk {
+    QByteArray folder;
+    bool mount(const QString &on, int kilobytes);
+    ~Disk();
+};
+
+// Fills the folder's disk with a file of its own until `bytes` are left free.
+bool fillTo(const QString &folder, qint64 bytes);

@@ -1,17 +1,29 @@
 #include "charts/chartmenu.h"
 #include "charts/chartreadout.h"
+#include "charts/curvethinning.h"
 #include "driving.h"
+#include "model/keptruns.h"
 #include "output/datafile.h"
 #include "windows/datatabl.h"
 
 #include <QPrinterInfo>
 
+#include <cstring>
 #include <limits>
+
+#include <unistd.h>
 
 using namespace MALVORA1;
 
 namespace
 {
+
+// AddressSanitizer keeps freed memory from reuse, up to 256 MB, and it counts as resident.
+#ifdef __SANITIZE_ADDRESS__
+constexpr long QuarantineMegabytes = 256;
+#else
+constexpr long QuarantineMegabytes = 0;
+#endif
 
 QStringList logged;
 
@@ -42,6 +54,13 @@ class tst_Larggraf : public QObject
     int m_ended = 0;
 
     static QString cycleTitles(int k) { return Charts[k].first(); }
+
+    static long residentMegabytes()
+    {
+        QFile statm("/proc/self/statm");
+        if (!statm.open(QIODevice::ReadOnly)) return 0;
+        return statm.readAll().split(' ').value(1).toLong() * sysconf(_SC_PAGESIZE) >> 20;
+    }
 
     // How far a point lies from the path's segment that starts at point j (from the
     // path's last point when none starts there).
@@ -279,12 +298,15 @@ class tst_Larggraf : public QObject
     }
 
     // Every chart of both windows, for runs at the edges of what a class reaches: decay, a
-    // run of one point, tiny rates, the largest values, nothing to draw.
+    // run of one point, tiny rates, the largest values, nothing to draw; and runs whose values
+    // near the largest double, drawn over themselves kept, once made the X axis's one step
+    // infinite and the thinning of the curves run out of memory.
     void everyChartHolds_data()
     {
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("kept"); // the run kept ("Keep this run") before the charts
         const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
         for (const QString rate : {"-1", "-0.1", "-1e-16", "0", "1e-14", "0.2", "1"})
             for (const QString &size :
@@ -292,18 +314,36 @@ class tst_Larggraf : public QObject
                 for (const QString end : {"0", "1", "20", "2999"})
                     QTest::addRow("r %s N(0) %s T %s", qPrintable(rate), qPrintable(size),
                                   qPrintable(end))
-                        << rate << size << end;
+                        << rate << size << end << false;
+        for (const bool kept : {true, false}) {
+            const char *const k = kept ? ", kept" : "";
+            QTest::addRow("r 0.28 N(0) 34 T 2521%s", k) << "0.28"
+                                                        << "34"
+                                                        << "2521" << kept;
+            QTest::addRow("r 0.2 N(0) 4.5e47 T 2999%s", k) << "0.2"
+                                                           << "4.5e47"
+                                                           << "2999" << kept;
+            QTest::addRow("r 0.28 N(0) -34 T 2521%s", k) << "0.28"
+                                                         << "-34"
+                                                         << "2521" << kept;
+            QTest::addRow("r 0.2 N(0) %s T 0%s", qPrintable(largest), k)
+                << "0.2" << largest << "0" << kept;
+        }
     }
     void everyChartHolds()
     {
         QFETCH(QString, rate);
         QFETCH(QString, size);
         QFETCH(QString, end);
+        QFETCH(bool, kept);
+        const long residentBefore = residentMegabytes();
+        const auto forget = qScopeGuard([] { MALVORA1::Kept.forget(); });
+        Form1 &form1 = runWith(rate, size, end);
+        if (!notice(&form1).isEmpty()) QSKIP("Run refuses these values.");
+        if (kept) chooseByKeys(form1.MSChart1, "Keep this run"); // the menu logs its popup
         logged.clear();
         const QtMessageHandler before = qInstallMessageHandler(logMessage);
         const auto restore = qScopeGuard([&] { qInstallMessageHandler(before); });
-        Form1 &form1 = runWith(rate, size, end);
-        if (!notice(&form1).isEmpty()) QSKIP("Run refuses these values.");
         for (QPushButton *button :
              {form1.command4, form1.Command3, form1.Command5, form1.Command8, form1.Command9}) {
             if (button != form1.command4) QTest::mouseClick(button, Qt::LeftButton);
@@ -316,6 +356,53 @@ class tst_Larggraf : public QObject
             if (click > 0) clickChart(graph.MSChart1);
             chartHolds(graph.MSChart1);
         }
+        QVERIFY2(residentMegabytes() - residentBefore < 50 + QuarantineMegabytes,
+                 qPrintable(QString("%1 MB more").arg(residentMegabytes() - residentBefore)));
+    }
+
+    // The thinning of a curve ends for every curve, also one with values that have no place on
+    // the plot, gives no more points than it was given, and keeps the first and the last.
+    void thinningEnds_data()
+    {
+        QTest::addColumn<QList<QPointF>>("curve");
+        QTest::addColumn<QRectF>("values");
+        QTest::addColumn<QSizeF>("plot");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        const double largest = std::numeric_limits<double>::max();
+        // A parabola of n points, with the odd point in place of the one at `at`.
+        const auto parabola = [](int n, QPointF odd = {}, int at = -1) {
+            QList<QPointF> curve;
+            for (int k = 0; k < n; ++k)
+                curve << (k == at ? odd : QPointF(k, double(k) * k));
+            return curve;
+        };
+        const QRectF fits(QPointF(0, 0), QPointF(1000, 1e6));
+        const QSizeF plot(300, 200);
+        // clang-format off
+        QTest::addRow("finite") << parabola(1000) << fits << plot;
+        QTest::addRow("NaN point") << parabola(1000, {nan, nan}, 500) << fits << plot;
+        QTest::addRow("NaN first") << parabola(1000, {nan, 3}, 0) << fits << plot;
+        QTest::addRow("infinite x") << parabola(1000, {inf, 5}, 10) << fits << plot;
+        QTest::addRow("minus infinite y last") << parabola(1000, {999, -inf}, 999) << fits << plot;
+        QTest::addRow("values NaN") << parabola(1000) << QRectF(QPointF(nan, 0), QPointF(1000, 1e6)) << plot;
+        QTest::addRow("values infinite") << parabola(1000) << QRectF(QPointF(0, -inf), QPointF(1000, inf)) << plot;
+        QTest::addRow("values of no width") << parabola(1000) << QRectF(QPointF(5, 0), QPointF(5, 1e6)) << plot;
+        QTest::addRow("the whole double range") << parabola(1000, {largest, largest}, 999) << QRectF(QPointF(-largest, -largest), QPointF(largest, largest)) << plot;
+        QTest::addRow("beyond the values") << parabola(1000, {1e308, -1e308}, 400) << fits << plot;
+        QTest::addRow("two points, half a pixel") << parabola(2) << fits << QSizeF(0.5, 200);
+        QTest::addRow("NaN plot") << parabola(1000) << fits << QSizeF(nan, nan);
+        // clang-format on
+    }
+    void thinningEnds()
+    {
+        QFETCH(QList<QPointF>, curve);
+        QFETCH(QRectF, values);
+        QFETCH(QSizeF, plot);
+        const QList<QPointF> kept = thinned(curve, values, plot, 0.1);
+        QVERIFY2(kept.size() <= curve.size(), qPrintable(QString::number(kept.size())));
+        const auto same = [](QPointF a, QPointF b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+        QVERIFY(same(kept.first(), curve.first()) && same(kept.last(), curve.last()));
     }
 
     // Before any run the model is all zero: values that do not exist (ln 0, 0/0) are left out,

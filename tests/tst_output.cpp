@@ -1,10 +1,54 @@
+#include "charts/chartexport.h"
+#include "charts/chartmenu.h"
 #include "driving.h"
+#include "output/datafile.h"
 #include "windows/datatabl.h"
 
+#include <atomic>
 #include <optional>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace
 {
+
+// As root the test makes small disks and device nodes of its own (driving.h).
+const bool ownMounts = enterOwnMountNamespace();
+
+// What a FIFO's reader receives while the program writes into it.
+struct FifoReader {
+    int fd;
+    std::atomic<bool> written{false};
+    QByteArray received;
+    std::thread thread;
+    explicit FifoReader(const QByteArray &fifo)
+        : fd(open(fifo, O_RDONLY | O_NONBLOCK)), thread([this] {
+              char buffer[65536];
+              for (;;) {
+                  pollfd ready{fd, POLLIN, 0};
+                  poll(&ready, 1, 20);
+                  const ssize_t n = read(fd, buffer, sizeof buffer);
+                  if (n > 0)
+                      received.append(buffer, n);
+                  else if (n == 0 && written)
+                      break;
+              }
+          })
+    {
+    }
+    QByteArray finish()
+    {
+        written = true;
+        thread.join();
+        close(fd);
+        return received;
+    }
+};
 
 const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
 
@@ -129,8 +173,8 @@ class tst_Output : public QObject
 
     // Cancel or a name that cannot be written changes no file; a failure is told, naming the
     // file and why. Saving then replaces the file whole with the last run, not the boxes, and
-    // takes the failure's notice away. (A write that fails part way keeps the old file too:
-    // tests/batch.sh checks it, through the same writer.)
+    // takes the failure's notice away. A name the dialog read with U+FFFD in place of bytes is
+    // refused: it would name another file. (Full disks and special files: writeTargets.)
     void cancelOrUnwritableThenReplace_data()
     {
         QTest::addColumn<QString>("chosen");
@@ -140,6 +184,7 @@ class tst_Output : public QObject
         QTest::addRow("missing directory") << "missing/data.csv" << "No such file";
         QTest::addRow("a file as directory") << "old.csv/data.csv" << "";
         QTest::addRow("a directory as file") << "folder" << "";
+        QTest::addRow("a name read with U+FFFD") << "bad\uFFFDname.csv" << "Choose another name";
         // clang-format on
     }
 
@@ -166,6 +211,146 @@ class tst_Output : public QObject
         QCOMPARE(
             QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList({"folder", "old.csv"}));
+    }
+
+    // One table of what a name may stand for, through every writer of the program: the window's
+    // Save, the command line's --output and the chart's PNG and SVG. The bytes are written whole
+    // or not at all; a regular file is replaced keeping its mode and owner, a FIFO or a device is
+    // written into, a link followed; a failure names its reason and keeps the old file.
+    void writeTargets_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("target");
+        for (const char *writer : {"Save", "--output", "chart PNG", "chart SVG"})
+            for (const char *target :
+                 {"regular file", "read-only file", "directory", "FIFO with a reader",
+                  "device node", "/dev/full", "symlink to a file", "symlink loop",
+                  "tmpfs 0 KB free", "tmpfs 4 KB free", "tmpfs 12 KB free", "tmpfs 40 KB free"})
+                QTest::addRow("%s, %s", writer, target) << QString(writer) << QString(target);
+    }
+
+    void writeTargets()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, target);
+        const bool root = geteuid() == 0;
+        const bool full = target.startsWith("tmpfs");
+        if ((full || target.contains("/dev/full") || target == "device node") && !ownMounts)
+            QSKIP("Needs root: the disk and the device nodes are the test's own.");
+        Disk disk; // the row's own disk, where root may make one
+        if (ownMounts) QVERIFY(disk.mount(m_dir->path(), full ? 512 : 4096));
+
+        Form1 &form1 = runWith("0.2", "10", "2999");
+        ChartControl *chart = form1.MSChart1;
+        const QString suffix = writer.startsWith("chart") ? writer.right(3).toLower() : "csv";
+        const QString name = path("target." + suffix); // the name the user gives
+        QString holder = name;                         // what holds the bytes afterwards
+        const QByteArray bytes =
+            suffix == "csv"
+                ? dataFileText()
+                : chartFile(*chart, suffix == "svg" ? ChartFormat::Svg : ChartFormat::Png);
+        const QByteArray old(3000, 'x');
+        const auto oldFile = [&](const QString &file, mode_t mode) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+            QVERIFY(f.setPermissions(QFile::ReadOwner)); // then the mode asked for
+            QCOMPARE(chmod(QFile::encodeName(file), mode), 0);
+            if (root) QCOMPARE(chown(QFile::encodeName(file), 65534, 65534), 0); // nobody:nogroup
+        };
+        const QByteArray n = QFile::encodeName(name);
+        std::optional<FifoReader> reader;
+        QString reason; // why the write fails; empty where it succeeds
+        mode_t mode = 0640;
+        if (target == "regular file" || full) {
+            oldFile(name, mode);
+        } else if (target == "read-only file") {
+            oldFile(name, mode = 0444);
+            if (!root) reason = "Permission denied";
+        } else if (target == "directory") {
+            QVERIFY(QDir().mkdir(name));
+            reason = "Is a directory";
+        } else if (target == "FIFO with a reader") {
+            QCOMPARE(mkfifo(n, 0644), 0);
+            reader.emplace(n);
+        } else if (target == "device node") {
+            QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 3)), 0); // as /dev/null
+        } else if (target == "/dev/full") {
+            QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 7)), 0); // as /dev/full
+            reason = "No space left on device";
+        } else if (target == "symlink to a file") {
+            holder = path("file." + suffix);
+            oldFile(holder, mode);
+            QCOMPARE(symlink(QFile::encodeName("file." + suffix), n), 0);
+        } else if (target == "symlink loop") {
+            QCOMPARE(symlink("other", n), 0);
+            QCOMPARE(
+                symlink(QFile::encodeName("target." + suffix), QFile::encodeName(path("other"))),
+                0);
+            reason = "Too many levels of symbolic links";
+        }
+        if (full) {
+            // Filled to the free space the row names; the file fits when its pages do.
+            const qint64 left = target.section(' ', 1, 1).toLongLong() * 1024;
+            QVERIFY(fillTo(m_dir->path(), left));
+            if ((bytes.size() + 4095) / 4096 * 4096 > left) reason = "No space left on device";
+        }
+        const QStringList before =
+            QDir(m_dir->path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+
+        QString told;
+        if (writer == "--output") {
+            QProcess program;
+            program.start(MALVORA_PROGRAM, {"--end", "2999", "--output", name});
+            QVERIFY(program.waitForFinished(60000));
+            told = QString::fromLocal8Bit(program.readAllStandardError());
+            QCOMPARE(program.exitCode(), reason.isEmpty() ? 0 : 1);
+        } else if (writer == "Save") {
+            form1.CommonDialog1 = [&](QWidget *) { return name; };
+            QTest::mouseClick(form1.Command10, Qt::LeftButton);
+            told = notice(&form1);
+        } else {
+            chart->menu().saveDialog = [&](QWidget *, const QString &, QString *) { return name; };
+            chart->menu().saveAction->trigger();
+            told = notice(&form1);
+        }
+        const QByteArray received = reader ? reader->finish() : QByteArray();
+
+        // What the user is told: nothing, or the name and the reason.
+        QVERIFY2(reason.isEmpty() == told.isEmpty(), qPrintable(told));
+        QVERIFY2(told.isEmpty() || (told.contains(QDir::toNativeSeparators(name)) &&
+                                    told.contains(reason) && !told.contains("Unknown")),
+                 qPrintable(told));
+        // The bytes, or the old file as it was.
+        struct stat status;
+        QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
+        if (reader) {
+            QVERIFY(S_ISFIFO(status.st_mode));
+            QVERIFY(received == bytes);
+        } else if (target == "device node" || target == "/dev/full") {
+            QVERIFY(S_ISCHR(status.st_mode));
+        } else if (target == "directory") {
+            QVERIFY(S_ISDIR(status.st_mode));
+        } else if (target != "symlink loop") {
+            QVERIFY(S_ISREG(status.st_mode));
+            QVERIFY(contents(QFileInfo(holder).fileName()) == (reason.isEmpty() ? bytes : old));
+            // A PNG shows the chart as drawn, pixel for pixel.
+            if (suffix == "png" && reason.isEmpty())
+                QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
+                         chartImage(*chart));
+            QCOMPARE(status.st_mode & 07777, mode);
+            QCOMPARE(status.st_uid, root ? 65534 : geteuid());
+            QCOMPARE(status.st_gid, root ? 65534 : getegid());
+        }
+        if (target == "symlink to a file") {
+            QCOMPARE(lstat(n, &status), 0);
+            QVERIFY(S_ISLNK(status.st_mode));
+        }
+        // Nothing left beside it.
+        QCOMPARE(
+            QDir(m_dir->path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            before);
     }
 
     // Each way out keeps the graph window; the next "Detail" shows the last run, to its last row.

@@ -2,6 +2,14 @@
 
 #include <QPrinterInfo>
 
+namespace
+{
+
+// As root the test makes a full temporary folder of its own (driving.h).
+const bool ownMounts = enterOwnMountNamespace();
+
+} // namespace
+
 // Printing through a real print system: tests/printing.sh runs this against a
 // private CUPS daemon whose default printer writes PDF files to $MALVORA_PDF_DIR.
 class tst_Printing : public QObject
@@ -64,22 +72,35 @@ class tst_Printing : public QObject
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("accepting");
+        QTest::addColumn<bool>("fullTemporaryFolder");
         // clang-format off
-        QTest::addRow("Print form") << "Form1" << "Command7" << true;
-        QTest::addRow("P") << "larggraf" << "Command6" << true;
-        QTest::addRow("Print form, printer rejects") << "Form1" << "Command7" << false;
-        QTest::addRow("P, printer rejects") << "larggraf" << "Command6" << false;
+        QTest::addRow("Print form") << "Form1" << "Command7" << true << false;
+        QTest::addRow("P") << "larggraf" << "Command6" << true << false;
+        QTest::addRow("Print form, printer rejects") << "Form1" << "Command7" << false << false;
+        QTest::addRow("P, printer rejects") << "larggraf" << "Command6" << false << false;
+        QTest::addRow("Print form, temporary folder full") << "Form1" << "Command7" << true << true;
         // clang-format on
     }
 
-    // One page without a dialog, holding the window's image scaled to the page;
-    // a printer that rejects the job gets a notice and nothing else changes.
+    // One page without a dialog, holding the window's image scaled to the page; a printer that
+    // rejects the job, or a page that cannot be written whole, gets a notice and nothing is
+    // printed.
     void print()
     {
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(bool, accepting);
+        QFETCH(bool, fullTemporaryFolder);
         if (!accepting) run("cupsreject", {QPrinterInfo::defaultPrinterName()});
+        Disk disk;
+        QTemporaryDir temporary;
+        const QByteArray temporaryBefore = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temporaryBefore); });
+        if (fullTemporaryFolder) {
+            if (!ownMounts) QSKIP("Needs root, for a disk of the test's own.");
+            QVERIFY(disk.mount(temporary.path(), 64) && fillTo(temporary.path(), 0));
+            qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        }
         // The main window after a run with the defaults, or the large graph window opened from it.
         QWidget *form = window == "Form1" ? static_cast<QWidget *>(&runWith()) : &openLargeGraph();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -87,8 +108,11 @@ class tst_Printing : public QObject
 
         QTest::mouseClick(form->findChild<QPushButton *>(button), Qt::LeftButton);
 
-        if (!accepting) {
-            QVERIFY2(notice(form).contains("printer"), qPrintable(notice(form)));
+        if (!accepting || fullTemporaryFolder) {
+            QVERIFY2(notice(form).contains(fullTemporaryFolder
+                                               ? "cannot print now: No space left on device"
+                                               : "printer"),
+                     qPrintable(notice(form)));
             QVERIFY(form->isVisible() && difference(form->grab().toImage(), shown) < 1);
             QVERIFY(printQueueEmpty() && m_pdfs.entryList(QDir::Files).isEmpty());
             return;

@@ -26,7 +26,9 @@ struct Step {
     double value() const { return mantissa * std::pow(10.0, power); }
 };
 
-// The round step nearest above a rough one.
+// The round step nearest above a rough one. Above 1e308 the next round
+// steps, 2e308 and 5e308, lie beyond the largest double: there the step is
+// 1e308, below the rough one, which gives a tick or two more than asked.
 Step roundStep(double rough)
 {
     if (!(rough > 0 && rough <= Largest)) return {};
@@ -34,8 +36,12 @@ Step roundStep(double rough)
     const double base = std::pow(10.0, power);
     if (!(base > 0)) return {};
     const double fraction = rough / base;
-    if (fraction > 5) return {1, power + 1};
-    return {fraction <= 1 ? 1.0 : fraction <= 2 ? 2.0 : 5.0, power};
+    const Step step = fraction > 5 ? Step{1, power + 1}
+                                   : Step{fraction <= 1   ? 1.0
+                                          : fraction <= 2 ? 2.0
+                                                          : 5.0,
+                                          power};
+    return std::isfinite(step.value()) ? step : Step{1, 308};
 }
 
 // About `intervals` steps from low to high, without forming high - low,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -8,10 +9,18 @@ class QChartView;
 // The chart as an image twice its on-screen pixel size, on white.
 QImage chartImage(QChartView &chart);
 
+// The chart's file in memory: SVG (vector, its texts as text) or PNG (twice
+// the on-screen size).
+enum class ChartFormat { Png, Svg };
+QByteArray chartFile(QChartView &chart, ChartFormat format);
+
+// The format a file name asks for: SVG when it ends in .svg, PNG otherwise.
+ChartFormat chartFormatOf(const QByteArray &fileName);
+
 /*
- * Writes the chart to a file, as SVG when the name ends in .svg (vector, its
- * texts as text) and as PNG otherwise (twice the on-screen size). The file is
- * written in one piece: an existing file of that name is replaced only once
- * the new one is complete. On failure *problem says why, for the user.
+ * Writes the chart to a file in the format its name asks for. The whole
+ * image is made in memory first and then written whole or not at all
+ * (model/filewrite.h), so that a failed write never leaves half an image.
+ * On failure *problem says why, for the user.
  */
-bool writeChart(QChartView &chart, const QString &fileName, QString *problem);
+bool writeChart(QChartView &chart, const QByteArray &fileName, QString *problem);

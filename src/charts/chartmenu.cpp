@@ -2,11 +2,13 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartexport.h"
+#include "model/filewrite.h"
 #include "model/keptruns.h"
 #include "widgets/notice.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -74,8 +76,9 @@ void ChartMenu::saveChart()
     const QString suffix = QFileInfo(name).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    QString problem;
-    if (writeChart(*m_chart, name, &problem))
+    const std::optional<QByteArray> file = fileNameBytes(name);
+    QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(name));
+    if (file && writeChart(*m_chart, *file, &problem))
         hideNotice(m_chart->window(), "chart");
     else
         showNotice(m_chart->window(), "chart", problem);

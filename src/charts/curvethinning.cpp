@@ -47,7 +47,9 @@ std::pair<QPointF, QPointF> edges(QPointF v, double distance, double tolerance)
 QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
                        double tolerance)
 {
-    if (curve.size() <= plot.width() || !(plot.width() > 0 && plot.height() > 0)) return curve;
+    if (curve.size() < 3 || curve.size() <= plot.width() ||
+        !(plot.width() > 0 && plot.height() > 0))
+        return curve;
     // Halves keep the differences inside the double range.
     const double sx = plot.width() / (values.right() / 2 - values.left() / 2);
     const double sy = plot.height() / (values.bottom() / 2 - values.top() / 2);
@@ -55,6 +57,12 @@ QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF
     const auto pixel = [&](QPointF p) {
         return QPointF((p.x() / 2 - values.left() / 2) * sx, (p.y() / 2 - values.top() / 2) * sy);
     };
+    // A point with no place in pixels (a value that is not a number, or one
+    // too far out for the plot's scale) has no distance to measure: the curve
+    // is handed on whole rather than thinned on a guess.
+    for (const QPointF &p : curve)
+        if (const QPointF at = pixel(p); !std::isfinite(at.x()) || !std::isfinite(at.y()))
+            return curve;
 
     QList<QPointF> kept{curve.first()};
     QPointF anchor = pixel(curve.first());
@@ -81,7 +89,7 @@ QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF
         kept.append(curve[k - 1]);
         anchor = pixel(curve[k - 1]);
         aimed = false;
-        --k; // the same point again, from the new anchor
+        --k; // the same point again, from the new anchor, where it is taken or aimed at
     }
     kept.append(curve.last());
     return kept;

@@ -13,7 +13,10 @@
  * drawn) and `plot` its size in pixels.
  *
  * A curve as sparse as its plot's pixel columns, or a plot not laid out yet,
- * keeps every point: a student may see each one as a corner.
+ * keeps every point: a student may see each one as a corner. So does a curve
+ * with a point that has no place in pixels (NaN, or infinitely far). The
+ * result never holds more points than the curve, and every point is looked
+ * at a bounded number of times.
  */
 QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
                        double tolerance);

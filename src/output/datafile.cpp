@@ -1,11 +1,11 @@
 #include "output/datafile.h"
 
+#include "model/filewrite.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -31,31 +31,11 @@ QByteArray dataFileText()
     return text;
 }
 
-namespace
+bool writeDataFile(const QByteArray &fileName, QString *problem)
 {
-
-// A disk that fills up takes part of a write and says nothing; only the next
-// write fails and tells why ("No space left on device"). So the text goes out
-// unbuffered (a buffered short write surfaces only in commit(), which then
-// replaces the old file with a cut one), and a short write is followed by
-// another until one fails.
-bool writeAll(QSaveFile &file, const QByteArray &text)
-{
-    for (qint64 written = 0, n = 0; written < text.size(); written += n)
-        if ((n = file.write(text.constData() + written, text.size() - written)) <= 0) return false;
-    return true;
-}
-
-} // namespace
-
-bool writeDataFile(const QString &fileName, QString *problem)
-{
-    QSaveFile file(fileName);
-    const QByteArray text = dataFileText();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, text) &&
-        file.commit())
-        return true;
+    QString reason;
+    if (writeFile(fileName, dataFileText(), &reason)) return true;
     *problem = QCoreApplication::translate("DataFile", "Cannot write %1:\n%2.")
-                   .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                   .arg(QDir::toNativeSeparators(displayName(fileName)), reason);
     return false;
 }

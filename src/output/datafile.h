@@ -15,6 +15,7 @@
  */
 QByteArray dataFileText();
 
-// Writes the file in one piece: the old file of that name is replaced only
-// once the new one is complete. On failure *problem says why, for the user.
-bool writeDataFile(const QString &fileName, QString *problem);
+// Writes the file whole or not at all (model/filewrite.h): the old file of
+// that name is replaced only once the new one is complete and on the disk; a
+// FIFO or a device is written into. On failure *problem says why, for the user.
+bool writeDataFile(const QByteArray &fileName, QString *problem);

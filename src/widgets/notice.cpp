@@ -1,16 +1,21 @@
 #include "widgets/notice.h"
 
+#include "model/filewrite.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QScopeGuard>
 
 #include <cups/cups.h>
+#include <unistd.h>
 
 namespace
 {
@@ -73,16 +78,27 @@ const PrintSystem &printSystem()
 }
 
 // The image fills the page's printable area as far as its proportions allow.
-bool drawImage(const QPixmap &image, QPrinter &printer)
+bool drawImage(const QPixmap &image, QPagedPaintDevice &page)
 {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    if (!painter.begin(&page)) return false;
+    const QRect area = painter.viewport();
+    const QSize size = image.size().scaled(area.size(), Qt::KeepAspectRatio);
+    painter.setViewport(area.x(), area.y(), size.width(), size.height());
     painter.setWindow(image.rect());
     painter.drawPixmap(0, 0, image);
     return painter.end();
+}
+
+// The page as a PDF in memory, on the printer's paper within its margins.
+QByteArray pagePdf(const QPixmap &image, const QPrinter &printer)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    return drawImage(image, pdf) ? buffer.data() : QByteArray();
 }
 
 } // namespace
@@ -98,32 +114,44 @@ void printWindowImage(QWidget *window)
         return;
     }
     const QString printerName = printerInfo.printerName();
-    const QString cannotPrint =
-        QCoreApplication::translate("Printing", "The printer %1 cannot print now.")
-            .arg(printerName);
-    // The page goes to the print system as a PDF file handed over here, not
-    // through the toolkit, which never learns whether the printer took the job.
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/malvora-XXXXXX.pdf"));
-    if (!pdf.open()) {
-        showNotice(window, "print", cannotPrint);
+    const auto cannotPrint = [&](const QString &reason) {
+        showNotice(window, "print",
+                   reason.isEmpty()
+                       ? QCoreApplication::translate("Printing", "The printer %1 cannot print now.")
+                             .arg(printerName)
+                       : QCoreApplication::translate("Printing", "The printer %1 cannot print now: "
+                                                                 "%2. Nothing was printed.")
+                             .arg(printerName, reason));
+    };
+    const QByteArray pdf = pagePdf(window->grab(), QPrinter(printerInfo, QPrinter::HighResolution));
+    if (pdf.isEmpty()) {
+        cannotPrint(QString());
         return;
     }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    const QPageLayout page = printer.pageLayout(); // the printer's paper and margins
-    printer.setOutputFileName(pdf.fileName());
-    printer.setPageLayout(page);
-    if (!drawImage(window->grab(), printer)) {
-        showNotice(window, "print", cannotPrint);
+    /*
+     * The print system takes the page as a file. It is a file of the temporary
+     * folder without a name, written whole through the descriptor that made it
+     * and checked; the print system reads it through that descriptor too
+     * (/proc/self/fd/N), so that no one can put another file in its place, even
+     * in a temporary folder that everyone may write to.
+     */
+    QString reason;
+    const int file = unnamedFile(QFile::encodeName(QDir::tempPath()), &reason);
+    const auto closeFile = qScopeGuard([file] {
+        if (file >= 0) ::close(file);
+    });
+    if (file < 0 || !writeAll(file, pdf, &reason)) {
+        cannotPrint(reason);
         return;
     }
     const PrintSystem &cups = printSystem();
     if (!cups.printFile || !cups.lastErrorString) {
-        showNotice(window, "print", cannotPrint);
+        cannotPrint(QString());
         return;
     }
     // A printer instance is named printer/instance; the print system takes the printer's name.
-    if (cups.printFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(),
-                       QFile::encodeName(pdf.fileName()).constData(),
+    const QByteArray page = "/proc/self/fd/" + QByteArray::number(file);
+    if (cups.printFile(printerName.section(u'/', 0, 0).toLocal8Bit().constData(), page.constData(),
                        window->windowTitle().toUtf8().constData(), 0, nullptr) == 0)
         showNotice(window, "print",
                    QCoreApplication::translate("Printing",

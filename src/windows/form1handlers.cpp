@@ -5,6 +5,7 @@
 #include "forms/firstframe.h"
 #include "forms/forms.h"
 #include "model/clock.h"
+#include "model/filewrite.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "output/datafile.h"
@@ -15,6 +16,7 @@
 #include "windows/titlform.h"
 #include "windows/windowflow.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,8 +140,9 @@ void Form1::Command10_Click()
 {
     const QString fileName = CommonDialog1(this);
     if (fileName.isEmpty()) return;
-    QString problem;
-    if (writeDataFile(fileName, &problem))
+    const std::optional<QByteArray> file = fileNameBytes(fileName);
+    QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(fileName));
+    if (file && writeDataFile(*file, &problem))
         hideNotice(this, "save");
     else
         showNotice(this, "save", problem);

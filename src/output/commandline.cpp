@@ -1,0 +1,205 @@
+#include "output/commandline.h"
+
+#include "model/malvora1.h"
+#include "model/numbertext.h"
+#include "output/batchrun.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace
+{
+
+// Exit statuses of the command line, as scripts see them.
+enum ExitStatus { Done = 0, Failed = 1, BadUsage = 2 };
+
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+  public:
+    CommandLine();
+    CommandLineRequest read(const QList<QByteArray> &arguments);
+    QString helpText() const { return m_parser.helpText(); }
+
+  private:
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output;
+};
+
+// A plain number in C notation: 12, -0.5, .5, 2.5e-3; no blanks, no
+// hexadecimal, no infinity.
+bool isPlainNumber(const QString &value)
+{
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
+    return form.match(value).hasMatch();
+}
+
+bool isEndTime(const QString &value)
+{
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(u"[0-9]+"));
+    const auto time = Val(value);
+    return form.match(value).hasMatch() && time && *time <= MALVORA1::MaxEndTime;
+}
+
+/*
+ * The bytes of --output's value as the system gave them: the parser reads
+ * text, and bytes that are not UTF-8 come back from it as U+FFFD. The
+ * arguments are walked as the parser walks them, up to the one --output.
+ */
+QByteArray outputBytes(const QList<QByteArray> &arguments)
+{
+    const QByteArray valued[] = {"--rate", "--initial", "--end"};
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QByteArray &argument = arguments[k];
+        if (argument == "--") break;
+        if (argument == "--output") return arguments.value(k + 1);
+        if (argument.startsWith("--output=")) return argument.mid(9);
+        if (std::find(std::begin(valued), std::end(valued), argument) != std::end(valued)) ++k;
+    }
+    return {};
+}
+
+CommandLine::CommandLine()
+    : m_help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")),
+      m_version({QStringLiteral("v"), QStringLiteral("version")},
+                tr("Show the program's name and version and exit.")),
+      m_rate(QStringLiteral("rate"),
+             tr("Growth rate r, a plain number such as 0.2 or -1.5e-3 (default 0.2)."),
+             QStringLiteral("r"), QStringLiteral("0.2")),
+      m_initial(QStringLiteral("initial"),
+                tr("Initial population size N(0), a plain number such as 10 or 2.5e3 "
+                   "(default 10)."),
+                QStringLiteral("N0"), QStringLiteral("10")),
+      m_end(QStringLiteral("end"),
+            tr("End time T, a whole number from 0 to %1 (default 20).")
+                .arg(integerText(MALVORA1::MaxEndTime)),
+            QStringLiteral("T"), QStringLiteral("20")),
+      m_output(QStringLiteral("output"),
+               tr("Write the data file of the run to <file>, or to standard output for -. A "
+                  "regular file is replaced only once the new one is whole and on the disk, "
+                  "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
+                  "is written into; a symbolic link is followed."),
+               QStringLiteral("file"))
+{
+    m_parser.setApplicationDescription(
+        tr("A teaching program about the exponential model of population growth.\n"
+           "Without options it opens its window; with --output it writes the data file\n"
+           "of one run, exactly as the window's Save does, and opens no window.\n"
+           "Each option is given once at most. Numbers are read as the window reads them:\n"
+           "a number too small for a double is 0, leading zeros count for nothing."));
+    m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output});
+}
+
+CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
+{
+    CommandLineRequest request;
+    const auto refuse = [&request](const QString &problem) {
+        request.problem = problem;
+        return request;
+    };
+    QStringList texts;
+    for (const QByteArray &argument : arguments)
+        texts.append(QString::fromLocal8Bit(argument));
+    if (!m_parser.parse(texts)) return refuse(m_parser.errorText());
+
+    // An option given twice is a script's mistake: neither value is taken.
+    const QCommandLineOption *const options[] = {&m_help,    &m_version, &m_rate,
+                                                 &m_initial, &m_end,     &m_output};
+    for (const QCommandLineOption *option : options) {
+        qsizetype given = 0;
+        for (const QString &name : m_parser.optionNames())
+            given += option->names().contains(name);
+        if (given > 1)
+            return refuse(tr("--%1 is given more than once; give each option once")
+                              .arg(option->names().constLast()));
+    }
+    if (m_parser.isSet(m_help)) {
+        request.action = CommandLineRequest::Help;
+        return request;
+    }
+    if (m_parser.isSet(m_version)) {
+        request.action = CommandLineRequest::Version;
+        return request;
+    }
+
+    const struct {
+        const QCommandLineOption &option;
+        bool (*isValid)(const QString &);
+        QString problem;
+        QString *into;
+    } checks[] = {
+        {m_rate, isPlainNumber,
+         tr("--rate must be a plain number such as 0.2 or -1.5e-3, not \"%1\""), &request.rate},
+        {m_initial, isPlainNumber,
+         tr("--initial must be a plain number such as 10 or 2.5e3, not \"%1\""), &request.initial},
+        {m_end, isEndTime,
+         tr("--end must be a whole number from 0 to %1, not \"%2\"")
+             .arg(integerText(MALVORA1::MaxEndTime)),
+         &request.end},
+    };
+    for (const auto &check : checks) {
+        const QString value = m_parser.value(check.option);
+        if (!check.isValid(value)) return refuse(check.problem.arg(value));
+        // Beyond the double range, where the window refuses to run too.
+        if (!Val(value))
+            return refuse(tr("--%1 is too large in size to compute with: \"%2\"")
+                              .arg(check.option.names().constFirst(), value));
+        *check.into = value;
+    }
+
+    if (!m_parser.positionalArguments().isEmpty())
+        return refuse(tr("unexpected argument \"%1\"; see malvora --help")
+                          .arg(m_parser.positionalArguments().constFirst()));
+    if (!m_parser.isSet(m_output))
+        return refuse(tr("--output is needed: the file to write, or - for standard output; see "
+                         "malvora --help"));
+    request.output = outputBytes(arguments);
+    if (request.output.isEmpty())
+        return refuse(tr("--output needs a file name, or - for standard output"));
+    request.action = CommandLineRequest::Write;
+    return request;
+}
+
+int complain(int status, const QString &problem)
+{
+    std::fprintf(stderr, "malvora: %s\n", qPrintable(problem));
+    return status;
+}
+
+int print(const QString &text)
+{
+    std::fputs(qPrintable(text), stdout);
+    return std::fflush(stdout) == 0 ? Done : Failed;
+}
+
+} // namespace
+
+CommandLineRequest readCommandLine(const QList<QByteArray> &arguments)
+{
+    return CommandLine().read(arguments);
+}
+
+int runCommandLine(const QList<QByteArray> &arguments)
+{
+    CommandLine commandLine;
+    const CommandLineRequest request = commandLine.read(arguments);
+    QString problem;
+    switch (request.action) {
+    case CommandLineRequest::Refuse:
+        return complain(BadUsage, request.problem);
+    case CommandLineRequest::Help:
+        return print(commandLine.helpText());
+    case CommandLineRequest::Version:
+        return print(QCoreApplication::applicationName() + u' ' +
+                     QCoreApplication::applicationVersion() + u'\n');
+    case CommandLineRequest::Write:
+        if (!writeRunData(request.end, request.initial, request.rate, request.output, &problem))
+            return complain(Failed, problem);
+        break;
+    }
+    return Done;
+}
