@@ -1,61 +1,66 @@
 #include "charts/chartexport.h"
 
-#include <QChartView>
+#include "charts/chartpainter.h"
+#include "charts/drawnchart.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-namespace
-{
+#include <cmath>
 
-// The chart's scene, drawn whole onto the painter's target.
-void renderChart(QChartView &chart, QPainter &painter, const QRectF &target)
+QImage chartImage(const DrawnChart &chart, double scale)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(target, Qt::white);
-    chart.scene()->render(&painter, target,
-                          chart.mapToScene(chart.viewport()->rect()).boundingRect());
-}
-
-bool writeSvg(QChartView &chart, QSaveFile &file)
-{
-    const QSize size = chart.viewport()->size();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(chart.chart()->title());
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    renderChart(chart, painter, QRectF(QPointF(), size));
-    return painter.end();
-}
-
-} // namespace
-
-QImage chartImage(QChartView &chart)
-{
-    const QSize size = (QSizeF(chart.viewport()->size()) * chart.devicePixelRatioF() * 2).toSize();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image((chart.size * scale).toSize(), QImage::Format_RGB32);
+    // Its texts measured as on the chart's own screen, then scaled with everything else.
+    const int dotsPerMeter = int(std::lround(chart.dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
     QPainter painter(&image);
-    renderChart(chart, painter, QRectF(image.rect()));
+    painter.scale(scale, scale);
+    paintChart(painter, chart);
     return image;
 }
 
-bool writeChart(QChartView &chart, const QString &fileName, QString *problem)
+QByteArray chartPng(const DrawnChart &chart, double scale)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return chartImage(chart, scale).save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+// At the resolution the chart's fonts were measured for, their sizes in
+// points become the sizes in pixels they have on the chart.
+QByteArray chartSvg(const DrawnChart &chart)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(chart.dpi);
+    svg.setSize(chart.size.toSize());
+    svg.setViewBox(QRectF(QPointF(), chart.size));
+    svg.setTitle(chart.title.text);
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    paintChart(painter, chart);
+    return painter.end() ? bytes : QByteArray();
+}
+
+bool writeChart(const DrawnChart &chart, double scale, const QString &fileName, QString *problem)
+{
+    const bool svg = QFileInfo(fileName).suffix().compare(u"svg", Qt::CaseInsensitive) == 0;
+    const QByteArray bytes = svg ? chartSvg(chart) : chartPng(chart, scale);
     QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        const bool drawn = QFileInfo(fileName).suffix().compare(u"svg", Qt::CaseInsensitive) == 0
-                               ? writeSvg(chart, file)
-                               : chartImage(chart).save(&file, "PNG");
-        if (drawn && file.commit()) return true;
-    }
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+        file.commit())
+        return true;
     *problem = QCoreApplication::translate("ChartExport", "Cannot write %1: %2")
                    .arg(QDir::toNativeSeparators(fileName), file.errorString());
     return false;

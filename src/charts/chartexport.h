@@ -1,17 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
-class QChartView;
+struct DrawnChart;
 
-// The chart as an image twice its on-screen pixel size, on white.
-QImage chartImage(QChartView &chart);
+// The chart as an image `scale` times its size in pixels, on white: twice its
+// on-screen pixel size for a copy (scale 2 times the device pixel ratio).
+QImage chartImage(const DrawnChart &chart, double scale);
+
+// The chart as a PNG file's bytes (chartImage at that scale), or as an SVG
+// file's: vector, its texts as text at their size relative to the chart.
+QByteArray chartPng(const DrawnChart &chart, double scale);
+QByteArray chartSvg(const DrawnChart &chart);
 
 /*
- * Writes the chart to a file, as SVG when the name ends in .svg (vector, its
- * texts as text) and as PNG otherwise (twice the on-screen size). The file is
- * written in one piece: an existing file of that name is replaced only once
- * the new one is complete. On failure *problem says why, for the user.
+ * Writes the chart to a file, as SVG when the name ends in .svg and as PNG
+ * otherwise (at the given scale). The file is written in one piece: an
+ * existing file of that name is replaced only once the new one is complete.
+ * On failure *problem says why, for the user.
  */
-bool writeChart(QChartView &chart, const QString &fileName, QString *problem);
+bool writeChart(const DrawnChart &chart, double scale, const QString &fileName, QString *problem);

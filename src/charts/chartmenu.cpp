@@ -15,11 +15,10 @@ using MALVORA1::Kept;
 namespace
 {
 
-// Every chart of the program, drawn again, so that all show the same kept runs.
-void redrawEveryChart()
+// A copy, on the clipboard or in a PNG file, has twice the chart's pixels on the screen.
+double copyScale(const ChartControl &chart)
 {
-    for (QWidget *widget : QApplication::allWidgets())
-        if (auto *chart = qobject_cast<ChartControl *>(widget)) chart->redraw();
+    return 2 * chart.devicePixelRatioF();
 }
 
 } // namespace
@@ -60,7 +59,7 @@ void ChartMenu::open(QPoint at)
 
 void ChartMenu::copyChart()
 {
-    QApplication::clipboard()->setImage(chartImage(*m_chart));
+    QApplication::clipboard()->setImage(chartImage(m_chart->drawn(), copyScale(*m_chart)));
 }
 
 // The type follows the name's extension; a name without one of the two
@@ -75,7 +74,7 @@ void ChartMenu::saveChart()
     if (suffix != u"png" && suffix != u"svg")
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     QString problem;
-    if (writeChart(*m_chart, name, &problem))
+    if (writeChart(m_chart->drawn(), copyScale(*m_chart), name, &problem))
         hideNotice(m_chart->window(), "chart");
     else
         showNotice(m_chart->window(), "chart", problem);
@@ -84,11 +83,9 @@ void ChartMenu::saveChart()
 void ChartMenu::keepRun()
 {
     Kept.keep(currentRun());
-    redrawEveryChart();
 }
 
 void ChartMenu::forgetRuns()
 {
     Kept.forget();
-    redrawEveryChart();
 }

@@ -1,0 +1,142 @@
+#include "charts/chartpainter.h"
+
+#include "charts/drawnchart.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace
+{
+
+constexpr double TickLength = 4;
+constexpr double MarkerRadius = 4;
+const QColor AxisColour(0x40, 0x40, 0x40);
+const QColor XGridColour(0xd0, 0xd0, 0xd0);
+
+// Lines of one pixel on pixel centres stay sharp, at twice the size too.
+double crisp(double at)
+{
+    return std::floor(at) + 0.5;
+}
+
+void paintText(QPainter &painter, const DrawnText &text)
+{
+    if (text.text.isEmpty()) return;
+    painter.setFont(text.font);
+    if (!text.vertical) {
+        painter.drawText(text.rect, Qt::AlignCenter | Qt::TextSingleLine, text.text);
+        return;
+    }
+    painter.save();
+    painter.translate(text.rect.center());
+    painter.rotate(-90);
+    const QRectF upright(-text.rect.height() / 2, -text.rect.width() / 2, text.rect.height(),
+                         text.rect.width());
+    painter.drawText(upright, Qt::AlignCenter | Qt::TextSingleLine, text.text);
+    painter.restore();
+}
+
+// The grid: a black solid line at each Y tick where the chart asks for it,
+// light ones at the X ticks; then the axes with their ticks outside.
+void paintAxes(QPainter &painter, const DrawnChart &chart)
+{
+    const QRectF plot(QPointF(crisp(chart.plot.left()), crisp(chart.plot.top())),
+                      QPointF(crisp(chart.plot.right()), crisp(chart.plot.bottom())));
+    const DrawnAxis &x = chart.axes[DrawnChart::X], &y = chart.axes[DrawnChart::Y];
+    if (chart.numbered) {
+        painter.setPen(QPen(XGridColour, 1));
+        for (const DrawnTick &tick : x.ticks)
+            painter.drawLine(QPointF(crisp(tick.at), plot.top()),
+                             QPointF(crisp(tick.at), plot.bottom()));
+        painter.setPen(QPen(chart.blackYGrid ? QColor(Qt::black) : XGridColour, 1));
+        for (const DrawnTick &tick : y.ticks)
+            painter.drawLine(QPointF(plot.left(), crisp(tick.at)),
+                             QPointF(plot.right(), crisp(tick.at)));
+    }
+    painter.setPen(QPen(AxisColour, 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    for (const DrawnTick &tick : x.ticks)
+        painter.drawLine(QPointF(crisp(tick.at), plot.bottom()),
+                         QPointF(crisp(tick.at), plot.bottom() + TickLength));
+    for (const DrawnTick &tick : y.ticks)
+        painter.drawLine(QPointF(plot.left() - TickLength, crisp(tick.at)),
+                         QPointF(plot.left(), crisp(tick.at)));
+    painter.setPen(Qt::black);
+    painter.setFont(chart.tickFont);
+    for (const DrawnAxis *axis : {&x, &y})
+        for (const DrawnTick &tick : axis->ticks)
+            if (!tick.text.isEmpty())
+                painter.drawText(tick.rect, Qt::AlignCenter | Qt::TextSingleLine, tick.text);
+}
+
+void paintMarker(QPainter &painter, const QPen &pen, QPointF at)
+{
+    painter.setPen(QPen(pen.color(), 1));
+    painter.setBrush(pen.color());
+    painter.drawEllipse(at, MarkerRadius, MarkerRadius);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void paintCurves(QPainter &painter, const DrawnChart &chart)
+{
+    painter.save();
+    painter.setClipRect(
+        chart.plot.adjusted(-MarkerRadius, -MarkerRadius, MarkerRadius, MarkerRadius));
+    for (const DrawnCurve &curve : chart.curves) {
+        if (curve.markers) {
+            for (const QPointF &p : curve.points)
+                paintMarker(painter, curve.pen, p);
+            continue;
+        }
+        painter.setPen(curve.pen);
+        painter.drawPolyline(curve.points.constData(), int(curve.points.size()));
+    }
+    painter.restore();
+}
+
+void paintLegend(QPainter &painter, const DrawnChart &chart)
+{
+    if (chart.legend.empty()) return;
+    painter.setPen(QPen(AxisColour, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(chart.legendBox);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(chart.legendFont);
+    for (const LegendEntry &entry : chart.legend) {
+        const double y = entry.rect.center().y();
+        const double right = entry.rect.left() - 4, left = chart.legendBox.left() + 4;
+        if (entry.marker) {
+            paintMarker(painter, entry.pen, QPointF((left + right) / 2, y));
+        } else {
+            painter.setPen(entry.pen);
+            painter.drawLine(QPointF(left, y), QPointF(right, y));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(entry.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         entry.name);
+    }
+}
+
+} // namespace
+
+void paintChart(QPainter &painter, const DrawnChart &chart)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(QPointF(), chart.size), Qt::white);
+    paintAxes(painter, chart);
+    paintCurves(painter, chart);
+    painter.setPen(Qt::black);
+    paintText(painter, chart.title);
+    paintText(painter, chart.axes[DrawnChart::X].title);
+    paintText(painter, chart.axes[DrawnChart::Y].title);
+    paintLegend(painter, chart);
+    if (chart.noValueOverCurves)
+        painter.fillRect(chart.noValue.rect.adjusted(-4, -2, 4, 2), Qt::white);
+    painter.setPen(Qt::black);
+    paintText(painter, chart.noValue);
+    painter.restore();
+}
