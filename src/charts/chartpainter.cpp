@@ -2,7 +2,9 @@
 
 #include "charts/drawnchart.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QVarLengthArray>
 
 #include <cmath>
 
@@ -38,31 +40,38 @@ void paintText(QPainter &painter, const DrawnText &text)
 }
 
 // The grid: a black solid line at each Y tick where the chart asks for it,
-// light ones at the X ticks; then the axes with their ticks outside.
+// light ones at the X ticks; then the axes with their ticks outside. Lines
+// along the axes on pixel centres are sharp without antialiasing, which would
+// cost more than the rest of the chart.
 void paintAxes(QPainter &painter, const DrawnChart &chart)
 {
     const QRectF plot(QPointF(crisp(chart.plot.left()), crisp(chart.plot.top())),
                       QPointF(crisp(chart.plot.right()), crisp(chart.plot.bottom())));
     const DrawnAxis &x = chart.axes[DrawnChart::X], &y = chart.axes[DrawnChart::Y];
+    QVarLengthArray<QLineF, 16> lines;
+    painter.setRenderHint(QPainter::Antialiasing, false);
     if (chart.numbered) {
-        painter.setPen(QPen(XGridColour, 1));
         for (const DrawnTick &tick : x.ticks)
-            painter.drawLine(QPointF(crisp(tick.at), plot.top()),
-                             QPointF(crisp(tick.at), plot.bottom()));
-        painter.setPen(QPen(chart.blackYGrid ? QColor(Qt::black) : XGridColour, 1));
+            lines.append(QLineF(crisp(tick.at), plot.top(), crisp(tick.at), plot.bottom()));
+        painter.setPen(QPen(XGridColour, 1));
+        painter.drawLines(lines.constData(), int(lines.size()));
+        lines.clear();
         for (const DrawnTick &tick : y.ticks)
-            painter.drawLine(QPointF(plot.left(), crisp(tick.at)),
-                             QPointF(plot.right(), crisp(tick.at)));
+            lines.append(QLineF(plot.left(), crisp(tick.at), plot.right(), crisp(tick.at)));
+        painter.setPen(QPen(chart.blackYGrid ? QColor(Qt::black) : XGridColour, 1));
+        painter.drawLines(lines.constData(), int(lines.size()));
+        lines.clear();
     }
-    painter.setPen(QPen(AxisColour, 1));
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    lines.append(QLineF(plot.bottomLeft(), plot.bottomRight()));
+    lines.append(QLineF(plot.bottomLeft(), plot.topLeft()));
     for (const DrawnTick &tick : x.ticks)
-        painter.drawLine(QPointF(crisp(tick.at), plot.bottom()),
-                         QPointF(crisp(tick.at), plot.bottom() + TickLength));
+        lines.append(
+            QLineF(crisp(tick.at), plot.bottom(), crisp(tick.at), plot.bottom() + TickLength));
     for (const DrawnTick &tick : y.ticks)
-        painter.drawLine(QPointF(plot.left() - TickLength, crisp(tick.at)),
-                         QPointF(plot.left(), crisp(tick.at)));
+        lines.append(QLineF(plot.left() - TickLength, crisp(tick.at), plot.left(), crisp(tick.at)));
+    painter.setPen(QPen(AxisColour, 1));
+    painter.drawLines(lines.constData(), int(lines.size()));
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.setFont(chart.tickFont);
     for (const DrawnAxis *axis : {&x, &y})
@@ -84,6 +93,8 @@ void paintCurves(QPainter &painter, const DrawnChart &chart)
     painter.save();
     painter.setClipRect(
         chart.plot.adjusted(-MarkerRadius, -MarkerRadius, MarkerRadius, MarkerRadius));
+    const bool raster = painter.paintEngine()->type() == QPaintEngine::Raster;
+    QList<QLineF> segments;
     for (const DrawnCurve &curve : chart.curves) {
         if (curve.markers) {
             for (const QPointF &p : curve.points)
@@ -91,7 +102,17 @@ void paintCurves(QPainter &painter, const DrawnChart &chart)
             continue;
         }
         painter.setPen(curve.pen);
-        painter.drawPolyline(curve.points.constData(), int(curve.points.size()));
+        if (curve.pen.style() == Qt::SolidLine || !raster) {
+            painter.drawPolyline(curve.points.constData(), int(curve.points.size()));
+            continue;
+        }
+        // Qt's raster engine dashes separate lines with one pattern running on
+        // across them, many times faster than a dashed polyline; at a kept
+        // run's width the joins look the same.
+        segments.clear();
+        for (qsizetype k = 1; k < curve.points.size(); ++k)
+            segments.append(QLineF(curve.points[k - 1], curve.points[k]));
+        painter.drawLines(segments.constData(), int(segments.size()));
     }
     painter.restore();
 }
