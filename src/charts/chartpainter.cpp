@@ -2,6 +2,7 @@
 
 #include "charts/drawnchart.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QVarLengthArray>
@@ -22,12 +23,26 @@ double crisp(double at)
     return std::floor(at) + 0.5;
 }
 
+// The layout measured each text once and made its rectangle just as wide
+// and high: the text is written from the rectangle's top left, on the
+// baseline one ascent down, without being laid out again in a rectangle.
+double ascentOf(const QPainter &painter)
+{
+    return QFontMetricsF(painter.font(), painter.device()).ascent();
+}
+
+void writeAt(QPainter &painter, const QRectF &rect, double ascent, const QString &text)
+{
+    painter.drawText(QPointF(rect.left(), rect.top() + ascent), text);
+}
+
 void paintText(QPainter &painter, const DrawnText &text)
 {
     if (text.text.isEmpty()) return;
     painter.setFont(text.font);
+    const double ascent = ascentOf(painter);
     if (!text.vertical) {
-        painter.drawText(text.rect, Qt::AlignCenter | Qt::TextSingleLine, text.text);
+        writeAt(painter, text.rect, ascent, text.text);
         return;
     }
     painter.save();
@@ -35,7 +50,7 @@ void paintText(QPainter &painter, const DrawnText &text)
     painter.rotate(-90);
     const QRectF upright(-text.rect.height() / 2, -text.rect.width() / 2, text.rect.height(),
                          text.rect.width());
-    painter.drawText(upright, Qt::AlignCenter | Qt::TextSingleLine, text.text);
+    writeAt(painter, upright, ascent, text.text);
     painter.restore();
 }
 
@@ -74,10 +89,10 @@ void paintAxes(QPainter &painter, const DrawnChart &chart)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.setFont(chart.tickFont);
+    const double ascent = ascentOf(painter);
     for (const DrawnAxis *axis : {&x, &y})
         for (const DrawnTick &tick : axis->ticks)
-            if (!tick.text.isEmpty())
-                painter.drawText(tick.rect, Qt::AlignCenter | Qt::TextSingleLine, tick.text);
+            if (!tick.text.isEmpty()) writeAt(painter, tick.rect, ascent, tick.text);
 }
 
 void paintMarker(QPainter &painter, const QPen &pen, QPointF at)
@@ -101,14 +116,18 @@ void paintCurves(QPainter &painter, const DrawnChart &chart)
                 paintMarker(painter, curve.pen, p);
             continue;
         }
-        painter.setPen(curve.pen);
-        if (curve.pen.style() == Qt::SolidLine || !raster) {
+        if (!raster) {
+            painter.setPen(curve.pen);
             painter.drawPolyline(curve.points.constData(), int(curve.points.size()));
             continue;
         }
-        // Qt's raster engine dashes separate lines with one pattern running on
-        // across them, many times faster than a dashed polyline; at a kept
-        // run's width the joins look the same.
+        // Qt's raster engine draws separate lines with flat or square ends
+        // many times faster than a polyline of a wide or dashed pen, with the
+        // dash pattern running on across them. Square ends close the joins;
+        // at a curve's width they look as the round ones do.
+        QPen pen = curve.pen;
+        if (pen.capStyle() == Qt::RoundCap) pen.setCapStyle(Qt::SquareCap);
+        painter.setPen(pen);
         segments.clear();
         for (qsizetype k = 1; k < curve.points.size(); ++k)
             segments.append(QLineF(curve.points[k - 1], curve.points[k]));
@@ -125,6 +144,7 @@ void paintLegend(QPainter &painter, const DrawnChart &chart)
     painter.drawRect(chart.legendBox);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(chart.legendFont);
+    const double ascent = ascentOf(painter);
     for (const LegendEntry &entry : chart.legend) {
         const double y = entry.rect.center().y();
         const double right = entry.rect.left() - 4, left = chart.legendBox.left() + 4;
@@ -135,8 +155,7 @@ void paintLegend(QPainter &painter, const DrawnChart &chart)
             painter.drawLine(QPointF(left, y), QPointF(right, y));
         }
         painter.setPen(Qt::black);
-        painter.drawText(entry.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         entry.name);
+        writeAt(painter, entry.rect, ascent, entry.name);
     }
 }
 
