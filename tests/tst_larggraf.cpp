@@ -330,6 +330,7 @@ class tst_Larggraf : public QObject
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("end");
+        QTest::addColumn<double>("zoom"); // the texts' size, for a projector
         const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
         for (const QString rate : {"-1", "-0.1", "-1e-16", "0", "1e-14", "0.2", "1"})
             for (const QString &size :
@@ -337,13 +338,19 @@ class tst_Larggraf : public QObject
                 for (const QString end : {"0", "1", "20", "2999"})
                     QTest::addRow("r %s N(0) %s T %s", qPrintable(rate), qPrintable(size),
                                   qPrintable(end))
-                        << rate << size << end;
+                        << rate << size << end << 1.0;
+        for (const auto &[rate, size, end] : {std::tuple{"0.2", QStringLiteral("10"), "2999"},
+                                              {"0", largest, "20"},
+                                              {"0", QStringLiteral("1e-300"), "20"}})
+            QTest::addRow("r %s N(0) %s T %s at 150 %%", rate, qPrintable(size), end)
+                << QString(rate) << size << QString(end) << 1.5;
     }
     void everyChartHolds()
     {
         QFETCH(QString, rate);
         QFETCH(QString, size);
         QFETCH(QString, end);
+        QFETCH(double, zoom);
         logged.clear();
         const QtMessageHandler before = qInstallMessageHandler(logMessage);
         const auto restore = qScopeGuard([&] { qInstallMessageHandler(before); });
@@ -351,7 +358,12 @@ class tst_Larggraf : public QObject
         if (!notice(&form1).isEmpty()) QSKIP("Run refuses these values.");
         // The saved files of every chart against each other, for a growth and a decay.
         const bool media = size == "10" && end == "20" && (rate == "0.2" || rate == "-0.1");
-        const auto holds = [media](ChartControl *chart) {
+        const auto holds = [media, zoom](ChartControl *chart) {
+            chart->setTextZoom(zoom);
+            const DrawnChart &drawn = chart->drawn();
+            for (const DrawnText *text :
+                 {&drawn.title, &drawn.axes[DrawnChart::X].title, &drawn.axes[DrawnChart::Y].title})
+                QCOMPARE(text->font.pointSizeF(), 10 * zoom);
             chartHolds(chart);
             if (media && !QTest::currentTestFailed()) svgAgreesWithPng(chart);
         };
