@@ -116,18 +116,16 @@ void paintCurves(QPainter &painter, const DrawnChart &chart)
                 paintMarker(painter, curve.pen, p);
             continue;
         }
-        if (!raster) {
-            painter.setPen(curve.pen);
+        painter.setPen(curve.pen);
+        if (!raster || curve.pen.style() == Qt::SolidLine) {
             painter.drawPolyline(curve.points.constData(), int(curve.points.size()));
             continue;
         }
-        // Qt's raster engine draws separate lines with flat or square ends
-        // many times faster than a polyline of a wide or dashed pen, with the
-        // dash pattern running on across them. Square ends close the joins;
-        // at a curve's width they look as the round ones do.
-        QPen pen = curve.pen;
-        if (pen.capStyle() == Qt::RoundCap) pen.setCapStyle(Qt::SquareCap);
-        painter.setPen(pen);
+        // Qt's raster engine dashes separate lines with one pattern running on
+        // across them many times faster than a dashed polyline; at a kept
+        // run's width the joins look the same. (Separate lines of a wide solid
+        // pen would be faster still, but their ends overlap and darken the
+        // antialiased edge at every join.)
         segments.clear();
         for (qsizetype k = 1; k < curve.points.size(); ++k)
             segments.append(QLineF(curve.points[k - 1], curve.points[k]));
