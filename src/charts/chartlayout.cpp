@@ -5,6 +5,7 @@
 #include "charts/curvethinning.h"
 #include "model/numbertext.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPaintDevice>
@@ -62,6 +63,17 @@ std::pair<ValueRange, ValueRange> rangesOf(const QList<QPointF> &points)
 bool isSpot(ValueRange x, ValueRange y)
 {
     return !x.empty() && negligibleSpread(x.low, x.high) && negligibleSpread(y.low, y.high);
+}
+
+// Whether a curve's pixels all lie within one pixel's breadth: a line that
+// short would not be seen.
+bool withinOnePixel(const QList<QPointF> &pixels)
+{
+    if (pixels.isEmpty()) return false;
+    ValueRange x, y;
+    for (const QPointF &p : pixels)
+        x.take(p.x()), y.take(p.y());
+    return x.high - x.low < 1 && y.high - y.low < 1;
 }
 
 // A linear scale over the values, widened to whole ticks, or the fixed range
@@ -192,6 +204,7 @@ class Layout
             const bool spot = isSpot(x, y);
             markers |= spot;
             spots.push_back(spot);
+            drawable.push_back(!x.empty());
             values[AxisId::X].take(x);
             values[AxisId::Y].take(y);
             if (curve.current && !x.empty()) currentDrawn = true;
@@ -218,9 +231,17 @@ class Layout
     // The legend at the right, centred on the room's height; the room left of it.
     QRectF placeLegend(QRectF room)
     {
-        for (size_t k = 0; k < c.curves.size(); ++k)
-            if (c.legend && !c.curves[k].legendName.isEmpty())
-                d.legend.push_back({c.curves[k].legendName, c.curves[k].pen, spots[k], {}});
+        for (size_t k = 0; k < c.curves.size(); ++k) {
+            const ContentCurve &curve = c.curves[k];
+            if (!c.legend || curve.legendName.isEmpty()) continue;
+            const QString name =
+                curve.current || drawable[k]
+                    ? curve.legendName
+                    //: A kept run with no value to draw on this chart, in the legend
+                    : QCoreApplication::translate("ChartLayout", "%1: no value")
+                          .arg(curve.legendName);
+            d.legend.push_back({name, curve.pen, spots[k], {}});
+        }
         if (d.legend.empty()) return room;
         const QFontMetricsF m = metrics(d.legendFont);
         double widest = 0;
@@ -339,8 +360,23 @@ class Layout
                     pixels.append(QPointF(
                         d.plot.left() + d.plot.width() * fraction(p.x(), x.minimum, x.maximum),
                         d.plot.bottom() - d.plot.height() * fraction(p.y(), y.minimum, y.maximum)));
-            d.curves.push_back(
-                {thinned(pixels, d.plot, d.plot.size(), Tolerance), c.curves[k].pen, spots[k]});
+            QList<QPointF> drawn = thinned(pixels, d.plot, d.plot.size(), Tolerance);
+            spots[k] = spots[k] || withinOnePixel(drawn);
+            d.curves.push_back({std::move(drawn), c.curves[k].pen, spots[k]});
+        }
+        markLegend();
+    }
+
+    // A curve the scale of others shrinks to a spot is marked there, in the
+    // legend too; a kept run with no value to draw says so in the legend.
+    void markLegend()
+    {
+        if (d.legend.empty()) return;
+        auto entry = d.legend.begin();
+        for (size_t k = 0; k < c.curves.size(); ++k) {
+            if (c.curves[k].legendName.isEmpty()) continue;
+            entry->marker = spots[k];
+            ++entry;
         }
     }
 
@@ -358,7 +394,7 @@ class Layout
     const QPaintDevice &device;
     DrawnChart d;
     ValueRange values[2];
-    std::vector<bool> spots;
+    std::vector<bool> spots, drawable;
     bool markers = false;
     bool currentDrawn = false;
 };
