@@ -4,9 +4,10 @@
 # As any user, once the packages are in place:
 #   make install PREFIX=$HOME/.local BUILD=$HOME/.cache/malvora-build
 
-# libxcb1-dev: the taskbar hint; openbox and x11-utils (xprop): the end-to-end test;
-# clang and libclang-rt-dev (libFuzzer): the fuzz targets.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev \
+# libgl-dev: Qt6::Gui's CMake configuration looks for OpenGL; libxcb1-dev: the
+# taskbar hint; openbox and x11-utils (xprop): the end-to-end test; clang and
+# libclang-rt-dev (libFuzzer): the fuzz targets.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \

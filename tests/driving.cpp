@@ -39,7 +39,28 @@ larggraf &openLargeGraph(const QString &rate, const QString &end)
 void clickChart(ChartControl *chart, int clicks)
 {
     while (clicks-- > 0)
-        QTest::mouseClick(chart->viewport(), Qt::LeftButton);
+        QTest::mouseClick(chart, Qt::LeftButton);
+}
+
+const std::vector<ContentCurve> &curvesOf(const ChartControl *chart)
+{
+    return chart->content().curves;
+}
+
+QStringList legendOf(const ChartControl *chart)
+{
+    QStringList names;
+    for (const LegendEntry &entry : chart->drawn().legend)
+        names << entry.name;
+    return names;
+}
+
+QStringList tickLabels(const ChartControl *chart, ChartControl::AxisId axis)
+{
+    QStringList labels;
+    for (const DrawnTick &tick : chart->drawn().axes[axis].ticks)
+        labels << tick.text;
+    return labels;
 }
 
 bool activate(QWidget *window)

@@ -9,7 +9,7 @@
 #include "windows/form1.h"
 #include "windows/larggraf.h"
 
-#include <QtCharts>
+#include <QtSvg>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -25,6 +25,12 @@ Form1 &runWith(const QString &rate = "0.2", const QString &size = "10", const QS
 larggraf &openLargeGraph(const QString &rate = "0.2", const QString &end = "20");
 
 void clickChart(ChartControl *chart, int clicks = 1);
+
+// What the chart shows: its curves in values (kept runs first), the names in its legend and
+// the texts of one axis's tick labels, as laid out at its size.
+const std::vector<ContentCurve> &curvesOf(const ChartControl *chart);
+QStringList legendOf(const ChartControl *chart);
+QStringList tickLabels(const ChartControl *chart, ChartControl::AxisId axis);
 
 // Makes the window the active one, as a click on it does; false if it does not become active.
 bool activate(QWidget *window);

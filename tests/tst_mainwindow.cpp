@@ -2,8 +2,11 @@
 // buttons, the messages for values that cannot be run.
 #include "driving.h"
 #include "model/clock.h"
+#include "model/keptruns.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+
+#include <limits>
 
 using namespace MALVORA1;
 
@@ -30,15 +33,7 @@ class tst_MainWindow : public QObject
         QTest::keyClicks(box, text);
     }
 
-    QList<QPointF> points() const
-    {
-        return static_cast<QLineSeries *>(form->MSChart1->chart()->series().at(0))->points();
-    }
-
-    QValueAxis *axis(Qt::Orientation orientation) const
-    {
-        return static_cast<QValueAxis *>(form->MSChart1->chart()->axes(orientation).first());
-    }
+    QList<QPointF> points() const { return curvesOf(form->MSChart1).back().points; }
 
   private slots:
     void initTestCase() { dropHarmlessWarnings(); }
@@ -314,20 +309,55 @@ class tst_MainWindow : public QObject
         QCOMPARE(accessibleText(form->MSChart1), title);
         QCOMPARE(points().size(), 21);
         QCOMPARE(points().at(5), atFive);
-        QVERIFY(!form->MSChart1->chart()->legend()->isVisible());
+        QVERIFY(legendOf(form->MSChart1).isEmpty());
     }
 
-    void tickLabelsFollowTheLocale()
+    // Tick labels as a class reads them: in the desktop's number format, written out from 1E-04
+    // to below a million and in E notation beyond, with the digits that tell them apart.
+    void tickLabels_data()
     {
-        QLocale::setDefault(QLocale(QLocale::German));
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("button"); // the chart's button; empty: N(t) after Run
+        QTest::addColumn<QStringList>("y");
+        QTest::addColumn<QStringList>("x");
+        const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
+        const QStringList time{"0", "5", "10", "15", "20"};
+        // clang-format off
+        QTest::addRow("German, fixed range") << "de" << "" << "0.2" << "10" << "20" << "Command8" << QStringList{"0", "0,1", "0,2", "0,3"} << QStringList{"0", "200", "400", "600"};
+        QTest::addRow("German, time") << "de" << "" << "0.2" << "10" << "20" << "" << QStringList{"0", "200", "400", "600"} << time;
+        QTest::addRow("1.5E+14 beside a legend") << "en" << "0.2" << "0.5" << "10" << "60" << "" << QStringList{"0", "5E+13", "1E+14", "1.5E+14"} << QStringList{"0", "20", "40", "60"};
+        QTest::addRow("1E-300 span") << "en" << "" << "0" << "1e-300" << "20" << "" << QStringList{"9E-301", "9.5E-301", "1E-300", "1.05E-300", "1.1E-300"} << time;
+        QTest::addRow("the largest double") << "en" << "" << "0" << largest << "20" << "" << QStringList{"1.6E+308", "1.65E+308", "1.7E+308", "1.75E+308"} << time;
+        QTest::addRow("negative range") << "en" << "" << "-0.2" << "10" << "20" << "Command5" << QStringList{"-2", "-1.5", "-1", "-0.5", "0"} << time;
+        QTest::addRow("r = 0") << "en" << "" << "0" << "10" << "20" << "" << QStringList{"9", "9.5", "10", "10.5", "11"} << time;
+        // clang-format on
+    }
+
+    void tickLabels()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, kept);
+        QFETCH(QString, rate);
+        QFETCH(QString, size);
+        QFETCH(QString, end);
+        QFETCH(QString, button);
+        QFETCH(QStringList, y);
+        QFETCH(QStringList, x);
+        QLocale::setDefault(QLocale(language));
         start();
-        runWith("0.2", "10", "20");
-        QTest::mouseClick(form->Command8, Qt::LeftButton); // fixed from 0 to 1.5 r
-        QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Vertical))->categoriesLabels(),
-                 (QStringList{"0", "0,1", "0,2", "0,3"}));
-        QTest::mouseClick(form->command4, Qt::LeftButton);
-        QCOMPARE(static_cast<QCategoryAxis *>(axis(Qt::Horizontal))->categoriesLabels(),
-                 (QStringList{"0", "5", "10", "15", "20"}));
+        if (!kept.isEmpty()) {
+            runWith(kept, size, end);
+            MALVORA1::Kept.keep(currentRun());
+        }
+        runWith(rate, size, end);
+        if (!button.isEmpty())
+            QTest::mouseClick(form->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(::tickLabels(form->MSChart1, ChartControl::Y), y);
+        QCOMPARE(::tickLabels(form->MSChart1, ChartControl::X), x);
     }
 
     void tabOrderAndNames()

@@ -87,6 +87,9 @@ class tst_Model : public QObject
         QTest::addRow("tick, whole stays plain") << 3000.0000000000005 << 1 << "3000" << "3000" << "3000";
         QTest::addRow("tick, negative") << -0.10500000000000001 << 3 << "-0.105" << "-0,105" << "-.105";
         QTest::addRow("tick, small") << 5.000000000000001e-15 << 1 << "5E-15" << "5E-15" << "5E-15";
+        QTest::addRow("tick, below a million") << 999500.0000000001 << 4 << "999500" << "999500" << "999500";
+        QTest::addRow("tick, a million") << 1e6 << 1 << "1E+06" << "1E+06" << "1000000";
+        QTest::addRow("tick, 1.5E+14") << 1.5000000000000002e14 << 2 << "1.5E+14" << "1,5E+14" << "150000000000000";
         QTest::addRow("tick, subnormal") << -9e-317 << 1 << "-9E-317" << "-9E-317" << "-9.00000009997025E-317";
         QTest::addRow("tick, near the largest") << 1.65e308 << 3 << "1.65E+308" << "1,65E+308" << "1.65E+308";
         QTest::addRow("negative ten-thousandths") << -1234.0567 << 15 << "-1234.0567" << "-1234,0567" << "-1234.0567";

@@ -248,8 +248,8 @@ class tst_Shell : public QObject
             QCOMPARE(form->focusWidget()->objectName(), "Command1");
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);
         } else {
-            QWidget *target = action == "MSChart1" ? main->MSChart1->viewport()
-                                                   : form->findChild<QWidget *>(action);
+            QWidget *target =
+                action == "MSChart1" ? main->MSChart1 : form->findChild<QWidget *>(action);
             QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
         }
         QCOMPARE(m_ended, shows == "end" ? 1 : 0);

@@ -1,45 +1,20 @@
 #include "charts/chartexport.h"
 
+#include "charts/chartpainter.h"
+#include "charts/drawnchart.h"
 #include "model/filewrite.h"
 
 #include <QBuffer>
-#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QSvgGenerator>
 
 #include <array>
+#include <cmath>
 
 namespace
 {
-
-// The chart's scene, drawn whole onto the painter's target.
-void renderChart(QChartView &chart, QPainter &painter, const QRectF &target)
-{
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(target, Qt::white);
-    chart.scene()->render(&painter, target,
-                          chart.mapToScene(chart.viewport()->rect()).boundingRect());
-}
-
-QByteArray svgFile(QChartView &chart)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const QSize size = chart.viewport()->size();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(chart.chart()->title());
-    QPainter painter;
-    if (!painter.begin(&svg)) return {};
-    renderChart(chart, painter, QRectF(QPointF(), size));
-    return painter.end() ? buffer.data() : QByteArray();
-}
 
 // The CRC-32 of a PNG chunk's type and data.
 quint32 crc32(const char *bytes, qsizetype size)
@@ -111,25 +86,43 @@ QByteArray pngOf(const QImage &image)
     return png;
 }
 
-QByteArray pngFile(QChartView &chart)
-{
-    return pngOf(chartImage(chart));
-}
-
 } // namespace
 
-QImage chartImage(QChartView &chart)
+QImage chartImage(const DrawnChart &chart, double scale)
 {
-    const QSize size = (QSizeF(chart.viewport()->size()) * chart.devicePixelRatioF() * 2).toSize();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image((chart.size * scale).toSize(), QImage::Format_RGB32);
+    // Its texts measured as on the chart's own screen, then scaled with everything else.
+    const int dotsPerMeter = int(std::lround(chart.dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
     QPainter painter(&image);
-    renderChart(chart, painter, QRectF(image.rect()));
+    painter.scale(scale, scale);
+    paintChart(painter, chart);
     return image;
 }
 
-QByteArray chartFile(QChartView &chart, ChartFormat format)
+QByteArray chartPng(const DrawnChart &chart, double scale)
 {
-    return format == ChartFormat::Svg ? svgFile(chart) : pngFile(chart);
+    return pngOf(chartImage(chart, scale));
+}
+
+// At the resolution the chart's fonts were measured for, their sizes in
+// points become the sizes in pixels they have on the chart.
+QByteArray chartSvg(const DrawnChart &chart)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(chart.dpi);
+    svg.setSize(chart.size.toSize());
+    svg.setViewBox(QRectF(QPointF(), chart.size));
+    svg.setTitle(chart.title.text);
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    paintChart(painter, chart);
+    return painter.end() ? bytes : QByteArray();
 }
 
 ChartFormat chartFormatOf(const QByteArray &fileName)
@@ -137,9 +130,15 @@ ChartFormat chartFormatOf(const QByteArray &fileName)
     return fileName.toLower().endsWith(".svg") ? ChartFormat::Svg : ChartFormat::Png;
 }
 
-bool writeChart(QChartView &chart, const QByteArray &fileName, QString *problem)
+QByteArray chartFile(const DrawnChart &chart, double scale, ChartFormat format)
 {
-    const QByteArray bytes = chartFile(chart, chartFormatOf(fileName));
+    return format == ChartFormat::Svg ? chartSvg(chart) : chartPng(chart, scale);
+}
+
+bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName,
+                QString *problem)
+{
+    const QByteArray bytes = chartFile(chart, scale, chartFormatOf(fileName));
     QString reason;
     if (bytes.isEmpty())
         //: Why a chart's image could not be saved: drawing it failed (out of memory).

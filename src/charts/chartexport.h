@@ -4,23 +4,28 @@
 #include <QImage>
 #include <QString>
 
-class QChartView;
+struct DrawnChart;
 
-// The chart as an image twice its on-screen pixel size, on white.
-QImage chartImage(QChartView &chart);
+// The chart as an image `scale` times its size in pixels, on white: twice its
+// on-screen pixel size for a copy (scale 2 times the device pixel ratio).
+QImage chartImage(const DrawnChart &chart, double scale);
 
-// The chart's file in memory: SVG (vector, its texts as text) or PNG (twice
-// the on-screen size).
+// The chart as a PNG file's bytes (chartImage at that scale), or as an SVG
+// file's: vector, its texts as text at their size relative to the chart.
+QByteArray chartPng(const DrawnChart &chart, double scale);
+QByteArray chartSvg(const DrawnChart &chart);
+
+// The format a file name asks for: SVG when it ends in .svg, PNG otherwise;
+// and the chart's file in that format, in memory.
 enum class ChartFormat { Png, Svg };
-QByteArray chartFile(QChartView &chart, ChartFormat format);
-
-// The format a file name asks for: SVG when it ends in .svg, PNG otherwise.
 ChartFormat chartFormatOf(const QByteArray &fileName);
+QByteArray chartFile(const DrawnChart &chart, double scale, ChartFormat format);
 
 /*
- * Writes the chart to a file in the format its name asks for. The whole
- * image is made in memory first and then written whole or not at all
- * (model/filewrite.h), so that a failed write never leaves half an image.
- * On failure *problem says why, for the user.
+ * Writes the chart to a file in the format its name asks for (a PNG at the
+ * given scale). The whole image is made in memory first and then written
+ * whole or not at all (model/filewrite.h), so that a failed write never
+ * leaves half an image. On failure *problem says why, for the user.
  */
-bool writeChart(QChartView &chart, const QByteArray &fileName, QString *problem);
+bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName,
+                QString *problem);

@@ -7,7 +7,6 @@
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
 
-
 using namespace MALVORA1;
 
 namespace
@@ -62,8 +61,9 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
             chart.setData(j + 1, 2 * k + 1, xval);
             chart.setData(j + 1, 2 * k + 2, yval);
         }
+        chart.setSeriesPen(k + 1, currentRunPen(curve.kind));
     }
-    chart.setKeptCurves(keptCurves(plan, chart.locale()));
+    chart.setKeptCurves(keptCurves(plan, run, chart.locale()));
     chart.readout().setUp(
         {plan.xName.isEmpty() ? plan.xTitle : plan.xName, plan.yScale, plan.growth ? run.rate : 0});
     chart.setRedraw([&chart, plan] { drawChart(chart, plan); });

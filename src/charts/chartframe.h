@@ -1,5 +1,7 @@
 #pragma once
 
+#include "charts/chartpalette.h"
+
 #include <QString>
 
 #include <vector>
@@ -7,11 +9,13 @@
 class ChartControl;
 struct RunSeries;
 
-// One curve of a chart: its legend label and its point for time step t of a run.
+// One curve of a chart: its legend label, its point for time step t of a
+// run, and the model it shows, whose colour it takes.
 struct ChartCurve {
     QString label;
     double (*x)(const RunSeries &run, int t);
     double (*y)(const RunSeries &run, int t);
+    CurveKind kind;
 };
 
 // What one chart routine draws: titles, value scales, legend and curves, and
@@ -45,7 +49,8 @@ struct ChartPlan {
  * Simut + 1 and the last point drawn.
  *
  * Kept runs are drawn beneath, each curve computed by the same rule from the
- * kept copy; the legend then names every run, and a fixed Y range widens to
- * hold every run's fixed range.
+ * kept copy; the legend then names every run (a kept run equal to the
+ * current one once), and a fixed Y range widens to hold every run's fixed
+ * range.
  */
 void drawChart(ChartControl &chart, const ChartPlan &plan);

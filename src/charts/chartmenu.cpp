@@ -17,11 +17,10 @@ using MALVORA1::Kept;
 namespace
 {
 
-// Every chart of the program, drawn again, so that all show the same kept runs.
-void redrawEveryChart()
+// A copy, on the clipboard or in a PNG file, has twice the chart's pixels on the screen.
+double copyScale(const ChartControl &chart)
 {
-    for (QWidget *widget : QApplication::allWidgets())
-        if (auto *chart = qobject_cast<ChartControl *>(widget)) chart->redraw();
+    return 2 * chart.devicePixelRatioF();
 }
 
 } // namespace
@@ -62,7 +61,7 @@ void ChartMenu::open(QPoint at)
 
 void ChartMenu::copyChart()
 {
-    QApplication::clipboard()->setImage(chartImage(*m_chart));
+    QApplication::clipboard()->setImage(chartImage(m_chart->drawn(), copyScale(*m_chart)));
 }
 
 // The type follows the name's extension; a name without one of the two
@@ -78,7 +77,7 @@ void ChartMenu::saveChart()
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     const std::optional<QByteArray> file = fileNameBytes(name);
     QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(name));
-    if (file && writeChart(*m_chart, *file, &problem))
+    if (file && writeChart(m_chart->drawn(), copyScale(*m_chart), *file, &problem))
         hideNotice(m_chart->window(), "chart");
     else
         showNotice(m_chart->window(), "chart", problem);
@@ -87,11 +86,9 @@ void ChartMenu::saveChart()
 void ChartMenu::keepRun()
 {
     Kept.keep(currentRun());
-    redrawEveryChart();
 }
 
 void ChartMenu::forgetRuns()
 {
     Kept.forget();
-    redrawEveryChart();
 }

@@ -9,8 +9,8 @@ class ChartControl;
 /*
  * The context menu of a chart, for the mouse (right click) and the keyboard
  * (the Menu key, Shift+F10): "Copy chart" (also Ctrl+C on the chart), "Save
- * chart as..." as PNG or SVG, "Keep this run" and "Forget kept runs". Keeping
- * or forgetting draws every chart of the program again. A run that is kept
+ * chart as..." as PNG or SVG, "Keep this run" and "Forget kept runs". Every
+ * chart draws itself again when the kept runs change. A run that is kept
  * already cannot be kept twice, and with none kept there is nothing to forget.
  */
 class ChartMenu : public QMenu

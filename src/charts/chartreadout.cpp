@@ -4,13 +4,26 @@
 #include "model/numbertext.h"
 
 #include <QAccessible>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
 #include <ranges>
+
+namespace
+{
+
+constexpr double Padding = 6;
+constexpr double MarkRadius = 4;
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+} // namespace
 
 ChartReadout::ChartReadout(ChartControl *chart) : QObject(chart), m_chart(chart) {}
 
@@ -34,9 +47,14 @@ int ChartReadout::nearestRow(double x) const
 
 void ChartReadout::pointAt(QPointF position)
 {
-    if (m_chart->rowCount() == 0 || m_chart->columnCount() == 0) return;
-    select(nearestRow(m_chart->xValueAt(position)));
-    QToolTip::showText(m_chart->viewport()->mapToGlobal(position.toPoint()), text(), m_chart);
+    const DrawnChart &drawn = m_chart->drawn();
+    if (m_chart->rowCount() == 0 || m_chart->columnCount() == 0 || !drawn.numbered ||
+        !drawn.plot.contains(position)) {
+        hide();
+        return;
+    }
+    const int row = nearestRow(drawn.xValue(position.x()));
+    if (row != m_row) select(row);
 }
 
 bool ChartReadout::handleKey(QKeyEvent *event)
@@ -66,8 +84,6 @@ bool ChartReadout::handleKey(QKeyEvent *event)
         return false;
     }
     select(row);
-    const QPoint marker = m_chart->mapFromScene(markerAt(0));
-    QToolTip::showText(m_chart->viewport()->mapToGlobal(marker + QPoint(8, 8)), text(), m_chart);
     return true;
 }
 
@@ -79,7 +95,7 @@ void ChartReadout::select(int row)
     m_chart->setAccessibleDescription(text());
     QAccessibleEvent changed(m_chart, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    m_chart->viewport()->update();
+    m_chart->update();
 }
 
 void ChartReadout::hide()
@@ -87,28 +103,47 @@ void ChartReadout::hide()
     if (m_row == 0) return;
     m_row = 0;
     m_chart->setAccessibleDescription(m_restingDescription);
-    QToolTip::hideText();
-    m_chart->viewport()->update();
+    m_chart->update();
 }
 
-// Where curve k's point of the marked step is drawn, in scene coordinates.
-QPointF ChartReadout::markerAt(int curve) const
+// In the plot's upper corner away from the marked step, where it covers
+// the fewest marks.
+QRectF ChartReadout::box() const
 {
-    const QPointF value(m_chart->cell(m_row, 2 * curve + 1), m_chart->cell(m_row, 2 * curve + 2));
-    return m_chart->scenePosition(value);
+    if (m_row == 0) return {};
+    const DrawnChart &drawn = m_chart->drawn();
+    const QFontMetricsF metrics(drawn.legendFont, m_chart);
+    const QSizeF size = metrics.size(0, text()) + QSizeF(2 * Padding, 2 * Padding);
+    const double x = drawn.position(QPointF(m_chart->cell(m_row, 1), 0)).x();
+    const QRectF plot = drawn.plot.adjusted(Padding, Padding, -Padding, -Padding);
+    QRectF box(QPointF(), size);
+    if (x > drawn.plot.center().x())
+        box.moveTopLeft(plot.topLeft());
+    else
+        box.moveTopRight(plot.topRight());
+    // A small chart with many curves lets it reach beyond the plot, never beyond the chart.
+    box.moveRight(std::min(box.right(), drawn.size.width() - 1));
+    box.moveLeft(std::max(box.left(), 0.0));
+    return box;
 }
 
 void ChartReadout::paint(QPainter &painter) const
 {
     if (m_row == 0) return;
+    const DrawnChart &drawn = m_chart->drawn();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.5));
     painter.setBrush(Qt::white);
-    for (int k = 0; 2 * k < m_chart->columnCount(); ++k) {
-        const QPointF at = markerAt(k);
-        if (std::isfinite(at.x()) && std::isfinite(at.y())) painter.drawEllipse(at, 4, 4);
-    }
+    const int t = m_row - 1;
+    for (const ContentCurve &curve : m_chart->content().curves)
+        if (t < curve.points.size() && finite(curve.points[t]))
+            painter.drawEllipse(drawn.position(curve.points[t]), MarkRadius, MarkRadius);
+    const QRectF at = box();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(at);
+    painter.setFont(drawn.legendFont);
+    painter.drawText(at.adjusted(Padding, Padding, -Padding, -Padding), Qt::AlignLeft, text());
     painter.restore();
 }
 
@@ -117,19 +152,29 @@ QString ChartReadout::number(double x, double scale) const
     return generalNumber(roundToPlaces(x, scale), m_chart->locale());
 }
 
+// Every curve drawn at the step in the legend's order, each named as there;
+// a kept run's x, where it differs from the current run's, beside its y.
 QString ChartReadout::text() const
 {
     if (m_row == 0) return {};
-    const int curves = m_chart->columnCount() / 2;
+    const int t = m_row - 1;
+    const double x = m_chart->cell(m_row, 1);
+    const QString &xName = m_settings.xName;
     const QString yName = m_chart->axis(ChartControl::Y).title;
-    QStringList lines{tr("%1 = %2").arg(m_settings.xName, number(m_chart->cell(m_row, 1), 100))};
-    for (int k = 0; k < curves; ++k) {
-        const double y = m_chart->cell(m_row, 2 * k + 2);
-        if (!std::isfinite(y)) continue;
-        const QString value = number(y, m_settings.yScale);
-        lines << (curves == 1
-                      ? tr("%1 = %2").arg(yName, value)
-                      : tr("%1: %2 = %3").arg(m_chart->columnLabel(2 * k + 1), yName, value));
+    QStringList lines{tr("%1 = %2").arg(xName, number(x, 100))};
+    for (const ContentCurve &curve : m_chart->content().curves) {
+        if (t >= curve.points.size() || !finite(curve.points[t])) continue;
+        if (!curve.current && curve.name.isEmpty()) continue;
+        const QPointF p = curve.points[t];
+        const QString value = number(p.y(), m_settings.yScale);
+        if (curve.name.isEmpty())
+            lines << tr("%1 = %2").arg(yName, value);
+        else if (p.x() != x)
+            //: A kept run's values: its name, x's name, x, y's name, y
+            lines << tr("%1: %2 = %3, %4 = %5")
+                         .arg(curve.name, xName, number(p.x(), 100), yName, value);
+        else
+            lines << tr("%1: %2 = %3").arg(curve.name, yName, value);
     }
     const double r = m_settings.growthRate;
     if (r != 0) {

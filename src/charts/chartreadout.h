@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 class ChartControl;
@@ -9,13 +10,15 @@ class QKeyEvent;
 class QPainter;
 
 /*
- * Reads values off the current run's curves: the time step whose x lies
- * nearest the pointer (or the one the arrow keys reach) is marked on every
- * curve, and its values are named in a tooltip and in the chart's accessible
- * description, one line each: x, then every curve's y, with the axis titles
- * as names and numbers rounded as in the data table, e.g. "t = 10" and
- * "N(t) = 73.89". Charts of N(t) add the doubling time ln 2 / r, or the
- * halving time for r < 0.
+ * Reads values off the curves: the time step whose x lies nearest the
+ * pointer (or the one the arrow keys reach) is marked on every curve drawn
+ * at that step, kept runs' included, and its values are named in a box on
+ * the plot and in the chart's accessible description, one line each: x,
+ * then every curve's y, with the axis titles as names, the legend's names
+ * before them, and numbers rounded as in the data table, e.g. "t = 10" and
+ * "r = 0.5, N(0) = 10: N(t) = 1484.13". Charts of N(t) add the doubling time
+ * ln 2 / r, or the halving time for r < 0. It stays while the pointer is
+ * over the plot, and goes when it leaves or on Escape.
  */
 class ChartReadout : public QObject
 {
@@ -31,21 +34,22 @@ class ChartReadout : public QObject
 
     void setUp(const Settings &settings) { m_settings = settings; }
 
-    // The step nearest the pointer, given in the chart's viewport.
+    // The step nearest the pointer, given in the chart's coordinates.
     void pointAt(QPointF position);
     // Left, Right, Home, End and Escape; false for any other key.
     bool handleKey(QKeyEvent *event);
-    // Takes the marker and the tooltip away.
+    // Takes the marks and the box away.
     void hide();
     void paint(QPainter &painter) const;
 
     QString text() const;
     int step() const { return m_row - 1; } // -1: none
+    // Where the box with the text stands; empty when none is shown.
+    QRectF box() const;
 
   private:
     int nearestRow(double x) const;
     void select(int row);
-    QPointF markerAt(int curve) const;
     QString number(double x, double scale) const;
 
     ChartControl *m_chart;

@@ -52,14 +52,17 @@ QString difference()
 
 void ShowNtvsT(ChartControl &MSChart1)
 {
-    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of N(t) vs. time"),
-                                    ChartRoutines::tr("N(t)"), {{{}, time, population}}, {}, true));
+    drawChart(MSChart1,
+              againstTime(ChartRoutines::tr("Curve of N(t) vs. time"), ChartRoutines::tr("N(t)"),
+                          {{{}, time, population, CurveKind::Differential}}, {}, true));
 }
 
 void ShowlnNtvsT(ChartControl &MSChart1)
 {
-    const ChartCurve curve{
-        {}, time, [](const RunSeries &run, int t) { return std::log(run.Nt[size_t(t)]); }};
+    const ChartCurve curve{{},
+                           time,
+                           [](const RunSeries &run, int t) { return std::log(run.Nt[size_t(t)]); },
+                           CurveKind::Differential};
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of lnN(t) vs. time"),
                                     ChartRoutines::tr("lnN(t)"), {curve},
                                     ChartRoutines::tr("ln N(t) needs N(t) > 0"), true));
@@ -67,8 +70,10 @@ void ShowlnNtvsT(ChartControl &MSChart1)
 
 void ShowdNvsT(ChartControl &MSChart1)
 {
-    const ChartCurve curve{
-        {}, time, [](const RunSeries &run, int t) { return run.dNdt[size_t(t)]; }};
+    const ChartCurve curve{{},
+                           time,
+                           [](const RunSeries &run, int t) { return run.dNdt[size_t(t)]; },
+                           CurveKind::Differential};
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of dN(t) vs. time"),
                                     ChartRoutines::tr("dN(t)"), {curve}));
 }
@@ -77,9 +82,11 @@ void ShowdNvsT(ChartControl &MSChart1)
 // The read-out gives it to 0.0001, as the data table does.
 void ShowdNNvsN(ChartControl &MSChart1)
 {
-    const ChartCurve curve{{}, population, [](const RunSeries &run, int t) {
-                               return run.dNdt[size_t(t)] / run.Nt[size_t(t)];
-                           }};
+    const ChartCurve curve{
+        {},
+        population,
+        [](const RunSeries &run, int t) { return run.dNdt[size_t(t)] / run.Nt[size_t(t)]; },
+        CurveKind::Differential};
     drawChart(MSChart1, {.title = ChartRoutines::tr("Curve of dN(t)/N(t)dt vs. N(t)"),
                          .yTitle = ChartRoutines::tr("dN/Ndt"),
                          .xTitle = ChartRoutines::tr("N(t)"),
@@ -92,7 +99,10 @@ void ShowdNNvsN(ChartControl &MSChart1)
 void ShowlndNvsT(ChartControl &MSChart1)
 {
     const ChartCurve curve{
-        {}, time, [](const RunSeries &run, int t) { return std::log(run.dNdt[size_t(t)]); }};
+        {},
+        time,
+        [](const RunSeries &run, int t) { return std::log(run.dNdt[size_t(t)]); },
+        CurveKind::Differential};
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of ln(dN(t)) vs. time"),
                                     ChartRoutines::tr("lndN(t)"), {curve},
                                     ChartRoutines::tr("ln dN(t) needs dN(t) > 0")));
@@ -100,34 +110,40 @@ void ShowlndNvsT(ChartControl &MSChart1)
 
 void CompareDifferentialAndDifference(ChartControl &MSChart1)
 {
-    drawChart(MSChart1, againstTime(ChartRoutines::tr("Differential model and difference model"),
-                                    ChartRoutines::tr("N(t)"),
-                                    {{differential(), time, population},
-                                     {difference(), time, [](const RunSeries &run, int t) {
-                                          return run.NtDifference[size_t(t)];
-                                      }}}));
+    drawChart(MSChart1,
+              againstTime(ChartRoutines::tr("Differential model and difference model"),
+                          ChartRoutines::tr("N(t)"),
+                          {{differential(), time, population, CurveKind::Differential},
+                           {difference(), time,
+                            [](const RunSeries &run, int t) { return run.NtDifference[size_t(t)]; },
+                            CurveKind::Difference}}));
 }
 
 void CompareDeltaNanddN(ChartControl &MSChart1)
 {
-    drawChart(MSChart1,
-              againstTime(ChartRoutines::tr("N(t+1)-N(t) (Differential and difference models)"),
-                          ChartRoutines::tr("dN(t)"),
-                          {{differential(), time,
-                            [](const RunSeries &run, int t) { return run.DeltaN[size_t(t)]; }},
-                           {difference(), time, [](const RunSeries &run, int t) {
-                                return run.DeltaNDifference[size_t(t)];
-                            }}}));
+    drawChart(
+        MSChart1,
+        againstTime(ChartRoutines::tr("N(t+1)-N(t) (Differential and difference models)"),
+                    ChartRoutines::tr("dN(t)"),
+                    {{differential(), time,
+                      [](const RunSeries &run, int t) { return run.DeltaN[size_t(t)]; },
+                      CurveKind::Differential},
+                     {difference(), time,
+                      [](const RunSeries &run, int t) { return run.DeltaNDifference[size_t(t)]; },
+                      CurveKind::Difference}}));
 }
 
 void ShowNnextvsN(ChartControl &MSChart1)
 {
     const ChartCurve next{ChartRoutines::tr("N(t+1)-N(t) (differential)"), population,
-                          [](const RunSeries &run, int t) { return run.Nt[size_t(t) + 1]; }};
-    drawChart(MSChart1,
-              {.title = ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
-               .yTitle = ChartRoutines::tr("N(t+1)"),
-               .xTitle = ChartRoutines::tr("N(t)"),
-               .legend = true,
-               .curves = {next, {ChartRoutines::tr("y=x"), population, population}}});
+                          [](const RunSeries &run, int t) { return run.Nt[size_t(t) + 1]; },
+                          CurveKind::Differential};
+    drawChart(
+        MSChart1,
+        {.title = ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
+         .yTitle = ChartRoutines::tr("N(t+1)"),
+         .xTitle = ChartRoutines::tr("N(t)"),
+         .legend = true,
+         .curves = {next,
+                    {ChartRoutines::tr("y=x"), population, population, CurveKind::Reference}}});
 }

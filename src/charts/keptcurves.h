@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/chartcontrol.h"
+#include "charts/chartcontent.h"
 
 #include <QString>
 
@@ -16,11 +16,14 @@ QString runName(const RunSeries &run, const QLocale &locale);
 
 /*
  * The curves of every kept run for a chart, oldest run first: each curve by
- * the plan's own rule, computed from the kept copy, in a thinner line of the
- * run's muted colour (its second curve dashed). The first curve of a run
- * carries the run's name into the legend.
+ * the plan's own rule, computed from the kept copy, in the run's pen
+ * (chartpalette.h). The first curve of a run carries the run's name into
+ * the legend; the read-out names each curve by its run, and by its model
+ * where the plan draws two. A kept run equal to the current one is drawn
+ * but named nowhere: the current run's curves name it.
  */
-std::vector<ChartControl::KeptCurve> keptCurves(const ChartPlan &plan, const QLocale &locale);
+std::vector<ContentCurve> keptCurves(const ChartPlan &plan, const RunSeries &current,
+                                     const QLocale &locale);
 
 // The plan's fixed Y range (minimum, maximum) for the current run, from 0 to
 // its limit (from the limit to 0 below 0), widened to hold every kept run's.

@@ -38,6 +38,14 @@ void KeptRuns::keep(const RunSeries &run)
 {
     if (m_runs.size() == std::size_t(Capacity)) m_runs.erase(m_runs.begin());
     m_runs.emplace_back(run);
+    emit changed();
+}
+
+void KeptRuns::forget()
+{
+    if (m_runs.empty()) return;
+    m_runs.clear();
+    emit changed();
 }
 
 bool KeptRuns::holds(const RunSeries &run) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -36,15 +38,20 @@ class KeptRun
 
 // Up to four kept runs, the oldest first; keeping a fifth drops the oldest.
 // They live for one session of the program and are never written anywhere.
-class KeptRuns
+// Every chart draws them, and hears of each change from here.
+class KeptRuns : public QObject
 {
+    Q_OBJECT
   public:
     static constexpr int Capacity = 4;
 
     void keep(const RunSeries &run);
-    void forget() { m_runs.clear(); }
+    void forget();
     bool holds(const RunSeries &run) const;
     const std::vector<KeptRun> &runs() const { return m_runs; }
+
+  signals:
+    void changed();
 
   private:
     std::vector<KeptRun> m_runs;

@@ -15,6 +15,9 @@
 namespace
 {
 
+// Chart ticks are written out below a million, in E notation from there up.
+constexpr int TickEFrom = 6;
+
 bool isIgnored(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n';
@@ -157,9 +160,10 @@ char *writeTenThousandths(char *out, std::int64_t k)
 }
 
 // x rounded to the given significant digits, laid out as general15 lays
-// out its numbers. The digits come straight from the decimal text, so even a
-// value that no double holds exactly (9E-317) keeps them.
-std::string roundedGeneral(double x, int digits)
+// out its numbers, but in E notation from ten to the power `eFrom` up. The
+// digits come straight from the decimal text, so even a value that no double
+// holds exactly (9E-317) keeps them.
+std::string roundedGeneral(double x, int digits, int eFrom)
 {
     if (x == 0) return "0";
     std::array<char, 40> buffer{};
@@ -176,7 +180,7 @@ std::string roundedGeneral(double x, int digits)
     while (figures.size() > 1 && figures.back() == '0')
         figures.pop_back();
     std::string text = x < 0 ? "-" : "";
-    if (exponent < -4 || exponent >= 15) {
+    if (exponent < -4 || exponent >= eFrom) {
         text += figures.substr(0, 1) + (figures.size() > 1 ? "." + figures.substr(1) : "");
         text += exponent < 0 ? "E-" : "E+";
         text += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
@@ -254,7 +258,7 @@ QString generalNumber(double x, const QLocale &locale, int digits)
 {
     QString text;
     if (digits < 15 && std::isfinite(x)) {
-        text = QString::fromStdString(roundedGeneral(x, std::max(digits, 1)));
+        text = QString::fromStdString(roundedGeneral(x, std::max(digits, 1), TickEFrom));
     } else {
         char chars[FileNumberSize];
         text = QString::fromLatin1(chars, general15(chars, x) - chars);

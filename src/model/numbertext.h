@@ -45,9 +45,10 @@ double roundToPlaces(double x, double scale);
 
 // The general number format of the screen: up to 15 significant digits,
 // E notation for very large and very small magnitudes (1.5E+16, 1E-05),
-// the decimal separator of the given locale. With fewer digits x is first
-// rounded to that many significant digits (chart ticks: 10.5, not
-// 10.500000000000002); the switch to E notation stays where it is.
+// the decimal separator of the given locale. With fewer digits, as chart
+// ticks take them, x is first rounded to that many significant digits (10.5,
+// not 10.500000000000002), and E notation starts at a million (1.5E+14, not
+// 150000000000000), so that a tick label stays short enough to read.
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
 
 // The number form of the data file, written as ASCII at out: up to 15

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QPen>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+// One axis as a chart routine sets it up: a fixed range (used when it is a
+// proper one) or an automatic one, and its title.
+struct ChartAxis {
+    bool autoScale = true;
+    double maximum = 0;
+    double minimum = 0;
+    QFont titleFont;
+    bool titleVisible = false;
+    QString title;
+    bool blackMajorGrid = false;
+};
+
+// One curve: its point for each time step, in values (a step without a value
+// holds a non-finite one and is left out), its pen, its name in the legend
+// (none: not listed) and in the read-out.
+struct ContentCurve {
+    QList<QPointF> points;
+    QPen pen;
+    QString legendName;
+    QString name;
+    bool current = true; // of the current run; otherwise of a kept one
+};
+
+/*
+ * What a chart shows, before it is laid out at a size: the titles, the two
+ * axes, the legend, the curves (kept runs first, so that they lie beneath)
+ * and why the current run may have nothing to draw. Texts grow with the zoom
+ * (1 = their sizes in points as given).
+ */
+struct ChartContent {
+    enum AxisId { X = 0, Y = 1 };
+
+    QString title;
+    QFont titleFont;
+    ChartAxis axes[2];
+    bool legend = false;
+    std::vector<ContentCurve> curves;
+    QString noValue;
+    QFont tickFont;
+    QFont legendFont;
+    double zoom = 1;
+};
