@@ -200,24 +200,21 @@ void registerCharts()
         {"CompareDifferentialAndDifference", CompareDifferentialAndDifference},
         {"CompareDeltaNanddN", CompareDeltaNanddN},
     };
-    const auto add = [](const char *group, const char *name, Routine routine, bool large,
+    const auto add = [](const std::string &group, const char *name, Routine routine, bool large,
                         bool keptRuns) {
-        benchmark::RegisterBenchmark((std::string(group) + name).c_str(), chartBenchmark, routine,
-                                     large, keptRuns)
+        benchmark::RegisterBenchmark((group + name).c_str(), chartBenchmark, routine, large,
+                                     keptRuns)
             ->Unit(benchmark::kMillisecond);
     };
-    for (const auto &[name, routine] : single) {
-        add("MainChart/", name, routine, false, false);
-        add("LargeChart/", name, routine, true, false);
+    for (bool keptRuns : {false, true}) {
+        const std::string group = keptRuns ? "FourKeptRuns/" : "";
+        for (const auto &[name, routine] : single) {
+            add(group + "MainChart/", name, routine, false, keptRuns);
+            add(group + "LargeChart/", name, routine, true, keptRuns);
+        }
+        for (const auto &[name, routine] : comparisons)
+            add(group + "LargeChart/", name, routine, true, keptRuns);
     }
-    for (const auto &[name, routine] : comparisons)
-        add("LargeChart/", name, routine, true, false);
-    for (const auto &[name, routine] : single)
-        add("FourKeptRuns/MainChart/", name, routine, false, true);
-    for (const auto &[name, routine] : single)
-        add("FourKeptRuns/LargeChart/", name, routine, true, true);
-    for (const auto &[name, routine] : comparisons)
-        add("FourKeptRuns/LargeChart/", name, routine, true, true);
     // Two charts in turn, each turn laid out afresh: a chart drawn again
     // unchanged keeps its layout.
     add(
