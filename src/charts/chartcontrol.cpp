@@ -16,6 +16,39 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+namespace
+{
+
+bool sameAxis(const ChartAxis &a, const ChartAxis &b)
+{
+    return a.autoScale == b.autoScale && a.maximum == b.maximum && a.minimum == b.minimum &&
+           a.titleFont == b.titleFont && a.titleVisible == b.titleVisible && a.title == b.title &&
+           a.blackMajorGrid == b.blackMajorGrid;
+}
+
+// Points compared bit for bit: a step without a value holds the same NaN each time.
+bool sameCurve(const ContentCurve &a, const ContentCurve &b)
+{
+    return a.points.size() == b.points.size() && a.pen == b.pen && a.current == b.current &&
+           a.legendName == b.legendName &&
+           std::memcmp(a.points.constData(), b.points.constData(),
+                       size_t(a.points.size()) * sizeof(QPointF)) == 0;
+}
+
+// Whether a chart routine drew again what is already laid out (Run with the
+// same values, a chart's redraw when kept runs change elsewhere).
+bool sameContent(const ChartContent &a, const ChartContent &b)
+{
+    return a.title == b.title && a.titleFont == b.titleFont && sameAxis(a.axes[0], b.axes[0]) &&
+           sameAxis(a.axes[1], b.axes[1]) && a.legend == b.legend && a.noValue == b.noValue &&
+           a.tickFont == b.tickFont && a.legendFont == b.legendFont && a.zoom == b.zoom &&
+           std::equal(a.curves.begin(), a.curves.end(), b.curves.begin(), b.curves.end(),
+                      sameCurve);
+}
+
+} // namespace
 
 ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
 {
@@ -102,7 +135,7 @@ void ChartControl::refresh()
             curve.points.append(QPointF(cell(row, 2 * k - 1), cell(row, 2 * k)));
         m_content.curves.push_back(std::move(curve));
     }
-    m_laidOut = false;
+    m_laidOut = m_laidOut && sameContent(m_content, m_laidOutFrom);
     describe();
     update();
 }
@@ -111,6 +144,7 @@ const DrawnChart &ChartControl::drawn() const
 {
     if (!m_laidOut || m_drawn.size != QSizeF(size())) {
         m_drawn = layOutChart(m_content, size(), locale(), *this);
+        m_laidOutFrom = m_content;
         m_laidOut = true;
     }
     return m_drawn;

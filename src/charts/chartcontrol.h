@@ -110,6 +110,7 @@ class ChartControl : public QWidget
     ChartContent m_content;
     std::vector<ContentCurve> m_kept;
     mutable DrawnChart m_drawn;
+    mutable ChartContent m_laidOutFrom; // the content m_drawn was laid out from
     mutable bool m_laidOut = false;
     QString m_usage;
     std::function<void()> m_redraw;

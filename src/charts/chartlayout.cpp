@@ -275,12 +275,12 @@ class Layout
         const double top = room.top() + labelHeight / 2;
         const double bottom = std::max(top + 1, room.bottom() - xLabelsTop - labelHeight);
 
-        Labels y = fitted(AxisId::Y, bottom, top, heightOf);
+        Labels y = fitted(AxisId::Y, heightOf, [&](Labels &l) { place(l, bottom, top); });
         const double yLabelsWidth =
             d.numbered ? y.widest : m.horizontalAdvance(QStringLiteral("0000"));
         const double left = room.left() + (yTitleWidth > 0 ? yTitleWidth + Gap : 0) + yLabelsWidth +
                             Gap + TickLength;
-        Labels x = fittedX(left, room.right());
+        Labels x = fitted(AxisId::X, widthOf, [&](Labels &l) { placeX(l, left, room.right()); });
         d.plot = QRectF(QPointF(x.ticks.empty() ? left : d.plot.left(), top),
                         QPointF(x.ticks.empty() ? room.right() : d.plot.right(), bottom));
         if (x.ticks.empty()) place(x, d.plot.left(), d.plot.right());
@@ -297,34 +297,22 @@ class Layout
         }
     }
 
-    // The scale with the most ticks, up to about `Intervals`, whose labels stand apart.
-    Labels fitted(AxisId id, double from, double to, double (*extent)(const DrawnTick &))
+    // The scale with the most ticks, up to about `Intervals`, whose labels
+    // stand apart where `put` places them.
+    template <typename Put> Labels fitted(AxisId id, double (*extent)(const DrawnTick &), Put put)
     {
         Labels labels;
         for (int intervals = Intervals; intervals > 0; --intervals) {
             labels = labelled(scaleFor(c.axes[id], values[id], markers, intervals), locale,
                               metrics(d.tickFont));
-            place(labels, from, to);
+            put(labels);
             if (apart(labels, extent)) return labels;
         }
         thinLabels(labels, extent);
         return labels;
     }
 
-    // The X axis likewise; its labels' width sets the plot's right and left ends.
-    Labels fittedX(double left, double right)
-    {
-        Labels labels;
-        for (int intervals = Intervals; intervals > 0; --intervals) {
-            labels = labelled(scaleFor(c.axes[AxisId::X], values[AxisId::X], markers, intervals),
-                              locale, metrics(d.tickFont));
-            placeX(labels, left, right);
-            if (apart(labels, widthOf)) return labels;
-        }
-        thinLabels(labels, widthOf);
-        return labels;
-    }
-
+    // The X axis's labels' width sets the plot's right and left ends.
     void placeX(Labels &labels, double left, double right)
     {
         if (labels.ticks.empty()) return;
