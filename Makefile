@@ -29,7 +29,7 @@ RELEASES := bookworm trixie
 .PHONY: deps build build-asan run test fuzz bench install package check-fresh clean
 
 # A package counts as there when it is installed or an installed package provides
-# it (Debian 13's qt6-base-dev provides libqt6opengl6-dev, for one).
+# it: Debian 13 has some names only as packages that others provide.
 deps:
 	@missing=""; \
 	provided=$$(dpkg-query -W -f='$${Provides}\n' | tr ',' '\n' | sed 's/ *(.*//; s/^ *//'); \
