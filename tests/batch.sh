@@ -135,7 +135,7 @@ filesize=1 expect 1 "malvora: Cannot write $work/old.csv: File too large." --end
 [ "$(cat "$work/old.csv")" = old ] || fail "disk full: the old file changed"
 expect 1 "malvora: Cannot write $work/none/x.csv: No such file or directory." --output "$work/none/x.csv"
 # Standard output that cannot take the file, or that the caller closed, is called so.
-(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; exec "$app" --output -) >/dev/full 2>"$work/err"
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL; LC_MESSAGES=C.UTF-8 exec "$app" --output -) >/dev/full 2>"$work/err"
 [ "$(cat "$work/err")" = "malvora: Cannot write to standard output: No space left on device." ] ||
     fail "/dev/full: said '$(cat "$work/err")'"
 stdout=closed expect 1 "malvora: Cannot write to standard output: it is closed." --output -

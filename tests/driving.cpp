@@ -1,5 +1,7 @@
 #include "driving.h"
 
+#include <clocale>
+
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
@@ -17,6 +19,13 @@ void dropHarmlessWarnings()
                 return;
             next(type, context, message);
         });
+}
+
+void readSystemReasonsInEnglish()
+{
+    qunsetenv("LC_ALL");
+    qputenv("LC_MESSAGES", "C.UTF-8");
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
 }
 
 Form1 &runWith(const QString &rate, const QString &size, const QString &end)

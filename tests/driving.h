@@ -18,6 +18,10 @@
 // Called from initTestCase(), once Qt Test has set up its own message handler.
 void dropHarmlessWarnings();
 
+// The system's reasons for a failed write (strerror) in English, in this process and in the
+// program it starts, as the rows that name them expect, whatever the desktop's language.
+void readSystemReasonsInEnglish();
+
 // Shows the main window, fills its boxes (growth rate, N(0), end time) and clicks Run.
 Form1 &runWith(const QString &rate = "0.2", const QString &size = "10", const QString &end = "20");
 

@@ -102,7 +102,11 @@ class tst_Output : public QObject
     }
 
   private slots:
-    void initTestCase() { dropHarmlessWarnings(); }
+    void initTestCase()
+    {
+        dropHarmlessWarnings();
+        readSystemReasonsInEnglish();
+    }
     void init()
     {
         MALVORA1::clear();
@@ -246,9 +250,9 @@ class tst_Output : public QObject
         const QString name = path("target." + suffix); // the name the user gives
         QString holder = name;                         // what holds the bytes afterwards
         const QByteArray bytes =
-            suffix == "csv"
-                ? dataFileText()
-                : chartFile(chart->drawn(), 2, suffix == "svg" ? ChartFormat::Svg : ChartFormat::Png);
+            suffix == "csv" ? dataFileText()
+                            : chartFile(chart->drawn(), 2,
+                                        suffix == "svg" ? ChartFormat::Svg : ChartFormat::Png);
         const QByteArray old(3000, 'x');
         const auto oldFile = [&](const QString &file, mode_t mode) {
             QFile f(file);

@@ -52,6 +52,7 @@ class tst_Printing : public QObject
     void initTestCase()
     {
         dropHarmlessWarnings();
+        readSystemReasonsInEnglish();
         if (!qEnvironmentVariableIsSet("MALVORA_PDF_DIR"))
             QSKIP("Needs the private print system that tests/printing.sh sets up.");
         QVERIFY(!QPrinterInfo::defaultPrinter().isNull());
