@@ -350,7 +350,7 @@ class tst_Larggraf : public QObject
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("kept");    // the run kept ("Keep this run") before the charts
+        QTest::addColumn<bool>("kept");   // the run kept ("Keep this run") before the charts
         QTest::addColumn<double>("zoom"); // the texts' size, for a projector
         const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
         for (const QString rate : {"-1", "-0.1", "-1e-16", "0", "1e-14", "0.2", "1"})

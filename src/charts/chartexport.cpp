@@ -135,8 +135,7 @@ QByteArray chartFile(const DrawnChart &chart, double scale, ChartFormat format)
     return format == ChartFormat::Svg ? chartSvg(chart) : chartPng(chart, scale);
 }
 
-bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName,
-                QString *problem)
+bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName, QString *problem)
 {
     const QByteArray bytes = chartFile(chart, scale, chartFormatOf(fileName));
     QString reason;
