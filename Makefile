@@ -21,9 +21,11 @@ FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS := 60
 PREFIX := /usr/local
 # A user's build goes on past a warning that a newer compiler may bring; the
-# developers' make test, and CI with it, stops on every warning.
-WERROR := OFF
-test build-asan: WERROR := ON
+# developers' make test, and CI with it, stops on every warning. A build folder
+# keeps what it was configured with, so make run after make test does not
+# rebuild everything.
+WERROR :=
+test build-asan: WERROR := -DMALVORA_WERROR=ON
 RELEASES := bookworm trixie
 
 .PHONY: deps build build-asan run test fuzz bench install package check-fresh clean
@@ -43,11 +45,11 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMALVORA_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMALVORA_SANITIZE=ON -DMALVORA_WERROR=$(WERROR)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMALVORA_SANITIZE=ON $(WERROR)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 run: build
