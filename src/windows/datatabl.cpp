@@ -144,6 +144,7 @@ void DataTabl::setUpGrid()
     MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MSFlexGrid1->setWordWrap(false);
     MSFlexGrid1->setItemDelegate(new CutCellTips(MSFlexGrid1));
+    //: In the data table's context menu: puts the selected cells, or all, on the clipboard
     copyAction = new QAction(tr("Copy"), MSFlexGrid1);
     copyAction->setObjectName(QStringLiteral("copyAction"));
     copyAction->setShortcut(QKeySequence::Copy);
