@@ -167,8 +167,8 @@ class tst_Output : public QObject
             return grid->itemDelegate()->sizeHint(option, cell).width() >
                    grid->visualRect(cell).width();
         };
-        for (const double points : {12.0, 21.0}) {
-            grid->setFont(QFont(grid->font().family(), int(points)));
+        for (const int points : {12, 21}) {
+            grid->setFont(QFont(grid->font().family(), points));
             for (int c = 0; c < 6; ++c)
                 for (int r = 0; r < grid->model()->rowCount(); ++r)
                     QVERIFY2(!cut(grid->model()->index(r, c)),
