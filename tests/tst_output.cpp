@@ -125,18 +125,20 @@ class tst_Output : public QObject
         QTest::addColumn<QByteArray>("tail");
         QTest::addColumn<int>("t");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("copied"); // the whole table's copy, in tests/data; empty: none
         // clang-format off
-        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << defaultsFile() << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12");
-        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << defaultsFile() << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38");
-        QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10");
-        QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38");
-        QTest::addRow("t = 73, beyond 32 bits") << "C" << row("0.2, 10, 73") << QByteArray("\r\n73,21912878.7561,4851571.7958\r\n") << 73 << row("73, 21912878.76, 4851571.8, 0.2214, 4382575.75, 0.2, 6028801.18");
-        QTest::addRow("N(0) = 0: empty quotients") << "C" << row("0.2, 0, 20") << QByteArray("\n20,0,0\r\n") << 20 << row("20, 0, 0, , 0, , 0");
-        QTest::addRow("0.125: table tie goes to even") << "C" << row("0, 0.125, 1") << QByteArray("\n1,.125,0\r\n") << 1 << row("1, 0.12, 0, 0, 0, 0, 0.12");
-        QTest::addRow("file tie goes down") << "C" << row("0, 0.03125, 0") << Header + "0,.0312,0\r\n" << 0 << row("0, 0.03, 0, 0, 0, 0, 0.03");
-        QTest::addRow("file tie goes up") << "C" << row("0, 0.09375, 0") << Header + "0,.0938,0\r\n" << 0 << row("0, 0.09, 0, 0, 0, 0, 0.09");
-        QTest::addRow("smallest in the file") << "C" << row("0, 0.0001, 0") << Header + "0,.0001,0\r\n" << 0 << row("0, 0, 0, 0, 0, 0, 0");
-        QTest::addRow("largest values, never inf") << "C" << row("0, 1e305, 0") << Header + "0,1E+305,0\r\n" << 0 << row("0, 1E+305, 0, 0, 0, 0, 1E+305");
+        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << defaultsFile() << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv";
+        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << defaultsFile() << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38") << "table-de_DE.tsv";
+        QTest::addRow("t = 100, wide values") << "C" << row("0.5, 10, 100") << QByteArray("\r\n100,5.18470552858707E+22,3.36342875871099E+22\r\n") << 100 << row("100, 5.18470552858707E+22, 3.36342875871099E+22, 0.6487, 2.59235276429354E+22, 0.5, 4.06561177535215E+18") << "";
+        QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10") << "";
+        QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38") << "";
+        QTest::addRow("t = 73, beyond 32 bits") << "C" << row("0.2, 10, 73") << QByteArray("\r\n73,21912878.7561,4851571.7958\r\n") << 73 << row("73, 21912878.76, 4851571.8, 0.2214, 4382575.75, 0.2, 6028801.18") << "";
+        QTest::addRow("N(0) = 0: empty quotients") << "C" << row("0.2, 0, 20") << QByteArray("\n20,0,0\r\n") << 20 << row("20, 0, 0, , 0, , 0") << "";
+        QTest::addRow("0.125: table tie goes to even") << "C" << row("0, 0.125, 1") << QByteArray("\n1,.125,0\r\n") << 1 << row("1, 0.12, 0, 0, 0, 0, 0.12") << "";
+        QTest::addRow("file tie goes down") << "C" << row("0, 0.03125, 0") << Header + "0,.0312,0\r\n" << 0 << row("0, 0.03, 0, 0, 0, 0, 0.03") << "";
+        QTest::addRow("file tie goes up") << "C" << row("0, 0.09375, 0") << Header + "0,.0938,0\r\n" << 0 << row("0, 0.09, 0, 0, 0, 0, 0.09") << "";
+        QTest::addRow("smallest in the file") << "C" << row("0, 0.0001, 0") << Header + "0,.0001,0\r\n" << 0 << row("0, 0, 0, 0, 0, 0, 0") << "";
+        QTest::addRow("largest values, never inf") << "C" << row("0, 1e305, 0") << Header + "0,1E+305,0\r\n" << 0 << row("0, 1E+305, 0, 0, 0, 0, 1E+305") << "";
         // clang-format on
     }
     void runs()
@@ -146,6 +148,7 @@ class tst_Output : public QObject
         QFETCH(QByteArray, tail);
         QFETCH(int, t);
         QFETCH(QStringList, expected);
+        QFETCH(QString, copied);
         QLocale::setDefault(QLocale(locale));
         runWith(boxes[0], boxes[1], boxes[2]);
         const QByteArray bytes = save("growth.csv");
@@ -154,6 +157,65 @@ class tst_Output : public QObject
         QTableView *grid = detail().MSFlexGrid1;
         QCOMPARE(grid->model()->rowCount(), boxes[2].toInt() + 1);
         QCOMPARE(rowTexts(grid, t), expected);
+        // Each column starts wide enough for every value, by the view's own measure of a cell,
+        // and so again in a larger font.
+        const auto cut = [grid](const QModelIndex &cell) {
+            QStyleOptionViewItem option;
+            option.initFrom(grid);
+            option.font = grid->font();
+            option.widget = grid;
+            return grid->itemDelegate()->sizeHint(option, cell).width() >
+                   grid->visualRect(cell).width();
+        };
+        for (const int points : {12, 21}) {
+            grid->setFont(QFont(grid->font().family(), points));
+            for (int c = 0; c < 6; ++c)
+                for (int r = 0; r < grid->model()->rowCount(); ++r)
+                    QVERIFY2(!cut(grid->model()->index(r, c)),
+                             qPrintable(rowTexts(grid, r)[c + 1]));
+        }
+        // Narrowed by the user, a cut cell shows its whole value in a tooltip.
+        const QModelIndex cell = grid->model()->index(t, 0);
+        grid->scrollTo(cell);
+        const auto tip = [&] {
+            const QPoint at = grid->visualRect(cell).center();
+            QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(grid->viewport(), &help);
+            return QToolTip::text();
+        };
+        QTRY_COMPARE(tip(), QString());
+        QHeaderView *header = grid->horizontalHeader();
+        const QPoint edge(header->sectionSize(0) - 1, header->height() / 2);
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, edge);
+        QTest::mouseMove(header->viewport(), QPoint(1, edge.y()));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(1, edge.y()));
+        QVERIFY(header->sectionSize(0) < edge.x());
+        if (cut(cell)) QCOMPARE(tip(), expected[1]);
+        if (!copied.isEmpty()) {
+            // Ctrl+C copies the whole table while nothing is selected, and so after Ctrl+A; "Copy"
+            // in the context menu copies the selection. HTML too, with values that spreadsheets
+            // of any locale read.
+            QFile file(QFINDTESTDATA("data/" + copied));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString whole = QString::fromUtf8(file.readAll());
+            QVERIFY(activate(grid->window()));
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(cell).center());
+            QCOMPARE(grid->actions().value(0)->text(), "Copy");
+            grid->actions().value(0)->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->text(),
+                     "Time\tN(t)=N(0)*exp(rt)\n" + expected[0] + '\t' + expected[1] + '\n');
+            QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+            const QString fixed = QString(expected[1]).replace(',', '.');
+            QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
+                "<td sdval=\"" + fixed + "\" sdnum=\"1033;\" x:num=\"" + fixed + "\">" +
+                expected[1]));
+        }
         // A screen reader hears the time column's corner, and row t's cells with their headers.
         QCOMPARE(name(QAccessible::queryAccessibleInterface(grid->findChild<QAbstractButton *>())),
                  "Time");

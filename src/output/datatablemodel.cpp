@@ -3,6 +3,8 @@
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 
+#include <QMimeData>
+
 #include <algorithm>
 
 namespace
@@ -52,34 +54,81 @@ int DataTableModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ValueColumns;
 }
 
-QString DataTableModel::cellText(const Step &step, int column) const
+std::optional<double> DataTableModel::cellValue(const Step &step, int column)
 {
-    double value = 0;
     switch (column) {
     case 0:
-        value = roundToPlaces(step.Nt, Hundredths);
-        break;
+        return roundToPlaces(step.Nt, Hundredths);
     case 1:
-        value = roundToPlaces(step.DeltaN, Hundredths);
-        break;
+        return roundToPlaces(step.DeltaN, Hundredths);
     case 2:
         if (step.Nt == 0) return {};
-        value = roundToPlaces(step.DeltaN / step.Nt, TenThousandths);
-        break;
+        return roundToPlaces(step.DeltaN / step.Nt, TenThousandths);
     case 3:
-        value = roundToPlaces(step.dNdt, Hundredths);
-        break;
+        return roundToPlaces(step.dNdt, Hundredths);
     case 4:
         if (step.Nt == 0) return {};
-        value = roundToPlaces(step.dNdt / step.Nt, TenThousandths);
-        break;
+        return roundToPlaces(step.dNdt / step.Nt, TenThousandths);
     case 5:
-        value = roundToPlaces(step.NtDifference, Hundredths);
-        break;
+        return roundToPlaces(step.NtDifference, Hundredths);
     default:
         return {};
     }
-    return generalNumber(value, m_locale);
+}
+
+QString DataTableModel::text(int row, int column) const
+{
+    const auto value = cellValue(m_steps[size_t(row)], column);
+    return value ? generalNumber(*value, m_locale) : QString();
+}
+
+std::unique_ptr<QMimeData> DataTableModel::copy(const QModelIndexList &cells) const
+{
+    std::vector<char> rows(m_steps.size(), cells.isEmpty()), columns(ValueColumns, cells.isEmpty());
+    for (const QModelIndex &cell : cells)
+        if (checkIndex(cell, CheckIndexOption::IndexIsValid))
+            rows[size_t(cell.row())] = columns[size_t(cell.column())] = true;
+
+    // LibreOffice reads sdval in the language that sdnum names (1033, US
+    // English), and Excel reads x:num; other spreadsheets read the text.
+    const auto cellOf = [](const QString &shown, const QString &fixed) {
+        return fixed.isEmpty() ? QStringLiteral("<td></td>")
+                               : QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;\" x:num=\"%1\">"
+                                                "%2</td>")
+                                     .arg(fixed, shown);
+    };
+    QString text = timeHeader();
+    QString html = QStringLiteral("<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\">"
+                                  "<head><meta charset=\"utf-8\"></head><body><table>\n<tr><th>") +
+                   timeHeader().toHtmlEscaped() + QStringLiteral("</th>");
+    for (int c = 0; c < ValueColumns; ++c) {
+        if (!columns[size_t(c)]) continue;
+        text += u'\t' + tr(Headers[c]);
+        html += QStringLiteral("<th>") + tr(Headers[c]).toHtmlEscaped() + QStringLiteral("</th>");
+    }
+    text += u'\n';
+    html += QStringLiteral("</tr>\n");
+    for (size_t t = 0; t < m_steps.size(); ++t) {
+        if (!rows[t]) continue;
+        const QString time = integerText(int(t));
+        text += time;
+        html += QStringLiteral("<tr>") + cellOf(time, time);
+        for (int c = 0; c < ValueColumns; ++c) {
+            if (!columns[size_t(c)]) continue;
+            const auto value = cellValue(m_steps[t], c);
+            const QString shown = value ? generalNumber(*value, QLocale()) : QString();
+            text += u'\t' + shown;
+            html += cellOf(shown, value ? generalNumber(*value, QLocale::c()) : QString());
+        }
+        text += u'\n';
+        html += QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table></body></html>\n");
+
+    auto data = std::make_unique<QMimeData>();
+    data->setText(text);
+    data->setHtml(html);
+    return data;
 }
 
 QVariant DataTableModel::data(const QModelIndex &index, int role) const
@@ -88,7 +137,7 @@ QVariant DataTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return cellText(m_steps[size_t(index.row())], index.column());
+        return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:

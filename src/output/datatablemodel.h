@@ -3,7 +3,11 @@
 #include <QAbstractTableModel>
 #include <QLocale>
 
+#include <memory>
+#include <optional>
 #include <vector>
+
+class QMimeData;
 
 /*
  * The data table's grid: one row per time step t = 0 ... Simut of the last
@@ -24,6 +28,13 @@
  * fill() takes a copy of the series, so the table goes on showing that run
  * until it is filled again, whatever later runs do. Cell texts are made only
  * when the view asks for them.
+ *
+ * A copy takes the rows and columns that hold one of the given cells (all of
+ * them when none is given), with the time and the headers, in two forms: text
+ * with tabs between the cells, numbers as the table shows them in the user's
+ * locale; and an HTML table whose cells carry the same texts and, beside
+ * them, their values in one fixed form that spreadsheets read as numbers
+ * whatever their own locale.
  */
 class DataTableModel : public QAbstractTableModel
 {
@@ -39,6 +50,12 @@ class DataTableModel : public QAbstractTableModel
     // The header of the time column, shown above the row headers.
     static QString timeHeader();
 
+    // The text of a value cell as the table shows it; empty for a quotient
+    // without a value.
+    QString text(int row, int column) const;
+
+    std::unique_ptr<QMimeData> copy(const QModelIndexList &cells) const;
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -51,7 +68,7 @@ class DataTableModel : public QAbstractTableModel
         double Nt, DeltaN, dNdt, NtDifference;
     };
 
-    QString cellText(const Step &step, int column) const;
+    static std::optional<double> cellValue(const Step &step, int column);
 
     std::vector<Step> m_steps;
     QLocale m_locale;

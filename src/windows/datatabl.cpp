@@ -5,13 +5,24 @@
 #include "windows/windowflow.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QIcon>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolTip>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace
 {
@@ -19,6 +30,81 @@ namespace
 // Widths of the time column and of the six value columns, in twips.
 constexpr double TimeWidth = 800;
 constexpr double ValueWidths[DataTableModel::ValueColumns] = {2000, 1600, 2000, 1600, 1400, 3000};
+
+/*
+ * The width a cell needs for a text in the view's font: the text, the style's
+ * margins on both sides and the grid line. For a column of many texts,
+ * enoughFor() adds up the characters' advances, each looked up once, rather
+ * than lay out every text: that sum is never less than the text's width,
+ * which kerning ("11") only makes smaller.
+ */
+class CellWidth
+{
+  public:
+    explicit CellWidth(const QTableView *view)
+        : m_metrics(view->font()),
+          m_around(
+              2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) +
+              (view->showGrid() ? 1 : 0))
+    {
+        m_advances.fill(-1);
+    }
+    int needed(const QString &text) const
+    {
+        return int(std::ceil(m_metrics.horizontalAdvance(text))) + m_around;
+    }
+    int enoughFor(const QString &text)
+    {
+        qreal width = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= m_advances.size()) {
+                width += m_metrics.horizontalAdvance(c);
+                continue;
+            }
+            qreal &advance = m_advances[c.unicode()];
+            if (advance < 0) advance = m_metrics.horizontalAdvance(c);
+            width += advance;
+        }
+        return int(std::ceil(width)) + m_around;
+    }
+
+  private:
+    QFontMetricsF m_metrics;
+    int m_around;
+    std::array<qreal, 128> m_advances;
+};
+
+// The width a header section needs for the text.
+int headerWidth(const QHeaderView *header, const QString &text)
+{
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.text = text;
+    const QSize textSize(header->fontMetrics().horizontalAdvance(text),
+                         header->fontMetrics().height());
+    return header->style()
+        ->sizeFromContents(QStyle::CT_HeaderSection, &option, textSize, header)
+        .width();
+}
+
+// A cell too narrow for its text shows the whole text as its tooltip.
+class CutCellTips : public QStyledItemDelegate
+{
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip) return false;
+        const QString text = index.data().toString();
+        const auto *table = static_cast<const QTableView *>(view);
+        if (CellWidth(table).needed(text) > table->columnWidth(index.column()))
+            QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -55,26 +141,31 @@ void DataTabl::setUpGrid()
     MSFlexGrid1->setModel(m_model);
     MSFlexGrid1->setAccessibleName(tr("Data detail"));
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setItemDelegate(new CutCellTips(MSFlexGrid1));
+    //: In the data table's context menu: puts the selected cells, or all, on the clipboard
+    copyAction = new QAction(tr("Copy"), MSFlexGrid1);
+    copyAction->setObjectName(QStringLiteral("copyAction"));
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetShortcut);
+    MSFlexGrid1->addAction(copyAction);
+    MSFlexGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Tab moves on to the buttons, as everywhere else in the program; the
     // arrow keys move between the cells.
     MSFlexGrid1->setTabKeyNavigation(false);
 
     QHeaderView *columns = MSFlexGrid1->horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignCenter);
-    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setHighlightSections(false);
-    for (int c = 0; c < DataTableModel::ValueColumns; ++c)
-        columns->resizeSection(c, twipsToPixels(ValueWidths[c]));
 
-    // Fixed row heights: the view never measures 3000 rows of text.
     QHeaderView *rows = MSFlexGrid1->verticalHeader();
     rows->setDefaultAlignment(Qt::AlignCenter);
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
     rows->setHighlightSections(false);
-    rows->setFixedWidth(twipsToPixels(TimeWidth));
+    MSFlexGrid1->installEventFilter(this);
+    fitToFont();
 
     // The corner button would select the whole grid; here it carries the time
     // column's header instead.
@@ -86,8 +177,39 @@ void DataTabl::setUpGrid()
     }
 }
 
+/*
+ * Each column is as wide as its layout says, or wider where its widest text
+ * needs it: a long run's large values, or a larger font. The row heights are
+ * fixed, so that the view never measures 3000 rows of text; they follow the
+ * font too.
+ */
+void DataTabl::fitToFont()
+{
+    QHeaderView *columns = MSFlexGrid1->horizontalHeader();
+    CellWidth cellWidth(MSFlexGrid1);
+    for (int c = 0; c < DataTableModel::ValueColumns; ++c) {
+        int width = std::max(twipsToPixels(ValueWidths[c]), columns->sectionSizeHint(c));
+        for (int t = 0; t < m_model->rowCount(); ++t)
+            width = std::max(width, cellWidth.enoughFor(m_model->text(t, c)));
+        columns->resizeSection(c, width);
+    }
+    QHeaderView *rows = MSFlexGrid1->verticalHeader();
+    rows->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
+    const QString lastTime =
+        rows->model()->headerData(m_model->rowCount() - 1, Qt::Vertical).toString();
+    rows->setFixedWidth(std::max({twipsToPixels(TimeWidth), headerWidth(rows, lastTime),
+                                  headerWidth(columns, DataTableModel::timeHeader())}));
+}
+
+void DataTabl::copy_Triggered()
+{
+    const QModelIndexList cells = MSFlexGrid1->selectionModel()->selectedIndexes();
+    QGuiApplication::clipboard()->setMimeData(m_model->copy(cells).release());
+}
+
 bool DataTabl::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == MSFlexGrid1 && event->type() == QEvent::FontChange) fitToFont();
     if (watched == m_corner && event->type() == QEvent::Paint) {
         // Drawn as the column headers are, though the corner takes no clicks.
         const QHeaderView *columns = MSFlexGrid1->horizontalHeader();
@@ -110,6 +232,7 @@ bool DataTabl::eventFilter(QObject *watched, QEvent *event)
 void DataTabl::fill()
 {
     m_model->fill(locale());
+    fitToFont();
     MSFlexGrid1->scrollToTop();
 }
 
@@ -133,4 +256,5 @@ void DataTabl::connectHandlers()
 {
     connect(Command1, &QPushButton::clicked, this, &DataTabl::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DataTabl::Command2_Click);
+    connect(copyAction, &QAction::triggered, this, &DataTabl::copy_Triggered);
 }

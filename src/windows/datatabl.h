@@ -3,11 +3,13 @@
 #include "forms/form.h"
 
 class DataTableModel;
+class QAction;
 class QPushButton;
 class QTableView;
 
 // The data table: the last run's series, one row per time step, in a grid
-// that only displays. The large graph window's "Detail" fills it.
+// that only displays. The large graph window's "Detail" fills it. Its cells
+// can be selected and copied, and its columns widened.
 class DataTabl : public Form
 {
     Q_OBJECT
@@ -22,9 +24,13 @@ class DataTabl : public Form
 
     QTableView *MSFlexGrid1;
     QPushButton *Command1, *Command2;
+    // "Copy" in the grid's context menu, and Ctrl+C
+    QAction *copyAction;
 
     void Command1_Click();
     void Command2_Click();
+    // Puts the selected cells on the clipboard, or the whole table when none is selected.
+    void copy_Triggered();
 
   protected:
     void Form_Unload() override;
@@ -33,6 +39,7 @@ class DataTabl : public Form
   private:
     void layOut();
     void setUpGrid();
+    void fitToFont();
     void connectHandlers();
 
     DataTableModel *m_model;

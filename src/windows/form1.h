@@ -88,6 +88,6 @@ class Form1 : public Form
     void layOutAuthor();
     void connectHandlers();
     void parameterChanged(QLineEdit *box);
-    void checkPositive(QLineEdit *box, const QString &fallback);
+    void confirmOrReset(QLineEdit *box, const QString &fallback, unsigned refusal);
     QString readingNote(const QLineEdit *box) const;
 };

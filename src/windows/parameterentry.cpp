@@ -24,11 +24,87 @@ constexpr int Enter = 13;
 
 const char *const RunCause = "run";
 
+const char *const ResetCause = "reset";
+
 // Giving the focus fails for a control that is disabled or not on the screen.
 bool canTakeFocus(const QWidget *widget)
 {
     return widget->isEnabled() && widget->isVisible();
 }
+
+// Why Enter put a box back to its default.
+enum Refusal : unsigned {
+    Accepted = 0,
+    Negative = 1,
+    Zero = 2, // also a text with no number, or none
+    NotWhole = 4,
+    PastLastTime = 8,
+    BeyondDoubles = 16,
+    RunUnavailable = 32, // the value was fine, but Run is disabled since the last run
+};
+
+Refusal refusalOf(std::optional<double> value)
+{
+    return !value ? BeyondDoubles : *value < 0 ? Negative : *value == 0 ? Zero : Accepted;
+}
+
+/*
+ * What the user reads when Enter puts a box back: what happened and how to do
+ * what was probably meant. %1 is the box's default; %2, where it stands, the
+ * last end time a run can reach.
+ */
+struct ResetText {
+    QLineEdit *Form1::*box;
+    unsigned refusals;
+    const char *text;
+};
+
+const ResetText ResetTexts[] = {
+    //: %1 is the default initial size as the box shows it, "10"
+    {&Form1::n0, Negative | Zero,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only sizes above 0, so N(0) went back to %1. To start "
+                                "from 0 or below, type the size and click Run.")},
+    //: %1 is the default initial size as the box shows it, "10"
+    {&Form1::n0, BeyondDoubles,
+     QT_TRANSLATE_NOOP("Form1", "N(0) is too large in size to compute with, so it went back to "
+                                "%1. Type a smaller size.")},
+    //: %1 is the default initial size as the box shows it, "10"
+    {&Form1::n0, RunUnavailable,
+     QT_TRANSLATE_NOOP("Form1", "Enter in a box you have not changed since the run sets it back "
+                                "to %1. Type a new size, or click Run.")},
+    //: %1 is the default growth rate as the box shows it, "0.2"
+    {&Form1::txtRrate, Negative,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only rates above 0, so the rate went back to %1. To "
+                                "run a decay, type the negative rate and click Run.")},
+    //: %1 is the default growth rate as the box shows it, "0.2"
+    {&Form1::txtRrate, Zero,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only rates above 0, so the rate went back to %1. To "
+                                "run with r = 0, type 0 and click Run.")},
+    //: %1 is the default growth rate as the box shows it, "0.2"
+    {&Form1::txtRrate, BeyondDoubles,
+     QT_TRANSLATE_NOOP("Form1", "The rate is too large in size to compute with, so it went back "
+                                "to %1. Type a smaller rate.")},
+    //: %1 is the default growth rate as the box shows it, "0.2"
+    {&Form1::txtRrate, RunUnavailable,
+     QT_TRANSLATE_NOOP("Form1", "Enter in a box you have not changed since the run sets it back "
+                                "to %1. Type a new rate, or click Run.")},
+    //: %1 is the default end time as the box shows it, "20"
+    {&Form1::txtSimut, Zero,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only end times above 0, so the end time went back "
+                                "to %1. To run to t = 0, type 0 and click Run.")},
+    //: %1 is the default end time as the box shows it, "20"; %2 the last end time, "2999"
+    {&Form1::txtSimut, Negative | PastLastTime | BeyondDoubles,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only end times from 1 to %2, so the end time went "
+                                "back to %1.")},
+    //: %1 is the default end time as the box shows it, "20"
+    {&Form1::txtSimut, NotWhole,
+     QT_TRANSLATE_NOOP("Form1", "Enter takes only whole end times, so the end time went back to "
+                                "%1. Type a whole number and press Enter.")},
+    //: %1 is the default end time as the box shows it, "20"
+    {&Form1::txtSimut, RunUnavailable,
+     QT_TRANSLATE_NOOP("Form1", "Enter in a box you have not changed since the run sets it back "
+                                "to %1. Type a new end time, or click Run.")},
+};
 
 } // namespace
 
@@ -72,10 +148,12 @@ void Form1::Command2_Click()
     Command2->setEnabled(false);
     Command10->setEnabled(true);
     Label4->setText(tr("Population size at t =%1").arg(integerText(Simut)));
-    if (notes.isEmpty())
+    if (notes.isEmpty()) {
         hideNotice(this, RunCause);
-    else
+        hideNotice(this, ResetCause);
+    } else {
         showNotice(this, RunCause, notes.join(u'\n'));
+    }
 }
 
 // Editing a parameter takes the last results out of view and brings Run back.
@@ -88,6 +166,7 @@ void Form1::parameterChanged(QLineEdit *box)
     Command3->setEnabled(false);
     command4->setEnabled(false);
     Command5->setEnabled(false);
+    hideNotice(this, ResetCause);
 }
 
 void Form1::n0_Change()
@@ -103,40 +182,57 @@ void Form1::txtSimut_Change()
     parameterChanged(txtSimut);
 }
 
-// Enter accepts a positive value by handing the focus to Run, so that a second
-// Enter runs; anything else, or a Run that cannot take the focus, resets the box.
-void Form1::checkPositive(QLineEdit *box, const QString &fallback)
+/*
+ * Enter accepts a value by handing the focus to Run, so that a second Enter
+ * runs; a refused value, or a Run that cannot take the focus, puts the box's
+ * default back. A reset that changes the box says why beside the window, after
+ * what was read of the text, until the next edit or Run.
+ */
+void Form1::confirmOrReset(QLineEdit *box, const QString &fallback, unsigned refusal)
 {
     const QString note = readingNote(box);
-    const auto value = Val(box->text());
-    if (value && *value > 0 && canTakeFocus(Command2))
+    if (refusal == Accepted && canTakeFocus(Command2)) {
         Command2->setFocus();
-    else
-        box->setText(fallback);
-    if (!note.isEmpty()) showNotice(this, RunCause, note);
+        if (!note.isEmpty()) showNotice(this, RunCause, note);
+        return;
+    }
+    if (refusal == Accepted) refusal = RunUnavailable;
+    const QString before = box->text();
+    box->setText(fallback);
+    if (box->text() == before) {
+        if (!note.isEmpty()) showNotice(this, RunCause, note);
+        return;
+    }
+    for (const ResetText &row : ResetTexts) {
+        if (this->*row.box != box || !(row.refusals & refusal)) continue;
+        QString text = tr(row.text);
+        text = row.refusals & PastLastTime ? text.arg(fallback, integerText(MaxEndTime))
+                                           : text.arg(fallback);
+        showNotice(this, ResetCause, note.isEmpty() ? text : note + u'\n' + text);
+        return;
+    }
 }
 
 void Form1::n0_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == Enter) checkPositive(n0, QStringLiteral("10"));
+    if (KeyAscii == Enter) confirmOrReset(n0, QStringLiteral("10"), refusalOf(Val(n0->text())));
 }
 
 void Form1::txtRrate_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == Enter) checkPositive(txtRrate, QStringLiteral("0.2"));
+    if (KeyAscii == Enter)
+        confirmOrReset(txtRrate, QStringLiteral("0.2"), refusalOf(Val(txtRrate->text())));
 }
 
 // The end time must also be whole and within what a run can hold.
 void Form1::txtSimut_KeyPress(int KeyAscii)
 {
     if (KeyAscii != Enter) return;
-    const QString note = readingNote(txtSimut);
     const auto value = Val(txtSimut->text());
-    const bool acceptable =
-        value && *value > 0 && *value == std::floor(*value) && *value <= MaxEndTime;
-    if (acceptable && canTakeFocus(Command2))
-        Command2->setFocus();
-    else
-        txtSimut->setText(QStringLiteral("20"));
-    if (!note.isEmpty()) showNotice(this, RunCause, note);
+    unsigned refusal = refusalOf(value);
+    if (refusal == Accepted && *value != std::floor(*value))
+        refusal = NotWhole;
+    else if (refusal == Accepted && *value > MaxEndTime)
+        refusal = PastLastTime;
+    confirmOrReset(txtSimut, QStringLiteral("20"), refusal);
 }
