@@ -307,7 +307,14 @@ class tst_Shell : public QObject
                 {qAbs(now.x() - 1.5 * was.x()), qAbs(now.y() - 1.5 * was.y()),
                  qAbs(now.width() - 1.5 * was.width()), qAbs(now.height() - 1.5 * was.height())});
             QVERIFY2(worst <= 1, qPrintable(widgets[k]->objectName()));
-            QCOMPARE(widgets[k]->font().pointSizeF(), 1.5 * at100[k].second);
+            // A label of one line may take a slightly smaller font to keep its line whole.
+            const auto *line = qobject_cast<QLabel *>(widgets[k]);
+            const qreal grown = widgets[k]->font().pointSizeF() / at100[k].second;
+            if (line && !line->wordWrap())
+                QVERIFY(grown > 1.4 && grown <= 1.5 &&
+                        line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
+            else
+                QCOMPARE(grown, 1.5);
         }
         for (int step = 0; step < 5; ++step)
             QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 int twipsToPixels(double twips, double zoom)
@@ -66,15 +67,16 @@ bool placedByForm(const QWidget *widget, const QWidget *window)
             parent->property(PlaceInPixels).isValid());
 }
 
-// Notes what the widget has at 100 %, unless noted already; a window's font and
-// a font set on a control are the ones that zoom (the others follow them).
+// Notes what the widget has at 100 %, unless noted already. The fonts that zoom
+// are a window's, a control's own, and those in the toolkit's windows that a
+// form holds (a notice, a menu), which may have fonts of their kind.
 void noteDesign(QWidget *widget, const QWidget *window)
 {
     if (!widget->property(PlaceInTwips).isValid() && !widget->property(PlaceInPixels).isValid() &&
         placedByForm(widget, window))
         widget->setProperty(PlaceInPixels, widget->geometry());
     if (!widget->property(DesignFont).isValid() &&
-        (widget->isWindow() || widget->testAttribute(Qt::WA_SetFont)))
+        (widget->isWindow() || widget->window() != window || widget->testAttribute(Qt::WA_SetFont)))
         widget->setProperty(DesignFont, widget->font());
     if (auto *button = qobject_cast<QAbstractButton *>(widget);
         button && !button->icon().isNull() && !button->property(DesignIconSize).isValid())
@@ -90,6 +92,23 @@ void showPicture(QLabel *label, double zoom)
                                  Qt::SmoothTransformation));
 }
 
+// A label of one line keeps its whole line: glyphs hinted to whole pixels grow
+// by a little more or less than the zoom, and a line that just fits at 100 %
+// can run past the label's edge at another size. Its font is made as much
+// smaller as it needs.
+void keepOnOneLine(QLabel *label)
+{
+    const int room = label->contentsRect().width();
+    QFont font = label->font();
+    // Hinted widths do not shrink in proportion either: a few tries at most.
+    for (int tries = 0; tries < 5; ++tries) {
+        const int wide = label->fontMetrics().horizontalAdvance(label->text());
+        if (wide <= room) return;
+        font.setPointSizeF(font.pointSizeF() * std::min(0.99, double(room) / wide));
+        label->setFont(font);
+    }
+}
+
 void zoomControl(QWidget *widget, double zoom)
 {
     if (const QVariant place = widget->property(PlaceInTwips); place.isValid()) {
@@ -98,8 +117,11 @@ void zoomControl(QWidget *widget, double zoom)
     } else if (const QVariant pixels = widget->property(PlaceInPixels); pixels.isValid()) {
         widget->setGeometry(zoomed(pixels.toRect(), zoom));
     }
-    if (const QVariant font = widget->property(DesignFont); font.isValid())
+    if (const QVariant font = widget->property(DesignFont); font.isValid()) {
         widget->setFont(zoomed(font.value<QFont>(), zoom));
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
+            keepOnOneLine(label);
+    }
     if (const QVariant size = widget->property(DesignIconSize); size.isValid())
         static_cast<QAbstractButton *>(widget)->setIconSize(size.toSize() * zoom);
     if (widget->property(Picture).isValid()) showPicture(static_cast<QLabel *>(widget), zoom);
