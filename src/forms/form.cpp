@@ -86,9 +86,9 @@ double Form::fittingZoom() const
 
 void Form::followZoom()
 {
+    // At 100 % from the start there is nothing to do: the layout is as built.
     const double zoom = fittingZoom();
-    if (m_followsZoom && zoom == zoomOf(this)) return;
-    m_followsZoom = true;
+    if (zoom == zoomOf(this)) return;
     const QRect before = frameGeometry();
     zoomWindow(this, zoom);
     if (m_clientArea.isEmpty()) return; // the backdrop: the whole screen at any zoom

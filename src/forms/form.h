@@ -37,7 +37,6 @@ class Form : public QWidget
 
     QSizeF m_clientArea; // in twips; empty for a window of no size of its own
     Border m_border = Border::Sizable;
-    bool m_followsZoom = false;
     bool m_placed = false;
     bool m_taskbarButton = true;
 };

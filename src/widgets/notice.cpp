@@ -39,7 +39,7 @@ void showNotice(QWidget *window, const char *cause, const QString &text)
         box->setObjectName(QStringLiteral("notice"));
         box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_ShowWithoutActivating);
-        zoomWindow(window, zoomOf(window));
+        if (zoomOf(window) != 1) zoomWindow(window, zoomOf(window));
     }
     box->setProperty(Cause, QString::fromLatin1(cause));
     box->setText(text);
