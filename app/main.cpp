@@ -2,12 +2,11 @@
 #include "forms/platform.h"
 #include "model/filewrite.h"
 #include "output/commandline.h"
+#include "widgets/zoom.h"
 #include "windows/form1.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <clocale>
 #include <csignal>
@@ -54,26 +53,25 @@ int main(int argc, char *argv[])
 {
     holdStandardStreams();
     chooseUtf8CharacterType();
+    // What the program keeps between starts (the zoom, the save dialogs'
+    // folder) goes to ~/.config/Malvora/Malvora.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("Malvora"));
     QCoreApplication::setApplicationName(QStringLiteral("Malvora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MALVORA_VERSION));
-    // Any argument makes this a command-line run, which needs no display.
-    // The arguments go on as the bytes they are: a file name need not be UTF-8.
-    if (argc > 1) {
-        const QList<QByteArray> arguments(argv, argv + argc);
+    // Arguments other than --zoom make this a command-line run, which needs no
+    // display. They go on as the bytes they are: a file name need not be UTF-8.
+    const QList<QByteArray> arguments(argv, argv + argc);
+    const CommandLineRequest request = readCommandLine(arguments);
+    if (request.action != CommandLineRequest::OpenWindows) {
         const QCoreApplication core(argc, argv);
         return runCommandLine(arguments);
     }
+    static_assert(CommandLineRequest::LeastZoom == Zoom::Least &&
+                  CommandLineRequest::MostZoom == Zoom::Most);
 
     // A reader that goes away while a file is written into its FIFO is a
     // failed write for the window to tell of, not the end of the program.
     std::signal(SIGPIPE, SIG_IGN);
-
-    // The program keeps nothing between runs: what the toolkit's own dialogs
-    // would remember (the save dialog's last folder and view) lives only as
-    // long as this run.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
     const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
@@ -81,6 +79,7 @@ int main(int argc, char *argv[])
     app.setDesktopFileName(QStringLiteral("malvora"));
     // The program ends only by its own two ways out, never by a window closing last.
     app.setQuitOnLastWindowClosed(false);
+    Zoom::program().start(request.zoom);
     Form1::start();
     const int status = app.exec();
     Forms::unloadAll();

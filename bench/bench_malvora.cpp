@@ -8,6 +8,7 @@
 #include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "output/datafile.h"
+#include "widgets/zoom.h"
 #include "windows/datatabl.h"
 #include "windows/form1.h"
 #include "windows/larggraf.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -184,6 +186,36 @@ void StartUpToTitleScreen(benchmark::State &state)
     }
 }
 BENCHMARK(StartUpToTitleScreen)->Unit(benchmark::kMillisecond);
+
+// A step of the zoom keys with the main, the large graph and the data table
+// windows open after a run at T = 2999: every window set at the new zoom and
+// painted in the turn after it. The steps go up from 100 % to 250 % and down
+// again, one a turn. The windows fit at 250 % only on a screen of 1600 x 1200.
+void ZoomStep(benchmark::State &state)
+{
+    if (QGuiApplication::primaryScreen()->size().width() < 1600) {
+        state.SkipWithError("needs a screen of 1600 x 1200 (the README says how)");
+        return;
+    }
+    Form1 &form = mainWindowAfterLongestRun();
+    form.show();
+    larggraf &graph = Forms::show<larggraf>();
+    ShowNtvsT(*graph.MSChart1);
+    Forms::show<DataTabl>().fill();
+    QCoreApplication::processEvents();
+    PaintCounter counter(*graph.MSChart1);
+    const int steps = int(std::size(Zoom::Steps));
+    int turn = 0;
+    for (auto _ : state) {
+        const int step = ++turn % (2 * steps - 2);
+        Zoom::program().setPercent(Zoom::Steps[step < steps ? step : 2 * steps - 2 - step]);
+        QCoreApplication::processEvents();
+    }
+    state.counters["paints"] =
+        benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+    Zoom::program().setPercent(Zoom::Least);
+}
+BENCHMARK(ZoomStep)->Unit(benchmark::kMillisecond);
 
 long residentKilobytes()
 {

@@ -54,7 +54,8 @@ printf '"T","N(t)","DeltaN(t)"\r\n0,10,2.214\r\n' | cmp -s - "$work/out" || fail
 expect 0 "" --help
 grep -q -- '--output <file>' "$work/out" || fail "--help lists no --output"
 listed=$(grep -o -- '--[a-z-]*' "$work/out" | sort -u | tr '\n' ' ')
-[ "$listed" = "--end --help --initial --output --rate --version " ] || fail "--help lists $listed"
+[ "$listed" = "--end --help --initial --output --rate --version --zoom " ] || fail "--help lists $listed"
+grep -q -- 'Ctrl+0 ' "$work/out" || fail "--help lists no zoom keys"
 for option in -h -v --version; do expect 0 "" "$option"; done
 expect 0 "" --version
 [ "$(cat "$work/out")" = "Malvora $(sed -n 's/^project(Malvora VERSION \([0-9.]*\).*/\1/p' \
@@ -101,6 +102,8 @@ Missing value after '--end'.|--end
 --end $end "--output"|--end --output
 unexpected argument "extra"; see malvora --help|extra
 EOF_CASES
+expect 2 'malvora: --zoom must be a whole number from 100 to 250, not "300"' --zoom 300
+expect 2 'malvora: --zoom opens the windows and goes with no other option, not with --output' --zoom 150 --output -
 expect 2 "malvora: --output needs a file name, or - for standard output" --output=
 expect 2 "malvora: --output is needed: the file to write, or - for standard output; see malvora --help" --rate 0.3
 

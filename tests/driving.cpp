@@ -7,10 +7,25 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+namespace
+{
+// A home of the tests' own, before anything reads the real one: what the program keeps between
+// starts (the zoom, the save dialogs' folder) and the toolkit's own settings go there.
+const bool OwnHome = [] {
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    QCoreApplication::setOrganizationName("Malvora");
+    QCoreApplication::setApplicationName("Malvora");
+    return home.isValid();
+}();
+} // namespace
+
 void dropHarmlessWarnings()
 {
     static QtMessageHandler next = nullptr;
     if (next) return;
+    QVERIFY(OwnHome);
     next = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (type == QtWarningMsg &&

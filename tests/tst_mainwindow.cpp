@@ -89,7 +89,7 @@ class tst_MainWindow : public QObject
         QCOMPARE(author.first(), "Prof. Dr. Arlo Vesk");
         QVERIFY(form->Label8->text().contains("2026"));
         // The photograph sits 100 twips from the frame's right edge, centred in height.
-        QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160));
+        QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160).pixels());
         form->Timer1_Timer();
         // "_" stands for what the locale writes before AM and PM: a space in older
         // locale data, a narrow no-break space in newer.

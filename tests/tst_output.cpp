@@ -419,6 +419,44 @@ class tst_Output : public QObject
             before);
     }
 
+    // Both save dialogs open in the documents folder at first, then where the user saved last,
+    // after a restart too; the file keeps the name as typed.
+    void saveDialogsStartWhereTheLastSaveWent()
+    {
+        QSettings().clear();
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(documents.startsWith(QDir::homePath()) && QDir().mkpath(documents));
+        // The folder the dialog opens in; then the name typed into it, and Save.
+        const auto saveIn = [](const std::function<void()> &save, const QString &name) {
+            QString folder;
+            QTimer::singleShot(0, [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                folder = dialog->directory().absolutePath();
+                dialog->selectFile(name);
+                static_cast<QDialog *>(dialog)->accept(); // as Save in the dialog does
+            });
+            save();
+            return folder;
+        };
+        runWith();
+        const auto pressSave = [] {
+            QTest::mouseClick(Forms::form<Form1>().Command10, Qt::LeftButton);
+        };
+        QCOMPARE(saveIn(pressSave, path("growth.txt")), documents);
+        QVERIFY(QFile::exists(path("growth.txt")));
+        Forms::unloadAll(); // the next start
+        runWith();
+        QCOMPARE(saveIn(pressSave, QDir::home().filePath("again.csv")), m_dir->path());
+        clickChart(Forms::form<Form1>().MSChart1);
+        const auto saveChart = [] {
+            Forms::form<larggraf>().MSChart1->menu().saveAction->trigger();
+        };
+        QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
+        QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
+    }
+
     // Each way out keeps the graph window; the next "Detail" shows the last run, to its last row.
     void waysBack_data()
     {

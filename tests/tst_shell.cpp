@@ -1,8 +1,10 @@
 #include "driving.h"
 #include "forms/platform.h"
 #include "model/clock.h"
+#include "output/commandline.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+#include "widgets/zoom.h"
 #include "windows/backform.h"
 #include "windows/copyrigh.h"
 #include "windows/datatabl.h"
@@ -43,7 +45,19 @@ template <class... F> static Form *open(const QString &name) // shows the form o
     return shown;
 }
 
-static const auto emptyCorner = [] { return twips(10400, 6900, 0, 0).topLeft(); }; // no label
+static const auto emptyCorner = [] {
+    return twips(10400, 6900, 0, 0).pixels().topLeft();
+}; // no label
+
+// The controls of the window's layout: those with a designer name.
+static QList<QWidget *> controlsOf(const QWidget *window)
+{
+    QList<QWidget *> controls;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (!w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+            controls << w;
+    return controls;
+}
 
 class tst_Shell : public QObject
 {
@@ -85,6 +99,7 @@ class tst_Shell : public QObject
     {
         MALVORA1::clear();
         restartRnd();
+        Zoom::program().setPercent(100);
         m_ended = m_mainShows = 0;
         Program::setEndHandler([&] { ++m_ended; });
     }
@@ -236,7 +251,7 @@ class tst_Shell : public QObject
             deleteClosed();
             QVERIFY(form.isNull());
         } else if (action == "background") {
-            const QPoint beside = twips(120, 600, 0, 0).topLeft();
+            const QPoint beside = twips(120, 600, 0, 0).pixels().topLeft();
             QVERIFY(!form->childAt(beside));
             QTest::mouseClick(form, Qt::LeftButton, {}, beside);
         } else if (action == "labels") { // a reference is no way back
@@ -257,6 +272,92 @@ class tst_Shell : public QObject
         for (const char *name :
              {"Form1", "Introfrm", "Referenc", "Form3", "Quiz", "copyrigh", "Vater", "larggraf"})
             QVERIFY2(m_ended || bool(visibleForm(name)) == (shows == name), name);
+    }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"titlform", "Form1", "larggraf", "DataTabl", "Introfrm",
+                                 "Referenc", "Form3", "Quiz", "copyrigh", "Vater"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    // In every window the zoom keys set every control at 1.5 times its place and font at 100 %
+    // (to a pixel) at 150 %, keep the window on the 1600 x 1200 screen at 250 %, and bring back
+    // the layout exactly at 100 %. Each control, disabled, shows the platform's disabled text.
+    void everyWindow()
+    {
+        QFETCH(QString, window);
+        Form *form = open<titlform, Form1, larggraf, DataTabl, Introfrm, Referenc, Form3, Quiz,
+                          copyrigh, Vater>(window);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QList<QWidget *> widgets = controlsOf(form) << form;
+        const auto placeOf = [form](QWidget *w) {
+            return w == form ? form->rect() : w->geometry();
+        };
+        QList<std::pair<QRect, qreal>> at100;
+        for (QWidget *w : widgets)
+            at100.append({placeOf(w), w->font().pointSizeF()});
+        QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(form, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(Zoom::program().percent(), 150);
+        for (qsizetype k = 0; k < widgets.size(); ++k) {
+            const QRect was = at100[k].first, now = placeOf(widgets[k]);
+            const double worst = std::max(
+                {qAbs(now.x() - 1.5 * was.x()), qAbs(now.y() - 1.5 * was.y()),
+                 qAbs(now.width() - 1.5 * was.width()), qAbs(now.height() - 1.5 * was.height())});
+            QVERIFY2(worst <= 1, qPrintable(widgets[k]->objectName()));
+            // A label of one line may take a slightly smaller font to keep its line whole.
+            const auto *line = qobject_cast<QLabel *>(widgets[k]);
+            const qreal grown = widgets[k]->font().pointSizeF() / at100[k].second;
+            if (line && !line->wordWrap())
+                QVERIFY(grown > 1.4 && grown <= 1.5 &&
+                        line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
+            else
+                QCOMPARE(grown, 1.5);
+        }
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(Zoom::program().percent(), 250);
+        QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry()));
+        QTest::keyClick(form, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(Zoom::program().percent(), 225);
+        QTest::keyClick(form, Qt::Key_0, Qt::ControlModifier);
+        for (qsizetype k = 0; k < widgets.size(); ++k)
+            QCOMPARE(placeOf(widgets[k]), at100[k].first);
+        QVERIFY(form->isVisible()); // the keys dismiss no title screen
+        for (QWidget *w : controlsOf(form)) {
+            const QPalette layout = w->palette();
+            w->setEnabled(false);
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                QCOMPARE(w->palette().color(QPalette::Disabled, role),
+                         QApplication::palette(w).color(QPalette::Disabled, role));
+            QVERIFY(QAccessible::queryAccessibleInterface(w)->state().disabled);
+            w->setEnabled(true);
+            QCOMPARE(w->palette().color(QPalette::Active, QPalette::WindowText),
+                     layout.color(QPalette::Active, QPalette::WindowText));
+        }
+    }
+
+    // The zoom the keys chose comes back at the next start, in the user's configuration folder;
+    // --zoom holds for its one start.
+    void zoomKeptBetweenStarts()
+    {
+        Form1 &form = started();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+        Forms::unloadAll();
+        Zoom::program().setPercent(100);
+        Zoom::program().start(0);
+        QCOMPARE(Zoom::program().percent(), 125);
+        QSettings().sync();
+        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Malvora/Malvora.conf"));
+        const CommandLineRequest once = readCommandLine({"malvora", "--zoom", "200"});
+        QCOMPARE(once.action, CommandLineRequest::OpenWindows);
+        Zoom::program().start(once.zoom);
+        QCOMPARE(Forms::form<Form1>().Command2->font().pointSizeF(), 24.0);
+        Zoom::program().start(0);
+        QCOMPARE(Zoom::program().percent(), 125);
     }
 
     void hiddenMainWindowKeepsEverythingClosingItEnds()

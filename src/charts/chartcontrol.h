@@ -37,6 +37,8 @@ class ChartReadout;
 class ChartControl : public QWidget
 {
     Q_OBJECT
+    // Its texts follow the window's zoom (widgets/formlayout.h).
+    Q_PROPERTY(double textZoom READ textZoom WRITE setTextZoom)
   public:
     enum AxisId { X = ChartContent::X, Y = ChartContent::Y };
     enum { LocationRight = 4 };
@@ -73,6 +75,7 @@ class ChartControl : public QWidget
     // Text sizes against those the chart routines give (1: 100 %), for a
     // classroom's projector.
     void setTextZoom(double zoom);
+    double textZoom() const { return m_content.zoom; }
 
     ChartReadout &readout() { return *m_readout; }
     ChartMenu &menu() { return *m_menu; }

@@ -5,6 +5,7 @@
 #include "model/filewrite.h"
 #include "model/keptruns.h"
 #include "widgets/notice.h"
+#include "widgets/savefolder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,7 +48,7 @@ ChartMenu::ChartMenu(ChartControl *chart) : QMenu(chart), m_chart(chart)
             [this] { open(m_chart->mapToGlobal(m_chart->rect().center())); });
 
     saveDialog = [](QWidget *parent, const QString &filters, QString *filter) {
-        return QFileDialog::getSaveFileName(parent, tr("Save chart as"), QString(), filters,
+        return QFileDialog::getSaveFileName(parent, tr("Save chart as"), saveFolder(), filters,
                                             filter);
     };
 }
@@ -72,6 +73,7 @@ void ChartMenu::saveChart()
     QString filter = png;
     QString name = saveDialog(m_chart, png + QStringLiteral(";;") + svg, &filter);
     if (name.isEmpty()) return;
+    rememberSaveFolder(name);
     const QString suffix = QFileInfo(name).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");

@@ -14,6 +14,11 @@ class Form : public QWidget
 
     virtual void Form_Load() {}
 
+    // Sets the window and its controls at the program's zoom, or at the most
+    // that fits on the screen, never below 100 %; a window on the screen keeps
+    // its centre there and stays on the screen.
+    void followZoom();
+
   protected:
     virtual void Form_Unload() {}
 
@@ -27,6 +32,11 @@ class Form : public QWidget
     void showEvent(QShowEvent *event) override;
 
   private:
+    double fittingZoom() const;
+    void sizeToZoom();
+
+    QSizeF m_clientArea; // in twips; empty for a window of no size of its own
+    Border m_border = Border::Sizable;
     bool m_placed = false;
     bool m_taskbarButton = true;
 };

@@ -20,6 +20,7 @@ template <class F> F &form()
     created->setObjectName(QString::fromLatin1(name));
     adopt(created);
     created->Form_Load();
+    created->followZoom();
     return *created;
 }
 

@@ -26,7 +26,7 @@ class CommandLine
 
   private:
     QCommandLineParser m_parser;
-    QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output;
+    QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output, m_zoom;
 };
 
 // A plain number in C notation: 12, -0.5, .5, 2.5e-3; no blanks, no
@@ -38,11 +38,16 @@ bool isPlainNumber(const QString &value)
     return form.match(value).hasMatch();
 }
 
-bool isEndTime(const QString &value)
+bool isWhole(const QString &value, double least, double most)
 {
     static const QRegularExpression form(QRegularExpression::anchoredPattern(u"[0-9]+"));
-    const auto time = Val(value);
-    return form.match(value).hasMatch() && time && *time <= MALVORA1::MaxEndTime;
+    const auto number = Val(value);
+    return form.match(value).hasMatch() && number && *number >= least && *number <= most;
+}
+
+bool isEndTime(const QString &value)
+{
+    return isWhole(value, 0, MALVORA1::MaxEndTime);
 }
 
 /*
@@ -83,15 +88,26 @@ CommandLine::CommandLine()
                   "regular file is replaced only once the new one is whole and on the disk, "
                   "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
                   "is written into; a symbolic link is followed."),
-               QStringLiteral("file"))
+               QStringLiteral("file")),
+      m_zoom(QStringLiteral("zoom"),
+             tr("Open the windows at this zoom, a whole number from %1 to %2, for this start "
+                "only; without it they open at the zoom last chosen with the keys.")
+                 .arg(integerText(CommandLineRequest::LeastZoom),
+                      integerText(CommandLineRequest::MostZoom)),
+             QStringLiteral("percent"))
 {
     m_parser.setApplicationDescription(
         tr("A teaching program about the exponential model of population growth.\n"
            "Without options it opens its window; with --output it writes the data file\n"
            "of one run, exactly as the window's Save does, and opens no window.\n"
            "Each option is given once at most. Numbers are read as the window reads them:\n"
-           "a number too small for a double is 0, leading zeros count for nothing."));
-    m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output});
+           "a number too small for a double is 0, leading zeros count for nothing.\n\n"
+           "Keys in every window:\n"
+           "  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)\n"
+           "  Ctrl+-             zoom out (down to 100 %)\n"
+           "  Ctrl+0             back to 100 %\n"
+           "The zoom chosen with these keys is kept for the next start."));
+    m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output, m_zoom});
 }
 
 CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
@@ -107,8 +123,8 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     if (!m_parser.parse(texts)) return refuse(m_parser.errorText());
 
     // An option given twice is a script's mistake: neither value is taken.
-    const QCommandLineOption *const options[] = {&m_help,    &m_version, &m_rate,
-                                                 &m_initial, &m_end,     &m_output};
+    const QCommandLineOption *const options[] = {&m_help, &m_version, &m_rate, &m_initial,
+                                                 &m_end,  &m_output,  &m_zoom};
     for (const QCommandLineOption *option : options) {
         qsizetype given = 0;
         for (const QString &name : m_parser.optionNames())
@@ -123,6 +139,28 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     }
     if (m_parser.isSet(m_version)) {
         request.action = CommandLineRequest::Version;
+        return request;
+    }
+    if (arguments.size() <= 1) {
+        request.action = CommandLineRequest::OpenWindows;
+        return request;
+    }
+    if (m_parser.isSet(m_zoom)) {
+        const QString zoom = m_parser.value(m_zoom);
+        for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output})
+            if (m_parser.isSet(*option))
+                return refuse(tr("--zoom opens the windows and goes with no other option, not "
+                                 "with --%1")
+                                  .arg(option->names().constFirst()));
+        if (!m_parser.positionalArguments().isEmpty())
+            return refuse(tr("unexpected argument \"%1\"; see malvora --help")
+                              .arg(m_parser.positionalArguments().constFirst()));
+        if (!isWhole(zoom, CommandLineRequest::LeastZoom, CommandLineRequest::MostZoom))
+            return refuse(tr("--zoom must be a whole number from %1 to %2, not \"%3\"")
+                              .arg(integerText(CommandLineRequest::LeastZoom),
+                                   integerText(CommandLineRequest::MostZoom), zoom));
+        request.zoom = int(*Val(zoom));
+        request.action = CommandLineRequest::OpenWindows;
         return request;
     }
 
@@ -196,6 +234,7 @@ int runCommandLine(const QList<QByteArray> &arguments)
     case CommandLineRequest::Version:
         return print(QCoreApplication::applicationName() + u' ' +
                      QCoreApplication::applicationVersion() + u'\n');
+    case CommandLineRequest::OpenWindows: // not for the command line to do
     case CommandLineRequest::Write:
         if (!writeRunData(request.end, request.initial, request.rate, request.output, &problem))
             return complain(Failed, problem);

@@ -6,7 +6,8 @@
 
 /*
  * The command line: `malvora [--rate r] [--initial N0] [--end T] --output
- * file`, or --help, or --version. It is strict, as scripts need: every value
+ * file`, or --help, or --version; or nothing, or `--zoom percent` alone,
+ * which open the windows. It is strict, as scripts need: every value
  * is checked before anything is run or written, and a bad one ends the
  * program with status 2 and one line naming the option and what it takes.
  *
@@ -17,11 +18,13 @@
  * name is the argument's bytes, exactly.
  */
 struct CommandLineRequest {
-    enum Action { Write, Help, Version, Refuse };
+    enum Action { Write, Help, Version, Refuse, OpenWindows };
     Action action = Refuse;
     QString problem; // Refuse: the line for standard error
     QString rate, initial, end;
     QByteArray output;
+    int zoom = 0; // OpenWindows: the zoom in percent for this start; 0: the one kept
+    static constexpr int LeastZoom = 100, MostZoom = 250; // those of the windows' zoom keys
 };
 
 // What the arguments ask for; arguments[0] is the program's name.

@@ -2,6 +2,7 @@
 
 #include "widgets/clicklabel.h"
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -11,18 +12,154 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
-int twipsToPixels(double twips)
+int twipsToPixels(double twips, double zoom)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return int(std::lround(twips * dpi / 1440.0));
+    return int(std::lround(twips * zoom * dpi / 1440.0));
 }
 
-QRect twips(double left, double top, double width, double height)
+QRect Twips::pixels(double zoom) const
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return {twipsToPixels(left, zoom), twipsToPixels(top, zoom), twipsToPixels(width, zoom),
+            twipsToPixels(height, zoom)};
+}
+
+namespace
+{
+
+// What a control had at 100 %, kept on the control itself.
+const char *const PlaceInTwips = "malvoraTwips";
+const char *const PlaceInPixels = "malvoraPixels";
+const char *const DesignFont = "malvoraFont";
+const char *const DesignIconSize = "malvoraIconSize";
+const char *const Picture = "malvoraPicture";
+const char *const PictureSize = "malvoraPictureTwips";
+const char *const WindowZoom = "malvoraZoom";
+
+QFont zoomed(QFont font, double zoom)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(int(std::lround(font.pixelSize() * zoom)));
+    return font;
+}
+
+QRect zoomed(const QRect &rect, double zoom)
+{
+    const auto times = [zoom](int pixels) { return int(std::lround(pixels * zoom)); };
+    return {times(rect.x()), times(rect.y()), times(rect.width()), times(rect.height())};
+}
+
+// A control of the form's own: a designer name, on the window or in a control
+// that is placed itself (a frame). The toolkit's own parts of a control
+// (scroll bars, viewports, headers) are laid out by the control.
+bool placedByForm(const QWidget *widget, const QWidget *window)
+{
+    const QWidget *parent = widget->parentWidget();
+    return !widget->isWindow() && !widget->objectName().isEmpty() &&
+           !widget->objectName().startsWith(QLatin1String("qt_")) && parent &&
+           (parent == window || parent->property(PlaceInTwips).isValid() ||
+            parent->property(PlaceInPixels).isValid());
+}
+
+// Notes what the widget has at 100 %, unless noted already. The fonts that zoom
+// are a window's, a control's own, and those in the toolkit's windows that a
+// form holds (a notice, a menu), which may have fonts of their kind.
+void noteDesign(QWidget *widget, const QWidget *window)
+{
+    if (!widget->property(PlaceInTwips).isValid() && !widget->property(PlaceInPixels).isValid() &&
+        placedByForm(widget, window))
+        widget->setProperty(PlaceInPixels, widget->geometry());
+    if (!widget->property(DesignFont).isValid() &&
+        (widget->isWindow() || widget->window() != window || widget->testAttribute(Qt::WA_SetFont)))
+        widget->setProperty(DesignFont, widget->font());
+    if (auto *button = qobject_cast<QAbstractButton *>(widget);
+        button && !button->icon().isNull() && !button->property(DesignIconSize).isValid())
+        button->setProperty(DesignIconSize, button->iconSize());
+}
+
+void showPicture(QLabel *label, double zoom)
+{
+    const QSizeF size = label->property(PictureSize).toSizeF();
+    label->setPixmap(QPixmap(label->property(Picture).toString())
+                         .scaled(twipsToPixels(size.width(), zoom),
+                                 twipsToPixels(size.height(), zoom), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation));
+}
+
+// A label of one line keeps its whole line: glyphs hinted to whole pixels grow
+// by a little more or less than the zoom, and a line that just fits at 100 %
+// can run past the label's edge at another size. Its font is made as much
+// smaller as it needs.
+void keepOnOneLine(QLabel *label)
+{
+    const int room = label->contentsRect().width();
+    QFont font = label->font();
+    // Hinted widths do not shrink in proportion either: a few tries at most.
+    for (int tries = 0; tries < 5; ++tries) {
+        const int wide = label->fontMetrics().horizontalAdvance(label->text());
+        if (wide <= room) return;
+        font.setPointSizeF(font.pointSizeF() * std::min(0.99, double(room) / wide));
+        label->setFont(font);
+    }
+}
+
+void zoomControl(QWidget *widget, double zoom)
+{
+    if (const QVariant place = widget->property(PlaceInTwips); place.isValid()) {
+        const QRectF t = place.toRectF();
+        widget->setGeometry(twips(t.x(), t.y(), t.width(), t.height()).pixels(zoom));
+    } else if (const QVariant pixels = widget->property(PlaceInPixels); pixels.isValid()) {
+        widget->setGeometry(zoomed(pixels.toRect(), zoom));
+    }
+    if (const QVariant font = widget->property(DesignFont); font.isValid()) {
+        widget->setFont(zoomed(font.value<QFont>(), zoom));
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
+            keepOnOneLine(label);
+    }
+    if (const QVariant size = widget->property(DesignIconSize); size.isValid())
+        static_cast<QAbstractButton *>(widget)->setIconSize(size.toSize() * zoom);
+    if (widget->property(Picture).isValid()) showPicture(static_cast<QLabel *>(widget), zoom);
+    if (widget->metaObject()->indexOfProperty("textZoom") >= 0)
+        widget->setProperty("textZoom", zoom);
+}
+
+} // namespace
+
+double zoomOf(const QWidget *control)
+{
+    const QVariant zoom = control->window()->property(WindowZoom);
+    return zoom.isValid() ? zoom.toDouble() : 1.0;
+}
+
+void place(QWidget *control, const Twips &at)
+{
+    control->setProperty(PlaceInTwips, QRectF(at.left, at.top, at.width, at.height));
+    control->setGeometry(at.pixels(zoomOf(control)));
+}
+
+void zoomWindow(QWidget *window, double zoom)
+{
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    // All first, while every font is still its own: a control's can come from its parent.
+    for (QWidget *widget : std::as_const(widgets))
+        noteDesign(widget, window);
+    window->setProperty(WindowZoom, zoom);
+    for (QWidget *widget : std::as_const(widgets))
+        zoomControl(widget, zoom);
+}
+
+void setPicture(QLabel *label, const QString &resource, double width, double height)
+{
+    label->setProperty(Picture, resource);
+    label->setProperty(PictureSize, QSizeF(width, height));
+    showPicture(label, zoomOf(label));
 }
 
 QColor bgr(unsigned int colour)
@@ -71,9 +208,9 @@ void paint(QWidget *widget, const QColor &background, const QColor &text)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -87,15 +224,15 @@ void setBordered(QLabel *label)
 
 namespace
 {
-template <class W> W *named(W *widget, const char *name, const QRect &place)
+template <class W> W *named(W *widget, const char *name, const Twips &at)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(place);
+    place(widget, at);
     return widget;
 }
 } // namespace
 
-ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption)
+ClickLabel *addLabel(QWidget *parent, const char *name, const Twips &place, const QString &caption)
 {
     auto *label = named(new ClickLabel(caption, parent), name, place);
     label->setWordWrap(true);
@@ -103,7 +240,7 @@ ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place, cons
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &place,
+QPushButton *addButton(QWidget *parent, const char *name, const Twips &place,
                        const QString &caption)
 {
     auto *button = named(new QPushButton(caption, parent), name, place);
@@ -113,12 +250,12 @@ QPushButton *addButton(QWidget *parent, const char *name, const QRect &place,
     return button;
 }
 
-QLineEdit *addTextBox(QWidget *parent, const char *name, const QRect &place, const QString &text)
+QLineEdit *addTextBox(QWidget *parent, const char *name, const Twips &place, const QString &text)
 {
     return named(new QLineEdit(text, parent), name, place);
 }
 
-QGroupBox *addFrame(QWidget *parent, const char *name, const QRect &place, const QString &caption)
+QGroupBox *addFrame(QWidget *parent, const char *name, const Twips &place, const QString &caption)
 {
     auto *frame = named(new QGroupBox(caption, parent), name, place);
     frame->setAccessibleName(caption);

@@ -20,8 +20,33 @@ class QPushButton;
 // &H00BBGGRR& and the designer's font names, so each form's code reads like
 // its layout table.
 
-int twipsToPixels(double twips);
-QRect twips(double left, double top, double width, double height);
+// Pixels at the screen's logical DPI, times the zoom (1: 100 %).
+int twipsToPixels(double twips, double zoom = 1);
+
+// A control's place as its layout table gives it.
+struct Twips {
+    double left, top, width, height;
+    QRect pixels(double zoom = 1) const;
+    operator QRect() const { return pixels(); } // at 100 %
+};
+constexpr Twips twips(double left, double top, double width, double height)
+{
+    return {left, top, width, height};
+}
+
+/*
+ * The zoom of a window. Each control remembers its place in twips (place(),
+ * and every control that add... makes) and the fonts, icon sizes and pictures
+ * it had at 100 %; zoomWindow sets them all again at the window's zoom, and
+ * hands the zoom to a control that draws its own texts through its property
+ * "textZoom". A control placed by pixels is zoomed from where it stood at
+ * 100 %.
+ */
+void place(QWidget *control, const Twips &at);
+void zoomWindow(QWidget *window, double zoom);
+double zoomOf(const QWidget *control); // of its window
+// A picture shown at a size of its own in twips, whatever its pixels.
+void setPicture(QLabel *label, const QString &resource, double width, double height);
 QColor bgr(unsigned int colour); // &H00BBGGRR&
 
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
@@ -39,14 +64,16 @@ template <class W> W *withHand(W *control)
 // The tab order: each control after the one before it.
 void chainTabOrder(std::initializer_list<QWidget *> order);
 
+// The layout's colours for the enabled control; a disabled one shows the
+// platform's disabled text on the layout's background.
 void paint(QWidget *widget, const QColor &background, const QColor &text);
 void setBordered(QLabel *label);
 
 // Controls, each with its designer name as objectName. Buttons and frames are
 // named for assistive technology by their captions.
-ClickLabel *addLabel(QWidget *parent, const char *name, const QRect &place,
+ClickLabel *addLabel(QWidget *parent, const char *name, const Twips &place,
                      const QString &caption = {});
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &place,
+QPushButton *addButton(QWidget *parent, const char *name, const Twips &place,
                        const QString &caption);
-QLineEdit *addTextBox(QWidget *parent, const char *name, const QRect &place, const QString &text);
-QGroupBox *addFrame(QWidget *parent, const char *name, const QRect &place, const QString &caption);
+QLineEdit *addTextBox(QWidget *parent, const char *name, const Twips &place, const QString &text);
+QGroupBox *addFrame(QWidget *parent, const char *name, const Twips &place, const QString &caption);

@@ -1,6 +1,7 @@
 #include "widgets/notice.h"
 
 #include "model/filewrite.h"
+#include "widgets/formlayout.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ void showNotice(QWidget *window, const char *cause, const QString &text)
         box->setObjectName(QStringLiteral("notice"));
         box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_ShowWithoutActivating);
+        if (zoomOf(window) != 1) zoomWindow(window, zoomOf(window));
     }
     box->setProperty(Cause, QString::fromLatin1(cause));
     box->setText(text);

@@ -84,7 +84,7 @@ void Form1::Command9_Click()
 // The way into the large graph window, which opens on N(t) against time.
 void Form1::MSChart1_Click()
 {
-    WindowFlow::moveOn(*this, "MSChart1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_MSChart1);
     ShowNtvsT(*Forms::form<larggraf>().MSChart1);
     MALVORA1::GraphNo = 1;
 }

@@ -7,7 +7,6 @@
 #include "windows/windowflow.h"
 
 #include <QIcon>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace
@@ -63,9 +62,7 @@ copyrigh::copyrigh(QWidget *parent) : Form(parent)
     paint(Picture1, Grey, Black);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/author.png"))
-                            .scaled(twipsToPixels(136 * 12), twipsToPixels(180 * 12),
-                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    setPicture(Picture1, QStringLiteral(":/author.png"), 136 * 12, 180 * 12);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAccessibleName(tr("Photograph of the author"));
     Command1->setCursor(handCursor());
@@ -97,11 +94,11 @@ void copyrigh::Form_Load()
 
 void copyrigh::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::copyrigh_Command1);
 }
 
 // Closing the window abandons the quit.
 void copyrigh::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::copyrigh_close);
 }

@@ -3,6 +3,7 @@
 #include "charts/chartcontrol.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+#include "widgets/savefolder.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -29,7 +30,9 @@ Form1::Form1(QWidget *parent) : Form(parent)
     setClientArea(9972, 7788, Border::FixedSingle);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 7.8, Bold));
     paint(this, White, Black);
-    CommonDialog1 = [](QWidget *parent) { return QFileDialog::getSaveFileName(parent); };
+    CommonDialog1 = [](QWidget *parent) {
+        return QFileDialog::getSaveFileName(parent, QString(), saveFolder());
+    };
     layOut();
     chainTabOrder({Command2, n0, txtRrate, Text4, txtSimut, Command6, Command9, Command8, Command5,
                    command4, Command3, Command7, Command10, Command1, Command11, MSChart1});
@@ -125,7 +128,7 @@ void Form1::layOutGraph()
 {
     MSChart1 = new ChartControl(Frame2);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setGeometry(twips(120, 240, 5292, 3660));
+    place(MSChart1, twips(120, 240, 5292, 3660));
     Label11 = addLabel(Frame2, "Label11", twips(120, 240, 5295, 735), tr("Buenos dias!"));
     Label12 = addLabel(Frame2, "Label12", twips(120, 240, 5295, 735), tr("Buenas tardes!"));
     Label13 = addLabel(Frame2, "Label13", twips(120, 1080, 5295, 2775));

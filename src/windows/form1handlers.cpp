@@ -12,6 +12,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
+#include "widgets/savefolder.h"
 #include "windows/backform.h"
 #include "windows/titlform.h"
 #include "windows/windowflow.h"
@@ -115,15 +116,15 @@ void Form1::Form_Load()
     MALVORA1::Simut = 0;
     Label13->setText(instructions());
     const double frameWidth = 5535, frameHeight = 3015, imageWidth = 1632, imageHeight = 2160;
-    Image1->setGeometry(twips(frameWidth - imageWidth - 100, (frameHeight - imageHeight) / 2,
-                              imageWidth, imageHeight));
+    place(Image1, twips(frameWidth - imageWidth - 100, (frameHeight - imageHeight) / 2, imageWidth,
+                        imageHeight));
     Timer1->start();
 }
 
 // Closing the main window ends the program, whatever else is open.
 void Form1::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_close);
 }
 
 void Form1::Timer1_Timer()
@@ -140,6 +141,7 @@ void Form1::Command10_Click()
 {
     const QString fileName = CommonDialog1(this);
     if (fileName.isEmpty()) return;
+    rememberSaveFolder(fileName);
     const std::optional<QByteArray> file = fileNameBytes(fileName);
     QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(fileName));
     if (file && writeDataFile(*file, &problem))
@@ -150,30 +152,30 @@ void Form1::Command10_Click()
 
 void Form1::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Command1);
 }
 
 void Form1::Command6_Click()
 {
-    WindowFlow::moveOn(*this, "Command6");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Command6);
 }
 
 void Form1::Label9_Click()
 {
-    WindowFlow::moveOn(*this, "Label9");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Label9);
 }
 
 void Form1::Label10_Click()
 {
-    WindowFlow::moveOn(*this, "Label10");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Label10);
 }
 
 void Form1::Image1_Click()
 {
-    WindowFlow::moveOn(*this, "Image1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Image1);
 }
 
 void Form1::Command11_Click()
 {
-    WindowFlow::moveOn(*this, "Command11");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form1_Command11);
 }

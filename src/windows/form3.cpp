@@ -66,10 +66,10 @@ void Form3::connectHandlers()
 
 void Form3::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form3_Command1);
 }
 
 void Form3::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Form3_close);
 }

@@ -16,7 +16,7 @@ Introfrm::Introfrm(QWidget *parent) : Form(parent)
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(240, 120, 7215, 5295));
+    place(Text1, twips(240, 120, 7215, 5295));
     Command2 = addButton(this, "Command2", twips(2160, 5520, 1695, 495), tr("References"));
     Command1 = addButton(this, "Command1", twips(4320, 5520, 1215, 495), tr("OK"));
 
@@ -73,15 +73,15 @@ void Introfrm::Form_Load()
 
 void Introfrm::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Introfrm_Command1);
 }
 
 void Introfrm::Command2_Click()
 {
-    WindowFlow::moveOn(*this, "Command2");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Introfrm_Command2);
 }
 
 void Introfrm::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Introfrm_close);
 }

@@ -51,7 +51,7 @@ void larggraf::layOut()
 {
     MSChart1 = new ChartControl(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setGeometry(twips(96, 96, 10572, 7116));
+    place(MSChart1, twips(96, 96, 10572, 7116));
     Command1 = withHand(addButton(this, "Command1", twips(120, 7320, 975, 375), tr("N(t) vs. t")));
     Command2 = withHand(addButton(this, "Command2", twips(1200, 7320, 975, 375), tr("lnN vs. t")));
     Command3 = withHand(addButton(this, "Command3", twips(2280, 7320, 975, 375), tr("dN vs. t")));
@@ -126,7 +126,7 @@ void larggraf::Command9_Click()
 // state.
 void larggraf::Command10_Click()
 {
-    WindowFlow::moveOn(*this, "Command10");
+    WindowFlow::moveOn(*this, WindowFlow::Way::larggraf_Command10);
     Forms::form<DataTabl>().fill();
 }
 
@@ -137,16 +137,16 @@ void larggraf::Command6_Click()
 
 void larggraf::command4_Click()
 {
-    WindowFlow::moveOn(*this, "command4");
+    WindowFlow::moveOn(*this, WindowFlow::Way::larggraf_command4);
 }
 
 // "Quit" leads to the citation window, which leads on to the end.
 void larggraf::Command5_Click()
 {
-    WindowFlow::moveOn(*this, "Command5");
+    WindowFlow::moveOn(*this, WindowFlow::Way::larggraf_Command5);
 }
 
 void larggraf::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::larggraf_close);
 }

@@ -58,10 +58,10 @@ void Quiz::Form_Load()
 
 void Quiz::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Quiz_Command1);
 }
 
 void Quiz::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Quiz_close);
 }

@@ -60,17 +60,17 @@ void Referenc::connectHandlers()
 
 void Referenc::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Referenc_Command1);
 }
 
 void Referenc::Form_Click()
 {
-    WindowFlow::moveOn(*this, "background");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Referenc_background);
 }
 
 void Referenc::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Referenc_close);
 }
 
 // A label passes the clicks on it up to the window; they are not the window's own.

@@ -217,7 +217,7 @@ void titlform::showMainWindow()
     // The main window is built behind the title screen; a title dismissed
     // before that builds it now, while the title is still up.
     Form1 &main = Forms::form<Form1>();
-    WindowFlow::moveOn(*this, "key or click");
+    WindowFlow::moveOn(*this, WindowFlow::Way::titlform_KeyOrClick);
     main.Command2->setFocus();
     if (m_clickTime) new SecondClickGuard(*m_clickTime, this);
 }

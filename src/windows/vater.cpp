@@ -27,7 +27,7 @@ Vater::Vater(QWidget *parent) : Form(parent)
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips(360, 240, FrameWidth, FrameHeight));
+    place(Frame1, twips(360, 240, FrameWidth, FrameHeight));
     Picture2 = addLabel(Frame1, "Picture2", twips(120, 120, PictureWidth, PictureHeight));
     Command1 = addButton(this, "Command1", twips(1320, 7320, 4575, 495), tr("God rest his soul"));
 
@@ -53,16 +53,16 @@ void Vater::Form_Load()
     // portrait larger than the frame gets negative offsets and is cut off by it.
     const float top = (FrameHeight - PictureHeight) / 2.0f;
     const float left = (FrameWidth - PictureWidth) / 2.0f;
-    Picture2->setGeometry(twips(left, top, PictureWidth, PictureHeight));
+    place(Picture2, twips(left, top, PictureWidth, PictureHeight));
 }
 
 void Vater::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Vater_Command1);
 }
 
 // Closing the window ends the program too: nothing but the backdrop would be left.
 void Vater::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::Vater_close);
 }

@@ -14,6 +14,8 @@
 
 #include <QtGlobal>
 
+#include <iterator>
+
 namespace
 {
 
@@ -32,9 +34,10 @@ template <class F> void show()
     Forms::show<F>();
 }
 
+using enum WindowFlow::Way;
+
 struct WindowChange {
-    const char *window;
-    const char *control;
+    WindowFlow::Way way;
     Hides hides;
     Order order;
     void (*next)(); // shows the next window, or ends the program
@@ -42,39 +45,49 @@ struct WindowChange {
 
 // clang-format off
 constexpr WindowChange Flow[] = {
-    // window    control or close  hides               order              next
-    {"titlform", "key or click",   Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Form1",    "Command1",       Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
-    {"Form1",    "Command6",       Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // More...
-    {"Form1",    "Label9",         Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // the title
-    {"Form1",    "Label10",        Hides::Itself,      Order::HideFirst,  show<Introfrm>}, // the author
-    {"Form1",    "Image1",         Hides::Itself,      Order::HideFirst,  show<Form3>},    // the photograph
-    {"Form1",    "Command11",      Hides::Itself,      Order::ShowFirst,  show<Quiz>},     // the quiz button
-    {"Form1",    "MSChart1",       Hides::Itself,      Order::HideFirst,  show<larggraf>}, // the chart
-    {"Form1",    "close",          Hides::Nothing,     Order::HideFirst,  Program::end},
-    {"larggraf", "command4",       Hides::Itself,      Order::HideFirst,  show<Form1>},    // Main form
-    {"larggraf", "Command5",       Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
-    {"larggraf", "Command10",      Hides::MainWindow,  Order::ShowFirst,  show<DataTabl>}, // Detail
-    {"larggraf", "close",          Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"DataTabl", "Command1",       Hides::Itself,      Order::ShowFirst,  show<Form1>},    // Back to the main form
-    {"DataTabl", "Command2",       Hides::Itself,      Order::ShowFirst,  show<larggraf>}, // Back to the graph form
-    {"DataTabl", "close",          Hides::Nothing,     Order::ShowFirst,  show<larggraf>},
-    {"Introfrm", "Command1",       Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Introfrm", "Command2",       Hides::Itself,      Order::HideFirst,  show<Referenc>},
-    {"Introfrm", "close",          Hides::Nothing,     Order::ShowFirst,  show<Form1>},
-    {"Referenc", "Command1",       Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Referenc", "background",     Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Referenc", "close",          Hides::Nothing,     Order::ShowFirst,  show<Form1>},
-    {"Form3",    "Command1",       Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Form3",    "close",          Hides::Nothing,     Order::ShowFirst,  show<Form1>},
-    {"Quiz",     "Command1",       Hides::Itself,      Order::HideFirst,  show<Form1>},
-    {"Quiz",     "close",          Hides::Nothing,     Order::ShowFirst,  show<Form1>},
-    {"copyrigh", "Command1",       Hides::Itself,      Order::HideFirst,  show<Vater>},
-    {"copyrigh", "close",          Hides::Nothing,     Order::ShowFirst,  show<Form1>},    // abandons the quit
-    {"Vater",    "Command1",       Hides::Nothing,     Order::HideFirst,  Program::end},
-    {"Vater",    "close",          Hides::Nothing,     Order::HideFirst,  Program::end},   // nothing else would be left
+    // window and control or close  hides               order              next
+    {titlform_KeyOrClick,           Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Form1_Command1,                Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
+    {Form1_Command6,                Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // More...
+    {Form1_Label9,                  Hides::Itself,      Order::ShowFirst,  show<Introfrm>}, // the title
+    {Form1_Label10,                 Hides::Itself,      Order::HideFirst,  show<Introfrm>}, // the author
+    {Form1_Image1,                  Hides::Itself,      Order::HideFirst,  show<Form3>},    // the photograph
+    {Form1_Command11,               Hides::Itself,      Order::ShowFirst,  show<Quiz>},     // the quiz button
+    {Form1_MSChart1,                Hides::Itself,      Order::HideFirst,  show<larggraf>}, // the chart
+    {Form1_close,                   Hides::Nothing,     Order::HideFirst,  Program::end},
+    {larggraf_command4,             Hides::Itself,      Order::HideFirst,  show<Form1>},    // Main form
+    {larggraf_Command5,             Hides::Itself,      Order::HideFirst,  show<copyrigh>}, // Quit
+    {larggraf_Command10,            Hides::MainWindow,  Order::ShowFirst,  show<DataTabl>}, // Detail
+    {larggraf_close,                Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {DataTabl_Command1,             Hides::Itself,      Order::ShowFirst,  show<Form1>},    // Back to the main form
+    {DataTabl_Command2,             Hides::Itself,      Order::ShowFirst,  show<larggraf>}, // Back to the graph form
+    {DataTabl_close,                Hides::Nothing,     Order::ShowFirst,  show<larggraf>},
+    {Introfrm_Command1,             Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Introfrm_Command2,             Hides::Itself,      Order::HideFirst,  show<Referenc>},
+    {Introfrm_close,                Hides::Nothing,     Order::ShowFirst,  show<Form1>},
+    {Referenc_Command1,             Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Referenc_background,           Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Referenc_close,                Hides::Nothing,     Order::ShowFirst,  show<Form1>},
+    {Form3_Command1,                Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Form3_close,                   Hides::Nothing,     Order::ShowFirst,  show<Form1>},
+    {Quiz_Command1,                 Hides::Itself,      Order::HideFirst,  show<Form1>},
+    {Quiz_close,                    Hides::Nothing,     Order::ShowFirst,  show<Form1>},
+    {copyrigh_Command1,             Hides::Itself,      Order::HideFirst,  show<Vater>},
+    {copyrigh_close,                Hides::Nothing,     Order::ShowFirst,  show<Form1>},    // abandons the quit
+    {Vater_Command1,                Hides::Nothing,     Order::HideFirst,  Program::end},
+    {Vater_close,                   Hides::Nothing,     Order::HideFirst,  Program::end},   // nothing else would be left
 };
 // clang-format on
+
+// One row for every way, each at its way's place: the row of a way is found
+// by its number.
+constexpr bool everyWayInOrder()
+{
+    for (int way = 0; way < int(std::size(Flow)); ++way)
+        if (Flow[way].way != WindowFlow::Way(way)) return false;
+    return std::size(Flow) == size_t(WindowFlow::Way::Count);
+}
+static_assert(everyWayInOrder(), "the window flow needs one row for each way, in the ways' order");
 
 // The main window exists for as long as the program runs; it is hidden only
 // when it is there to hide.
@@ -93,11 +106,14 @@ void carryOut(Form &window, const WindowChange &change)
 
 } // namespace
 
-void WindowFlow::moveOn(Form &window, const char *control)
+void WindowFlow::moveOn(Form &window, Way way)
 {
-    const char *name = window.metaObject()->className();
-    for (const WindowChange &change : Flow)
-        if (qstrcmp(change.window, name) == 0 && qstrcmp(change.control, control) == 0)
-            return carryOut(window, change);
-    Q_ASSERT_X(false, "WindowFlow::moveOn", "a window change that the table does not hold");
+    carryOut(window, Flow[size_t(way)]);
+}
+
+void WindowFlow::moveOn(DataTabl &window, const char *control)
+{
+    moveOn(window, qstrcmp(control, "Command1") == 0   ? DataTabl_Command1
+                   : qstrcmp(control, "Command2") == 0 ? DataTabl_Command2
+                                                       : DataTabl_close);
 }

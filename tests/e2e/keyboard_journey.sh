@@ -63,7 +63,8 @@ save_as() {
 # Clicks at a point given in twips of the window's client area (96 DPI on Xvfb).
 click() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; }
 
-"$app" >"$work/app.log" 2>&1 &
+# A home of its own: the zoom and the save folder the user keeps are not this journey's.
+HOME=$work XDG_CONFIG_HOME=$work/.config "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
 
 # The backdrop and the title screen (named for the program) come up, the main

@@ -65,8 +65,9 @@ CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
                                      std::map<Bytes, Bytes> *values)
 {
     const std::map<Bytes, Bytes> names{
-        {"h", "help"},    {"help", "help"},       {"v", "version"}, {"version", "version"},
-        {"rate", "rate"}, {"initial", "initial"}, {"end", "end"},   {"output", "output"}};
+        {"h", "help"},          {"help", "help"},     {"v", "version"},
+        {"version", "version"}, {"rate", "rate"},     {"initial", "initial"},
+        {"end", "end"},         {"output", "output"}, {"zoom", "zoom"}};
     const auto takesValue = [](const Bytes &option) {
         return option != "help" && option != "version";
     };
@@ -119,6 +120,18 @@ CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
         if (times > 1) return CommandLineRequest::Refuse;
     if (given.count("help")) return CommandLineRequest::Help;
     if (given.count("version")) return CommandLineRequest::Version;
+    if (arguments.size() == 1) return CommandLineRequest::OpenWindows;
+    if (given.count("zoom")) {
+        const Bytes &zoom = (*values)["zoom"];
+        const Bytes significant = zoom.substr(std::min(zoom.find_first_not_of('0'), zoom.size()));
+        const bool whole = !zoom.empty() && zoom.find_first_not_of("0123456789") == Bytes::npos;
+        const bool alone = !given.count("rate") && !given.count("initial") && !given.count("end") &&
+                           !given.count("output") && !positional;
+        return alone && whole && significant.size() == 3 && significant >= "100" &&
+                       significant <= "250"
+                   ? CommandLineRequest::OpenWindows
+                   : CommandLineRequest::Refuse;
+    }
     values->try_emplace("rate", "0.2");
     values->try_emplace("initial", "10");
     values->try_emplace("end", "20");

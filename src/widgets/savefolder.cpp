@@ -1,0 +1,24 @@
+#include "widgets/savefolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace
+{
+const QString Key = QStringLiteral("saveFolder");
+}
+
+QString saveFolder()
+{
+    const QString kept = QSettings().value(Key).toString();
+    if (!kept.isEmpty() && QFileInfo(kept).isDir()) return kept;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberSaveFolder(const QString &fileName)
+{
+    QSettings().setValue(Key, QFileInfo(fileName).absolutePath());
+}
