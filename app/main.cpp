@@ -1,4 +1,5 @@
 #include "forms/forms.h"
+#include "forms/language.h"
 #include "forms/platform.h"
 #include "model/filewrite.h"
 #include "output/commandline.h"
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     if (argc > 1) {
         const QList<QByteArray> arguments(argv, argv + argc);
         const QCoreApplication core(argc, argv);
+        Language::install();
         return runCommandLine(arguments);
     }
 
@@ -78,6 +80,7 @@ int main(int argc, char *argv[])
     const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    Language::install();
     app.setDesktopFileName(QStringLiteral("malvora"));
     // The program ends only by its own two ways out, never by a window closing last.
     app.setQuitOnLastWindowClosed(false);
