@@ -1,4 +1,5 @@
 #include "forms/forms.h"
+#include "forms/language.h"
 #include "forms/platform.h"
 #include "model/filewrite.h"
 #include "output/commandline.h"
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
     const CommandLineRequest request = readCommandLine(arguments);
     if (request.action != CommandLineRequest::OpenWindows) {
         const QCoreApplication core(argc, argv);
+        Language::install();
         return runCommandLine(arguments);
     }
     static_assert(CommandLineRequest::LeastZoom == Zoom::Least &&
@@ -76,6 +78,7 @@ int main(int argc, char *argv[])
     const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    Language::install();
     app.setDesktopFileName(QStringLiteral("malvora"));
     // The program ends only by its own two ways out, never by a window closing last.
     app.setQuitOnLastWindowClosed(false);

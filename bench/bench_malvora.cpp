@@ -5,6 +5,7 @@
 #include "charts/chartexport.h"
 #include "charts/chartroutines.h"
 #include "forms/forms.h"
+#include "forms/language.h"
 #include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "output/datafile.h"
@@ -216,6 +217,17 @@ void ZoomStep(benchmark::State &state)
     Zoom::program().setPercent(Zoom::Least);
 }
 BENCHMARK(ZoomStep)->Unit(benchmark::kMillisecond);
+
+// What a desktop in another language adds to start-up: choosing the language
+// and loading the program's and Qt's catalogues for it (the bench binary finds
+// ours as the program does, in the build tree's share/malvora/translations).
+void LoadCatalogues(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Language::install({QStringLiteral("de_DE")}));
+    Language::install({QStringLiteral("en")});
+}
+BENCHMARK(LoadCatalogues)->Unit(benchmark::kMillisecond);
 
 long residentKilobytes()
 {

@@ -25,6 +25,8 @@ install(FILES resources/malvora-256.png RENAME malvora.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/malvora.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(DIRECTORY ${PROJECT_BINARY_DIR}/share/malvora/translations/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/malvora/translations FILES_MATCHING PATTERN "*.qm")
 install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/malvora)
 
@@ -47,6 +49,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/malvora")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the libraries, computed from the binary
 # The windows are laid out for the metrics of these fonts, which no library names;
 # the print system's library is loaded only when printing, so the binary names it not.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
+# Chinese needs a font with its characters, and Qt's own catalogues translate
+# its dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, libcups2, fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

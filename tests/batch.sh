@@ -66,11 +66,14 @@ end='must be a whole number from 0 to 2999, not'
 rate='must be a plain number such as 0.2 or -1.5e-3, not'
 initial='must be a plain number such as 10 or 2.5e3, not'
 
-# A locale of another character type, or none, changes nothing a script sees.
-for locale in LANG=C LC_ALL=POSIX LANG=de_DE.UTF-8 ''; do
+# A locale of another character type, or none, or another language changes nothing in the
+# data file; a German desktop reads the messages in German.
+for locale in LANG=C LC_ALL=POSIX LANG=de_DE.UTF-8 LANGUAGE=de ''; do
     expect 0 "" --output -
     cmp -s "$defaults" "$work/out" || fail "${locale:-no locale}: standard output differs from Save's file"
-    expect 2 "malvora: --end $end \"30x\"" --end 30x --output -
+    said="--end $end"
+    [[ $locale != *de* ]] || said="--end muss eine ganze Zahl von 0 bis 2999 sein, nicht"
+    expect 2 "malvora: $said \"30x\"" --end 30x --output -
 done
 unset locale
 while IFS='|' read -r message args; do

@@ -29,11 +29,14 @@ dpkg-deb -x "$deb" "$contents"
 for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     usr/share/icons/hicolor/32x32/apps/malvora.png usr/share/icons/hicolor/256x256/apps/malvora.png \
     usr/share/metainfo/org.example.malvora.metainfo.xml usr/share/man/man1/malvora.1.gz \
-    usr/share/doc/malvora/copyright; do
+    usr/share/doc/malvora/copyright \
+    usr/share/malvora/translations/malvora_{de,es,fr,pt_BR,tr,zh_CN}.qm; do
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
 done
 ! readelf -d "$contents/usr/bin/malvora" | grep -E 'RUNPATH|RPATH' || fail "the binary carries a run path"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-wqy-microhei, qt6-translations-l10n' ||
+    fail "no dependency on the Chinese font and Qt's catalogues"
 
 [ "$failures" -eq 0 ] && echo "desktop entry, metainfo, manual page and package pass"
 exit $((failures > 0))

@@ -1,4 +1,5 @@
 #include "driving.h"
+#include "forms/language.h"
 #include "forms/platform.h"
 #include "model/clock.h"
 #include "output/commandline.h"
@@ -14,6 +15,8 @@
 #include "windows/referenc.h"
 #include "windows/titlform.h"
 #include "windows/vater.h"
+
+#include "output/datatablemodel.h"
 
 static int shownTitle(const titlform &title) // the one shown, -1 for none, -2 for more
 {
@@ -44,6 +47,67 @@ template <class... F> static Form *open(const QString &name) // shows the form o
     ((name == F::staticMetaObject.className() && (shown = &Forms::show<F>())), ...);
     return shown;
 }
+
+// Every text of the window that its control cannot hold, by the font's metrics against the
+// control's rectangle (wrapped where the label wraps): captions, labels, buttons, frames' titles,
+// the table's headers, and the chart's titles and legend, which must stay inside the chart.
+static QStringList cutTexts(QWidget *window)
+{
+    QStringList cut;
+    const auto check = [&cut](QWidget *w, const QString &text, const QRect &room, int flags) {
+        // The layouts give a line of text a pixel or two less than the font's line height,
+        // which its descenders do not reach.
+        const QRect needs = w->fontMetrics().boundingRect(room, flags, text);
+        if (!text.isEmpty() && (needs.width() > room.width() || needs.height() > room.height() + 2))
+            cut << QString("%1: \"%2\" needs %3 x %4, has %5 x %6")
+                       .arg(w->objectName(), text)
+                       .arg(needs.width())
+                       .arg(needs.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+            check(label, label->text(), label->contentsRect(), int(label->alignment()) | wrap);
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            check(button, button->text(), button->rect().adjusted(frame, 0, -frame, 0),
+                  Qt::AlignCenter | Qt::TextShowMnemonic);
+        } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxLabel;
+            const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                             QStyle::SC_GroupBoxLabel, box);
+            check(box, box->title(), label & box->rect(), Qt::AlignLeft);
+        } else if (auto *header = qobject_cast<QHeaderView *>(w)) {
+            const QAbstractItemModel *model = header->model();
+            for (int k = 0; k < header->count(); ++k)
+                check(header, model->headerData(k, header->orientation()).toString(),
+                      QRect(0, 0, header->sectionSize(k) - 4, header->height()), Qt::AlignCenter);
+        } else if (auto *chart = qobject_cast<ChartControl *>(w)) {
+            const DrawnChart &drawn = chart->drawn();
+            const QRectF whole(QPointF(), drawn.size);
+            QList<std::pair<QString, QRectF>> texts;
+            for (const DrawnText *text : {&drawn.title, &drawn.axes[DrawnChart::X].title,
+                                          &drawn.axes[DrawnChart::Y].title}) {
+                const double width = QFontMetricsF(text->font).horizontalAdvance(text->text);
+                const double room = text->vertical ? text->rect.height() : text->rect.width();
+                texts << std::pair(text->text, room + 0.5 < width ? QRectF() : text->rect);
+            }
+            for (const LegendEntry &entry : drawn.legend)
+                texts << std::pair(entry.name,
+                                   drawn.legendBox.contains(entry.rect) ? entry.rect : QRectF());
+            for (const auto &[text, rect] : texts)
+                if (!text.isEmpty() && !whole.contains(rect))
+                    cut << chart->objectName() + ": \"" + text + "\" leaves the chart";
+        }
+    }
+    return cut;
+}
+
 
 static const auto emptyCorner = [] {
     return twips(10400, 6900, 0, 0).pixels().topLeft();
@@ -384,6 +448,106 @@ class tst_Shell : public QObject
         QVERIFY(form.isVisible() && Forms::form<larggraf>().isVisible());
         form.close();
         QCOMPARE(m_ended, 1);
+    }
+
+    // Every window in each language: every text fits its control, and the main window's
+    // captions, a notice, a chart title and --help's first lines come from the catalogue.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "es", "fr", "pt_BR", "zh_CN", "tr"})
+            QTest::newRow(language) << QString(language);
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(Language::install({language}), language == "en" ? QString() : language);
+        const auto english = qScopeGuard([] { Language::install({"en"}); });
+        const auto tr = [](const char *context, const char *text) {
+            return QCoreApplication::translate(context, text);
+        };
+        Form1 &form = runWith("1,5");
+        QCOMPARE(form.Command2->text(), tr("Form1", "Run"));
+        QCOMPARE(form.Frame3->title(), tr("Form1", "Data and run"));
+        QCOMPARE(form.Label4->text(), tr("Form1", "Population size at t =%1").arg(20));
+        QCOMPARE(
+            notice(&form),
+            tr("Form1", "Read \"%1\" as %2: use a period as the decimal point.").arg("1,5", "1"));
+        QCOMPARE(form.MSChart1->drawn().title.text, tr("ChartRoutines", "Curve of N(t) vs. time"));
+        QVERIFY(language == "en" || form.Command2->text() != "Run");
+        QStringList cut = cutTexts(&form);
+        for (QPushButton *button :
+             {form.Command3, form.Command5, form.Command8, form.Command9, form.command4}) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            cut << cutTexts(&form);
+        }
+        clickChart(form.MSChart1);
+        larggraf &large = Forms::form<larggraf>();
+        for (int chart = 0; chart < 8; ++chart, clickChart(large.MSChart1))
+            cut << cutTexts(&large);
+        press<larggraf>("Command10");
+        for (QWidget *window : std::initializer_list<QWidget *>{
+                 &Forms::show<DataTabl>(), &Forms::show<Introfrm>(), &Forms::show<Referenc>(),
+                 &Forms::show<Form3>(), &Forms::show<Quiz>(), &Forms::show<copyrigh>(),
+                 &Forms::show<Vater>(), &Forms::show<titlform>()})
+            cut << cutTexts(window);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+
+        // --help in the desktop's language: Qt's usage line, then the program's description.
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", language);
+        program.setProcessEnvironment(environment);
+        program.start(MALVORA_PROGRAM, {"--help"});
+        QVERIFY(program.waitForFinished());
+        QCommandLineParser parser;
+        parser.addHelpOption();
+        const QString usage =
+            parser.helpText()
+                .section('\n', 0, 0)
+                .replace(QCoreApplication::arguments().constFirst(), MALVORA_PROGRAM);
+        const QStringList help = QString::fromUtf8(program.readAllStandardOutput()).split('\n');
+        QCOMPARE(help.value(0), usage);
+        QCOMPARE(help.value(1),
+                 tr("CommandLine", "A teaching program about the exponential model "
+                                   "of population growth.\nWithout options it opens "
+                                   "its window; with --output it writes the data "
+                                   "file\nof one run, exactly as the window's Save "
+                                   "does, and opens no window.\nEach option is given "
+                                   "once at most. Numbers are read as the window "
+                                   "reads them:\na number too small for a double is "
+                                   "0, leading zeros count for nothing.")
+                     .section('\n', 0, 0));
+
+        // Qt's own dialogs speak German; Chinese is drawn with a font that has its characters:
+        // each character its own glyph, none the empty box of a character the font lacks.
+        if (language == "de") {
+            QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+            QCOMPARE(box.button(QDialogButtonBox::Save)->text(), "Speichern");
+            QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+        }
+        if (language == "zh_CN") {
+            const QImage shot = form.Command2->grab().toImage();
+            const auto glyph = [&form, &shot](QChar character) {
+                QImage image(shot.height(), shot.height(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.setFont(form.Command2->font());
+                painter.drawText(image.rect(), Qt::AlignCenter, QString(character));
+                return image;
+            };
+            const QString run = form.Command2->text();
+            const QImage missing = glyph(QChar(0xE000));
+            QVERIFY(run.size() == 2 && glyph(run[0]) != glyph(run[1]));
+            QVERIFY(glyph(run[0]) != missing && glyph(run[1]) != missing);
+            int ink = 0; // the button as shown holds its caption's strokes
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    ink += qGray(shot.pixel(x, y)) < 96;
+            QVERIFY2(ink > 40, qPrintable(QString::number(ink)));
+        }
     }
 
     // The platform the program asks Qt for: an X display wherever one is offered (XWayland in a

@@ -161,6 +161,7 @@ QString ChartReadout::text() const
     const double x = m_chart->cell(m_row, 1);
     const QString &xName = m_settings.xName;
     const QString yName = m_chart->axis(ChartControl::Y).title;
+    //: Read-out line: a variable's name and its value ("t = 5")
     QStringList lines{tr("%1 = %2").arg(xName, number(x, 100))};
     for (const ContentCurve &curve : m_chart->content().curves) {
         if (t >= curve.points.size() || !finite(curve.points[t])) continue;

@@ -35,16 +35,19 @@ ChartPlan againstTime(const QString &title, const QString &yTitle, std::vector<C
             .legend = curves.size() > 1,
             .curves = std::move(curves),
             .noValue = noValue,
+            //: The time variable t, as it stands in the read-out ("t = 5")
             .xName = ChartRoutines::tr("t"),
             .growth = growth};
 }
 
 QString differential()
 {
+    //: Legend: the curve of the differential (continuous) model
     return ChartRoutines::tr("differential");
 }
 QString difference()
 {
+    //: Legend: the curve of the difference (discrete) model
     return ChartRoutines::tr("difference");
 }
 
@@ -88,6 +91,7 @@ void ShowdNNvsN(ChartControl &MSChart1)
         [](const RunSeries &run, int t) { return run.dNdt[size_t(t)] / run.Nt[size_t(t)]; },
         CurveKind::Differential};
     drawChart(MSChart1, {.title = ChartRoutines::tr("Curve of dN(t)/N(t)dt vs. N(t)"),
+                         //: Axis title: the per-capita growth rate dN/(N dt)
                          .yTitle = ChartRoutines::tr("dN/Ndt"),
                          .xTitle = ChartRoutines::tr("N(t)"),
                          .yLimit = [](const RunSeries &run) { return 1.5 * run.rate; },
@@ -145,5 +149,6 @@ void ShowNnextvsN(ChartControl &MSChart1)
          .xTitle = ChartRoutines::tr("N(t)"),
          .legend = true,
          .curves = {next,
+                    //: Legend: the diagonal line y = x
                     {ChartRoutines::tr("y=x"), population, population, CurveKind::Reference}}});
 }

@@ -9,6 +9,8 @@
 
 backform::backform(QWidget *parent) : Form(parent)
 {
+    //: Title of the dark backdrop window behind all others: the program's name and major version;
+    //: keep it
     setWindowTitle(tr("Malvora4"));
     // A desktop-type window lies below all others, is never raised, takes no
     // focus and has no taskbar button.

@@ -91,8 +91,10 @@ void Form1::layOutDataAndRun()
     txtRrate = addTextBox(Frame3, "txtRrate", twips(2160, 840, 1815, 465), QStringLiteral("0.2"));
     Label2 = addLabel(Frame3, "Label2", twips(120, 1560, 1935, 375), tr("Initial size N(0):"));
     n0 = addTextBox(Frame3, "n0", twips(2160, 1440, 1815, 465), QStringLiteral("10"));
+    //: Before the end-time box: the run goes from time t = 0 to the end time typed in the box
     Label3 = addLabel(Frame3, "Label3", twips(120, 2160, 1815, 375), tr("For t = 0 to "));
     txtSimut = addTextBox(Frame3, "txtSimut", twips(2160, 2040, 1815, 465), QStringLiteral("20"));
+    //: Above the result box; the end time follows it after a run ("Population size at t =20")
     Label4 = addLabel(Frame3, "Label4", twips(120, 2640, 3852, 372), tr("Population size at t ="));
     Text4 = addTextBox(Frame3, "Text4", twips(120, 3000, 3855, 420), QString());
     Command2 = withHand(addButton(Frame3, "Command2", twips(120, 3480, 1215, 375), tr("Run")));
@@ -129,9 +131,14 @@ void Form1::layOutGraph()
     MSChart1 = new ChartControl(Frame2);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     place(MSChart1, twips(120, 240, 5292, 3660));
+    //: Greeting shown in the morning (a Spanish "Good morning!" in the English program); give your
+    //: language's "Good morning!"
     Label11 = addLabel(Frame2, "Label11", twips(120, 240, 5295, 735), tr("Buenos dias!"));
+    //: Greeting shown in the afternoon (a Spanish "Good afternoon!" in the English program)
     Label12 = addLabel(Frame2, "Label12", twips(120, 240, 5295, 735), tr("Buenas tardes!"));
     Label13 = addLabel(Frame2, "Label13", twips(120, 1080, 5295, 2775));
+    //: Chart buttons: population size N, its change dN (written DN here) and their logarithms ln
+    //: against time t; keep the symbols, translate "vs." only
     command4 = addButton(Frame2, "command4", twips(120, 3960, 735, 375), tr("N vs. t"));
     Command3 = addButton(Frame2, "Command3", twips(960, 3960, 975, 375), tr("lnN vs. t"));
     Command5 = addButton(Frame2, "Command5", twips(2040, 3960, 855, 375), tr("DN vs. t"));

@@ -36,6 +36,8 @@ constexpr int CycleLength = int(std::size(ChartCycle));
 
 larggraf::larggraf(QWidget *parent) : Form(parent)
 {
+    //: Title of the large graph window: its form name, kept as a name; leave as it is or give the
+    //: window's name in your language ("Graph")
     setWindowTitle(tr("Form2"));
     setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
     setClientArea(10764, 7740, Border::FixedSingle);
@@ -52,6 +54,7 @@ void larggraf::layOut()
     MSChart1 = new ChartControl(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     place(MSChart1, twips(96, 96, 10572, 7116));
+    //: Chart button: population size N against time t; keep the symbols, translate "vs." only
     Command1 = withHand(addButton(this, "Command1", twips(120, 7320, 975, 375), tr("N(t) vs. t")));
     Command2 = withHand(addButton(this, "Command2", twips(1200, 7320, 975, 375), tr("lnN vs. t")));
     Command3 = withHand(addButton(this, "Command3", twips(2280, 7320, 975, 375), tr("dN vs. t")));
@@ -60,7 +63,9 @@ void larggraf::layOut()
     Command8 = withHand(addButton(this, "Command8", twips(4560, 7320, 975, 375), tr("lndN vs. t")));
     Command9 = addButton(this, "Command9", twips(5640, 7320, 1575, 375), tr("N(t+1) vs. N(t)"));
     Command10 = addButton(this, "Command10", twips(7320, 7320, 855, 375), tr("Detail"));
+    //: Print button of the large graph window, one letter wide: the first letter of "print"
     Command6 = withHand(addButton(this, "Command6", twips(8280, 7320, 375, 375), tr("P")));
+    //: Button back to the main window
     command4 = withHand(addButton(this, "command4", twips(8760, 7320, 1095, 375), tr("Main form")));
     Command5 = withHand(addButton(this, "Command5", twips(9960, 7320, 735, 375), tr("Quit")));
 

@@ -147,6 +147,7 @@ void Form1::Command2_Click()
     Command3->setFocus();
     Command2->setEnabled(false);
     Command10->setEnabled(true);
+    //: %1 is the end time T of the run; the population size N(T) stands in the box below
     Label4->setText(tr("Population size at t =%1").arg(integerText(Simut)));
     if (notes.isEmpty()) {
         hideNotice(this, RunCause);

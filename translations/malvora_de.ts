@@ -1,0 +1,822 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BatchRun</name>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>the image could not be made</source>
+        <extracomment>Why a chart&apos;s image could not be saved: drawing it failed (out of memory).</extracomment>
+        <translation>das Bild konnte nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLayout</name>
+    <message>
+        <source>%1: no value</source>
+        <translation>%1: kein Wert</translation>
+    </message>
+</context>
+<context>
+    <name>ChartMenu</name>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as...</source>
+        <translation>Diagramm speichern unter...</translation>
+    </message>
+    <message>
+        <source>Keep this run</source>
+        <translation>Diesen Lauf behalten</translation>
+    </message>
+    <message>
+        <source>Forget kept runs</source>
+        <translation>Behaltene Läufe vergessen</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReadout</name>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>Read-out line: a variable&apos;s name and its value (&quot;t = 5&quot;)</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 = %5</source>
+        <extracomment>A kept run&apos;s values: its name, x&apos;s name, x, y&apos;s name, y</extracomment>
+        <translation>%1: %2 = %3, %4 = %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3</source>
+        <translation>%1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>Doubling time ln 2 / r = %1</source>
+        <translation>Verdopplungszeit ln 2 / r = %1</translation>
+    </message>
+    <message>
+        <source>Halving time ln 2 / |r| = %1</source>
+        <translation>Halbierungszeit ln 2 / |r| = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartRoutines</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <extracomment>The time variable t, as it stands in the read-out (&quot;t = 5&quot;)</extracomment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>differential</source>
+        <extracomment>Legend: the curve of the differential (continuous) model</extracomment>
+        <translation>Differentialmodell</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <extracomment>Legend: the curve of the difference (discrete) model</extracomment>
+        <translation>Differenzenmodell</translation>
+    </message>
+    <message>
+        <source>Curve of N(t) vs. time</source>
+        <translation>Verlauf von N(t) über der Zeit</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>Curve of lnN(t) vs. time</source>
+        <translation>Verlauf von lnN(t) über der Zeit</translation>
+    </message>
+    <message>
+        <source>lnN(t)</source>
+        <translation>lnN(t)</translation>
+    </message>
+    <message>
+        <source>ln N(t) needs N(t) &gt; 0</source>
+        <translation>ln N(t) verlangt N(t) &gt; 0</translation>
+    </message>
+    <message>
+        <source>Curve of dN(t) vs. time</source>
+        <translation>Verlauf von dN(t) über der Zeit</translation>
+    </message>
+    <message>
+        <source>dN(t)</source>
+        <translation>dN(t)</translation>
+    </message>
+    <message>
+        <source>Curve of dN(t)/N(t)dt vs. N(t)</source>
+        <translation>Verlauf von dN(t)/N(t)dt über N(t)</translation>
+    </message>
+    <message>
+        <source>dN/Ndt</source>
+        <extracomment>Axis title: the per-capita growth rate dN/(N dt)</extracomment>
+        <translation>dN/Ndt</translation>
+    </message>
+    <message>
+        <source>dN/N needs N(t) ≠ 0</source>
+        <translation>dN/N verlangt N(t) ≠ 0</translation>
+    </message>
+    <message>
+        <source>Curve of ln(dN(t)) vs. time</source>
+        <translation>Verlauf von ln(dN(t)) über der Zeit</translation>
+    </message>
+    <message>
+        <source>lndN(t)</source>
+        <translation>lndN(t)</translation>
+    </message>
+    <message>
+        <source>ln dN(t) needs dN(t) &gt; 0</source>
+        <translation>ln dN(t) verlangt dN(t) &gt; 0</translation>
+    </message>
+    <message>
+        <source>Differential model and difference model</source>
+        <translation>Differentialmodell und Differenzenmodell</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t) (Differential and difference models)</source>
+        <translation>N(t+1)-N(t) (Differential- und Differenzenmodell)</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t) (differential)</source>
+        <translation>N(t+1)-N(t) (Differentialmodell)</translation>
+    </message>
+    <message>
+        <source>Curve of N(t+1) vs. N(t) (differential model)</source>
+        <translation>Verlauf von N(t+1) über N(t) (Differentialmodell)</translation>
+    </message>
+    <message>
+        <source>N(t+1)</source>
+        <translation>N(t+1)</translation>
+    </message>
+    <message>
+        <source>y=x</source>
+        <extracomment>Legend: the diagonal line y = x</extracomment>
+        <translation>y=x</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version and exit.</source>
+        <translation>Name und Version des Programms zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Growth rate r, a plain number such as 0.2 or -1.5e-3 (default 0.2).</source>
+        <translation>Wachstumsrate r, eine einfache Zahl wie 0.2 oder -1.5e-3 (Vorgabe 0.2).</translation>
+    </message>
+    <message>
+        <source>Initial population size N(0), a plain number such as 10 or 2.5e3 (default 10).</source>
+        <translation>Anfangsgröße der Population N(0), eine einfache Zahl wie 10 oder 2.5e3 (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>End time T, a whole number from 0 to %1 (default 20).</source>
+        <translation>Endzeit T, eine ganze Zahl von 0 bis %1 (Vorgabe 20).</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
+        <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben; einem symbolischen Link wird gefolgt.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.</source>
+        <translation>Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.
+Ohne Optionen öffnet es sein Fenster; mit --output schreibt es die Datendatei
+eines Laufs, genau wie „Speichern“ im Fenster, und öffnet kein Fenster.
+Jede Option wird höchstens einmal angegeben. Zahlen werden wie im Fenster gelesen:
+eine für double zu kleine Zahl ist 0, führende Nullen zählen nicht.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; give each option once</source>
+        <translation>--%1 ist mehrfach angegeben; jede Option nur einmal angeben</translation>
+    </message>
+    <message>
+        <source>--rate must be a plain number such as 0.2 or -1.5e-3, not &quot;%1&quot;</source>
+        <translation>--rate muss eine einfache Zahl wie 0.2 oder -1.5e-3 sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--initial must be a plain number such as 10 or 2.5e3, not &quot;%1&quot;</source>
+        <translation>--initial muss eine einfache Zahl wie 10 oder 2.5e3 sein, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--end must be a whole number from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--end muss eine ganze Zahl von 0 bis %1 sein, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--%1 is too large in size to compute with: &quot;%2&quot;</source>
+        <translation>--%1 ist zu groß, um damit zu rechnen: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; see malvora --help</source>
+        <translation>unerwartetes Argument &quot;%1&quot;; siehe malvora --help</translation>
+    </message>
+    <message>
+        <source>--output is needed: the file to write, or - for standard output; see malvora --help</source>
+        <translation>--output fehlt: die zu schreibende Datei, oder - für die Standardausgabe; siehe malvora --help</translation>
+    </message>
+    <message>
+        <source>--output needs a file name, or - for standard output</source>
+        <translation>--output braucht einen Dateinamen, oder - für die Standardausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Cannot write %1:
+%2.</source>
+        <translation>%1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataTabl</name>
+    <message>
+        <source>Data detail</source>
+        <translation>Daten im Einzelnen</translation>
+    </message>
+    <message>
+        <source>Back to the main form</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Back to the graph form</source>
+        <translation>Zurück zum Diagrammfenster</translation>
+    </message>
+</context>
+<context>
+    <name>DataTableModel</name>
+    <message>
+        <source>N(t)=N(0)*exp(rt)</source>
+        <translation>N(t)=N(0)*exp(rt)</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t)</source>
+        <translation>N(t+1)-N(t)</translation>
+    </message>
+    <message>
+        <source>[N(t+1)-N(t)]/N(t)</source>
+        <translation>[N(t+1)-N(t)]/N(t)</translation>
+    </message>
+    <message>
+        <source>dN(t)=r*N(t)</source>
+        <translation>dN(t)=r*N(t)</translation>
+    </message>
+    <message>
+        <source>dN(t)/N(t)</source>
+        <translation>dN(t)/N(t)</translation>
+    </message>
+    <message>
+        <source>N(t)=N(t-1)+dN(t)</source>
+        <translation>N(t)=N(t-1)+dN(t)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>it is closed</source>
+        <extracomment>Why a standard stream (such as standard output) cannot be written: the caller closed it.</extracomment>
+        <translation>sie ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the name holds the sign %2, which stands for characters that could not be read, so it would name another file. Choose another name.</source>
+        <translation>%1 kann nicht geschrieben werden: Der Name enthält das Zeichen %2, das für nicht lesbare Zeichen steht; er würde also eine andere Datei bezeichnen. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Malvora</source>
+        <translation>Malvora</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Data and run</source>
+        <translation>Daten und Lauf</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Print form</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Dieses Fenster drucken</translation>
+    </message>
+    <message>
+        <source>Present time</source>
+        <translation>Aktuelle Zeit</translation>
+    </message>
+    <message>
+        <source>Growth rate (r):</source>
+        <translation>Wachstumsrate r:</translation>
+    </message>
+    <message>
+        <source>Initial size N(0):</source>
+        <translation>Startgröße N(0):</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <extracomment>Before the end-time box: the run goes from time t = 0 to the end time typed in the box</extracomment>
+        <translation>Für t = 0 bis </translation>
+    </message>
+    <message>
+        <source>Population size at t =</source>
+        <extracomment>Above the result box; the end time follows it after a run (&quot;Population size at t =20&quot;)</extracomment>
+        <translation>Populationsgröße bei t =</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Run simulation</source>
+        <translation>Simulation starten</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Diagrammdaten speichern</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Buenos dias!</source>
+        <extracomment>Greeting shown in the morning (a Spanish &quot;Good morning!&quot; in the English program); give your language&apos;s &quot;Good morning!&quot;</extracomment>
+        <translation>Guten Morgen!</translation>
+    </message>
+    <message>
+        <source>Buenas tardes!</source>
+        <extracomment>Greeting shown in the afternoon (a Spanish &quot;Good afternoon!&quot; in the English program)</extracomment>
+        <translation>Guten Tag!</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <extracomment>Chart buttons: population size N, its change dN (written DN here) and their logarithms ln against time t; keep the symbols, translate &quot;vs.&quot; only</extracomment>
+        <translation>N vs. t</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN vs. t</translation>
+    </message>
+    <message>
+        <source>DN vs. t</source>
+        <translation>DN vs. t</translation>
+    </message>
+    <message>
+        <source>DN/N vs. N</source>
+        <translation>DN/N vs. N</translation>
+    </message>
+    <message>
+        <source>lndN vs. t</source>
+        <translation>lndN vs. t</translation>
+    </message>
+    <message>
+        <source>Show graph N(t) vs. t</source>
+        <translation>Diagramm N(t) über t zeigen</translation>
+    </message>
+    <message>
+        <source>Show graph lnN(t) vs. t</source>
+        <translation>Diagramm lnN(t) über t zeigen</translation>
+    </message>
+    <message>
+        <source>Show graph dN(t) vs. t</source>
+        <translation>Diagramm dN(t) über t zeigen</translation>
+    </message>
+    <message>
+        <source>Show graph dN(t)/N(t) vs. N(t)</source>
+        <translation>Diagramm dN(t)/N(t) über N(t) zeigen</translation>
+    </message>
+    <message>
+        <source>Show graph lndN(t) vs. t</source>
+        <translation>Diagramm lndN(t) über t zeigen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Photograph of the author</source>
+        <translation>Foto des Autors</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Laboratory of Population Ecology</source>
+        <translation>Labor für Populationsökologie</translation>
+    </message>
+    <message>
+        <source>Department of Biology</source>
+        <translation>Fachbereich Biologie</translation>
+    </message>
+    <message>
+        <source>The exponential growth is the simplest form of the density-independent models. The differential form is
+%1
+The integral form is
+%2</source>
+        <translation>Exponentielles Wachstum ist das einfachste dichteunabhängige Modell. Differentialform:
+%1
+Integralform:
+%2</translation>
+    </message>
+    <message>
+        <source>Press Enter or click RUN to run this program using default values.  If you change the default values, press Enter to confirm the change.  To see larger graphs, click on the graph.  
+Comments are welcome (please e-maile to %1).</source>
+        <translation>Enter oder START rechnet mit den Vorgabewerten.  Geänderte Werte bestätigen Sie mit Enter.  Ein Klick auf das Diagramm vergrößert es.  
+Anmerkungen gern per E-Mail an %1.</translation>
+    </message>
+    <message>
+        <source>Copyright © 1997-%1 Arlo Vesk</source>
+        <translation>Copyright © 1997-%1 Arlo Vesk</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <translation>„%1“ als %2 gelesen: Bitte einen Punkt als Dezimalzeichen verwenden.</translation>
+    </message>
+    <message>
+        <source>Nothing was run.</source>
+        <translation>Es wurde nichts berechnet.</translation>
+    </message>
+    <message>
+        <source>Population size at t =%1</source>
+        <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
+        <translation>Populationsgröße bei t =%1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>More about exponential growth</source>
+        <translation>Mehr zum exponentiellen Wachstum</translation>
+    </message>
+    <message>
+        <source>Malvora is the simplest form of populaiton growth.  It assumes all 
+individuals are identical.  It should not be used in species with age structure
+and sex differentiation.  Moreover, it does not take the effect of density into
+consideration.  This kind of growth can be observed in most microorganisms
+for a short period.  After that, density plays an important limiting role.
+Because the environment is changing from time to time, the growth rate cannot
+be constant for long. However, in artificial environments, such as mass rearing
+of green algae or bacteria, the exponential growth rate can be maintained under
+constant temperature, continuous harvest and input of fresh culture media.</source>
+        <extracomment>The paragraph of the &quot;More about exponential growth&quot; window: nine lines, one a label, split at the line feeds; keep nine lines, each no longer than the English one.</extracomment>
+        <translation>Malvora ist die einfachste Form des Populationswachstums.  Es setzt voraus,
+dass alle Individuen gleich sind.  Für Arten mit Altersstruktur und
+Geschlechtertrennung ist es nicht geeignet.  Zudem berücksichtigt es
+die Wirkung der Dichte nicht.  Solches Wachstum zeigen die meisten
+Mikroorganismen für kurze Zeit.  Danach begrenzt die Dichte das Wachstum.
+Da sich die Umwelt ständig ändert, kann die Wachstumsrate nicht lange
+konstant bleiben.  In künstlicher Umgebung aber, etwa in Massenzuchten
+von Grünalgen oder Bakterien, lässt sich die exponentielle Wachstumsrate
+halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exponential growth is the simplest model of population growth. The differential form is dN/dt=rN. The integral form is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of individuals at time t and time zero, respectively. The parameter r is the grwoth rate. The exponential growth is also called as geometric growth. The growth rate r is sometimes called as the instantaneous rate, the intrinsic rate, the per capita rate, the geometric rate, etc. It is density-independent. This model should not be used for age-structured population, stage-structured population, or bisexual populaton. It assumes that all individuals are identical, the resources are unlimited, the space is unlimited, the environmental conditions are stable.  Therefore, only microorganisms follow the exponential growth for a short period.  Insects, birds, frogs, fishes, mammals, snakes and snails do not follow the exponential growth.  Some insect populations may grow fast and the plot of population size against time may similar to the exponential one, e.g., aphids and mites. But, you should keep in mind that it is theoretically incorrect to use this simple model for population with age structure or population with sexual bimorphism. The programs ORBEL and STAVEN are age-structured model, you are welcome to try them.  The program DUOLIN is an age-stage, two-sex model. It can be used for study and raw data analysis of the life history of a two-sex population. </source>
+        <translation>Das exponentielle Wachstum ist das einfachste Modell des Populationswachstums. Die Differentialform lautet dN/dt=rN. Die Integralform lautet N(t)=N(0)Exp(rt), wobei N(t) und N(0) die Zahl der Individuen zur Zeit t bzw. zur Zeit null sind. Der Parameter r ist die Wachstumsrate. Das exponentielle Wachstum heißt auch geometrisches Wachstum. Die Wachstumsrate r wird manchmal auch momentane Rate, intrinsische Rate, Pro-Kopf-Rate, geometrische Rate usw. genannt. Sie ist dichteunabhängig. Dieses Modell sollte nicht für altersstrukturierte Populationen, stadienstrukturierte Populationen oder zweigeschlechtliche Populationen verwendet werden. Es setzt voraus, dass alle Individuen gleich sind, die Ressourcen unbegrenzt sind, der Raum unbegrenzt ist und die Umweltbedingungen stabil sind.  Deshalb folgen nur Mikroorganismen für kurze Zeit dem exponentiellen Wachstum.  Insekten, Vögel, Frösche, Fische, Säugetiere, Schlangen und Schnecken folgen nicht dem exponentiellen Wachstum.  Manche Insektenpopulationen können schnell wachsen, und die Auftragung der Populationsgröße gegen die Zeit kann der exponentiellen Kurve ähneln, z. B. bei Blattläusen und Milben. Bedenken Sie aber, dass es theoretisch falsch ist, dieses einfache Modell auf Populationen mit Altersstruktur oder mit Geschlechtsdimorphismus anzuwenden. Die Programme ORBEL und STAVEN sind altersstrukturierte Modelle; probieren Sie sie gern aus.  Das Programm DUOLIN ist ein Alters-Stadien-Modell mit zwei Geschlechtern. Es dient dem Studium und der Auswertung von Rohdaten zur Lebensgeschichte einer zweigeschlechtlichen Population. </translation>
+    </message>
+</context>
+<context>
+    <name>KeptRuns</name>
+    <message>
+        <source>r = %1, N(0) = %2</source>
+        <translation>r = %1, N(0) = %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A kept run&apos;s curve in the read-out: the run&apos;s name, the curve&apos;s label</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No printer is available. Set up a default printer and try again.</source>
+        <translation>Es ist kein Drucker verfügbar. Richten Sie einen Standarddrucker ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print now.</source>
+        <translation>Der Drucker %1 kann jetzt nicht drucken.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print now: %2. Nothing was printed.</source>
+        <translation>Der Drucker %1 kann jetzt nicht drucken: %2. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2 Nothing was printed.</source>
+        <translation>Der Drucker %1 hat die Seite nicht angenommen: %2 Es wurde nichts gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>1. Can you name three organisms which can grow exponentially within a day?</source>
+        <translation>1. Können Sie drei Organismen nennen, die innerhalb eines Tages exponentiell wachsen können?</translation>
+    </message>
+    <message>
+        <source>2. Can you name any organism which can grow exponentially forever?</source>
+        <translation>2. Können Sie einen Organismus nennen, der für immer exponentiell wachsen kann?</translation>
+    </message>
+    <message>
+        <source>3. Do you believe that an age-structured population can grow exponentially?</source>
+        <translation>3. Glauben Sie, dass eine altersstrukturierte Population exponentiell wachsen kann?</translation>
+    </message>
+    <message>
+        <source>4. Do you agree that the truth exists no matter you &quot;believe&quot; it or not?</source>
+        <translation>4. Stimmen Sie zu, dass es die Wahrheit gibt, ob Sie sie nun „glauben“ oder nicht?</translation>
+    </message>
+    <message>
+        <source>5. Do you &quot;believe&quot; that the changes of environmental factors limit organisms to grow exponentially?</source>
+        <translation>5. „Glauben“ Sie, dass Veränderungen der Umweltfaktoren Organismen daran hindern, exponentiell zu wachsen?</translation>
+    </message>
+    <message>
+        <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
+        <translation>6. Sowohl die Veränderung der Umweltbedingungen mit der Zeit als auch die Begrenztheit der Ressourcen sind wichtige Faktoren, die exponentielles Wachstum verhindern.  Doch welcher ist wichtiger?</translation>
+    </message>
+</context>
+<context>
+    <name>Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>Vesk, A. and H. Marrow. 1985. Two new methods for the study of insect population ecology. Norland J. Entomol. 12:141-156.</source>
+        <translation>Vesk, A. and H. Marrow. 1985. Two new methods for the study of insect population ecology. Norland J. Entomol. 12:141-156.</translation>
+    </message>
+    <message>
+        <source>Vesk, A. 1988. Life-table analysis incorporating both sexes and variable development rates among individuals. Ann. Calverly Zool. Soc. 27:33-48.</source>
+        <translation>Vesk, A. 1988. Life-table analysis incorporating both sexes and variable development rates among individuals. Ann. Calverly Zool. Soc. 27:33-48.</translation>
+    </message>
+    <message>
+        <source>Eason, G., C.W. Coles and G. Gettinby. 1980. Mathematics and Statistics for the Bio-sciences. Ellis Horwood, Chichester.</source>
+        <translation>Eason, G., C.W. Coles and G. Gettinby. 1980. Mathematics and Statistics for the Bio-sciences. Ellis Horwood, Chichester.</translation>
+    </message>
+    <message>
+        <source>Malthus, T.R. 1798. An Essay on the Principle of Population. Reprinted 1970, Penguin Books, Harmondsworth.</source>
+        <translation>Malthus, T.R. 1798. An Essay on the Principle of Population. Nachdruck 1970, Penguin Books, Harmondsworth.</translation>
+    </message>
+    <message>
+        <source>Leslie, P.H. 1945. On the use of matrices in certain population mathematics. Biometrika 33:183-212.</source>
+        <translation>Leslie, P.H. 1945. On the use of matrices in certain population mathematics. Biometrika 33:183-212.</translation>
+    </message>
+    <message>
+        <source>Lewis, E.G. 1942. On the generation and growth of a population. Sankhya 6:93-96.</source>
+        <translation>Lewis, E.G. 1942. On the generation and growth of a population. Sankhya 6:93-96.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RunProblem</name>
+    <message>
+        <source>The end time t must be a whole number from 0 to %1.</source>
+        <translation>Die Endzeit t muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The initial size N(0) is too large in size to compute with.</source>
+        <translation>Die Anfangsgröße N(0) ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>The growth rate r is too large in size to compute with.</source>
+        <translation>Die Wachstumsrate r ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>With these values some numbers of the model become too large in size for the program to compute. Choose a smaller end time, or a growth rate or initial size nearer 0.</source>
+        <translation>Mit diesen Werten werden einige Zahlen des Modells zu groß, als dass das Programm sie berechnen könnte. Wählen Sie eine kleinere Endzeit oder eine Wachstumsrate oder Anfangsgröße näher an 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Gott hab ihn selig</translation>
+    </message>
+    <message>
+        <source>Dedication portrait</source>
+        <translation>Bild zur Widmung</translation>
+    </message>
+</context>
+<context>
+    <name>backform</name>
+    <message>
+        <source>Malvora4</source>
+        <extracomment>Title of the dark backdrop window behind all others: the program&apos;s name and major version; keep it</extracomment>
+        <translation>Malvora4</translation>
+    </message>
+</context>
+<context>
+    <name>copyrigh</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+    <message>
+        <source>This program is the work of its author. You are welcome to use it for teaching and study, but you may not modify it, reverse-engineer it or pass it on to others without the author&apos;s written permission.</source>
+        <translation>Dieses Programm ist das Werk seines Autors. Sie dürfen es gern in Lehre und Studium verwenden, es aber ohne schriftliche Erlaubnis des Autors weder verändern noch zurückentwickeln noch an andere weitergeben.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties.</source>
+        <translation>Warnung: Dieses Programm ist durch das Urheberrecht und internationale Verträge geschützt.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photograph of the author</source>
+        <translation>Foto des Autors</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+Vesk, A. 1997. Computer program for the exponential growth. National Tolvern University, Calverly, Norland.</source>
+        <translation>Wenn Sie dieses Programm in Ihrer Forschung nutzen, zitieren Sie bitte:
+
+Vesk, A. 1997. Computer program for the exponential growth. National Tolvern University, Calverly, Norland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at %1
+(Norland Society for Population Ecology, Norland) or
+%2
+(National Tolvern University).</source>
+        <translation>Neue Versionen dieses Programms gibt es unter %1
+(Norland Society for Population Ecology, Norland) oder
+%2
+(National Tolvern University).</translation>
+    </message>
+    <message>
+        <source>© 1997-%1 Arlo Vesk</source>
+        <translation>© 1997-%1 Arlo Vesk</translation>
+    </message>
+</context>
+<context>
+    <name>larggraf</name>
+    <message>
+        <source>Form2</source>
+        <extracomment>Title of the large graph window: its form name, kept as a name; leave as it is or give the window&apos;s name in your language (&quot;Graph&quot;)</extracomment>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <extracomment>Chart button: population size N against time t; keep the symbols, translate &quot;vs.&quot; only</extracomment>
+        <translation>N(t) vs. t</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN vs. t</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN vs. t</translation>
+    </message>
+    <message>
+        <source>dN/N vs. N</source>
+        <translation>dN/N vs. N</translation>
+    </message>
+    <message>
+        <source>lndN vs. t</source>
+        <translation>lndN vs. t</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) vs. N(t)</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <extracomment>Print button of the large graph window, one letter wide: the first letter of &quot;print&quot;</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <extracomment>Button back to the main window</extracomment>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to show the next chart of the cycle</source>
+        <translation>Klicken Sie auf das Diagramm oder drücken Sie darauf Enter, um das nächste Diagramm des Zyklus zu zeigen</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+</context>
+<context>
+    <name>titlform</name>
+    <message>
+        <source>Malvora</source>
+        <translation>Malvora</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Zum Start eine Taste drücken oder klicken.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,822 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>BatchRun</name>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>the image could not be made</source>
+        <extracomment>Why a chart&apos;s image could not be saved: drawing it failed (out of memory).</extracomment>
+        <translation>l&apos;image n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLayout</name>
+    <message>
+        <source>%1: no value</source>
+        <translation>%1 : aucune valeur</translation>
+    </message>
+</context>
+<context>
+    <name>ChartMenu</name>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as...</source>
+        <translation>Enregistrer le graphique sous...</translation>
+    </message>
+    <message>
+        <source>Keep this run</source>
+        <translation>Garder cette simulation</translation>
+    </message>
+    <message>
+        <source>Forget kept runs</source>
+        <translation>Oublier les simulations gardées</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Enregistrer le graphique sous</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReadout</name>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>Read-out line: a variable&apos;s name and its value (&quot;t = 5&quot;)</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 = %5</source>
+        <extracomment>A kept run&apos;s values: its name, x&apos;s name, x, y&apos;s name, y</extracomment>
+        <translation>%1 : %2 = %3, %4 = %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3</source>
+        <translation>%1 : %2 = %3</translation>
+    </message>
+    <message>
+        <source>Doubling time ln 2 / r = %1</source>
+        <translation>Temps de doublement ln 2 / r = %1</translation>
+    </message>
+    <message>
+        <source>Halving time ln 2 / |r| = %1</source>
+        <translation>Temps de division par deux ln 2 / |r| = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartRoutines</name>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <extracomment>The time variable t, as it stands in the read-out (&quot;t = 5&quot;)</extracomment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>differential</source>
+        <extracomment>Legend: the curve of the differential (continuous) model</extracomment>
+        <translation>modèle différentiel</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <extracomment>Legend: the curve of the difference (discrete) model</extracomment>
+        <translation>modèle aux différences</translation>
+    </message>
+    <message>
+        <source>Curve of N(t) vs. time</source>
+        <translation>Courbe de N(t) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>Curve of lnN(t) vs. time</source>
+        <translation>Courbe de lnN(t) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>lnN(t)</source>
+        <translation>lnN(t)</translation>
+    </message>
+    <message>
+        <source>ln N(t) needs N(t) &gt; 0</source>
+        <translation>ln N(t) exige N(t) &gt; 0</translation>
+    </message>
+    <message>
+        <source>Curve of dN(t) vs. time</source>
+        <translation>Courbe de dN(t) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>dN(t)</source>
+        <translation>dN(t)</translation>
+    </message>
+    <message>
+        <source>Curve of dN(t)/N(t)dt vs. N(t)</source>
+        <translation>Courbe de dN(t)/N(t)dt en fonction de N(t)</translation>
+    </message>
+    <message>
+        <source>dN/Ndt</source>
+        <extracomment>Axis title: the per-capita growth rate dN/(N dt)</extracomment>
+        <translation>dN/Ndt</translation>
+    </message>
+    <message>
+        <source>dN/N needs N(t) ≠ 0</source>
+        <translation>dN/N exige N(t) ≠ 0</translation>
+    </message>
+    <message>
+        <source>Curve of ln(dN(t)) vs. time</source>
+        <translation>Courbe de ln(dN(t)) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>lndN(t)</source>
+        <translation>lndN(t)</translation>
+    </message>
+    <message>
+        <source>ln dN(t) needs dN(t) &gt; 0</source>
+        <translation>ln dN(t) exige dN(t) &gt; 0</translation>
+    </message>
+    <message>
+        <source>Differential model and difference model</source>
+        <translation>Modèle différentiel et modèle aux différences</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t) (Differential and difference models)</source>
+        <translation>N(t+1)-N(t) (modèles différentiel et aux différences)</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t) (differential)</source>
+        <translation>N(t+1)-N(t) (différentiel)</translation>
+    </message>
+    <message>
+        <source>Curve of N(t+1) vs. N(t) (differential model)</source>
+        <translation>Courbe de N(t+1) en fonction de N(t) (modèle différentiel)</translation>
+    </message>
+    <message>
+        <source>N(t+1)</source>
+        <translation>N(t+1)</translation>
+    </message>
+    <message>
+        <source>y=x</source>
+        <extracomment>Legend: the diagonal line y = x</extracomment>
+        <translation>y=x</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version and exit.</source>
+        <translation>Affiche le nom et la version du programme et quitte.</translation>
+    </message>
+    <message>
+        <source>Growth rate r, a plain number such as 0.2 or -1.5e-3 (default 0.2).</source>
+        <translation>Taux de croissance r, un nombre simple comme 0.2 ou -1.5e-3 (0.2 par défaut).</translation>
+    </message>
+    <message>
+        <source>Initial population size N(0), a plain number such as 10 or 2.5e3 (default 10).</source>
+        <translation>Effectif initial de la population N(0), un nombre simple comme 10 ou 2.5e3 (10 par défaut).</translation>
+    </message>
+    <message>
+        <source>End time T, a whole number from 0 to %1 (default 20).</source>
+        <translation>Temps final T, un nombre entier de 0 à %1 (20 par défaut).</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
+        <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement ; un lien symbolique est suivi.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.</source>
+        <translation>Un programme d&apos;enseignement sur le modèle exponentiel de croissance des populations.
+Sans option, il ouvre sa fenêtre ; avec --output, il écrit le fichier de données
+d&apos;une simulation, exactement comme « Enregistrer » dans la fenêtre, sans fenêtre.
+Chaque option est donnée une fois au plus. Les nombres sont lus comme dans la fenêtre :
+un nombre trop petit pour un double vaut 0, les zéros en tête ne comptent pas.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; give each option once</source>
+        <translation>--%1 est donné plusieurs fois ; donnez chaque option une seule fois</translation>
+    </message>
+    <message>
+        <source>--rate must be a plain number such as 0.2 or -1.5e-3, not &quot;%1&quot;</source>
+        <translation>--rate doit être un nombre simple comme 0.2 ou -1.5e-3, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--initial must be a plain number such as 10 or 2.5e3, not &quot;%1&quot;</source>
+        <translation>--initial doit être un nombre simple comme 10 ou 2.5e3, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--end must be a whole number from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--end doit être un nombre entier de 0 à %1, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>--%1 is too large in size to compute with: &quot;%2&quot;</source>
+        <translation>--%1 est trop grand pour le calcul : « %2 »</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; see malvora --help</source>
+        <translation>argument inattendu « %1 » ; voir malvora --help</translation>
+    </message>
+    <message>
+        <source>--output is needed: the file to write, or - for standard output; see malvora --help</source>
+        <translation>--output est nécessaire : le fichier à écrire, ou - pour la sortie standard ; voir malvora --help</translation>
+    </message>
+    <message>
+        <source>--output needs a file name, or - for standard output</source>
+        <translation>--output demande un nom de fichier, ou - pour la sortie standard</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Cannot write %1:
+%2.</source>
+        <translation>Impossible d&apos;écrire %1 :
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>DataTabl</name>
+    <message>
+        <source>Data detail</source>
+        <translation>Détail des données</translation>
+    </message>
+    <message>
+        <source>Back to the main form</source>
+        <translation>Vers la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Back to the graph form</source>
+        <translation>Vers la fenêtre du graphique</translation>
+    </message>
+</context>
+<context>
+    <name>DataTableModel</name>
+    <message>
+        <source>N(t)=N(0)*exp(rt)</source>
+        <translation>N(t)=N(0)*exp(rt)</translation>
+    </message>
+    <message>
+        <source>N(t+1)-N(t)</source>
+        <translation>N(t+1)-N(t)</translation>
+    </message>
+    <message>
+        <source>[N(t+1)-N(t)]/N(t)</source>
+        <translation>[N(t+1)-N(t)]/N(t)</translation>
+    </message>
+    <message>
+        <source>dN(t)=r*N(t)</source>
+        <translation>dN(t)=r*N(t)</translation>
+    </message>
+    <message>
+        <source>dN(t)/N(t)</source>
+        <translation>dN(t)/N(t)</translation>
+    </message>
+    <message>
+        <source>N(t)=N(t-1)+dN(t)</source>
+        <translation>N(t)=N(t-1)+dN(t)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>it is closed</source>
+        <extracomment>Why a standard stream (such as standard output) cannot be written: the caller closed it.</extracomment>
+        <translation>elle est fermée</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the name holds the sign %2, which stands for characters that could not be read, so it would name another file. Choose another name.</source>
+        <translation>Impossible d&apos;écrire %1 : le nom contient le signe %2, qui remplace des caractères illisibles ; il désignerait donc un autre fichier. Choisissez un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Malvora</source>
+        <translation>Malvora</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Data and run</source>
+        <translation>Données et simulation</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Plus...</translation>
+    </message>
+    <message>
+        <source>Print form</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print this form</source>
+        <translation>Imprimer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Present time</source>
+        <translation>Heure actuelle</translation>
+    </message>
+    <message>
+        <source>Growth rate (r):</source>
+        <translation>Taux (r) :</translation>
+    </message>
+    <message>
+        <source>Initial size N(0):</source>
+        <translation>Effectif N(0) :</translation>
+    </message>
+    <message>
+        <source>For t = 0 to </source>
+        <extracomment>Before the end-time box: the run goes from time t = 0 to the end time typed in the box</extracomment>
+        <translation>Pour t = 0 à </translation>
+    </message>
+    <message>
+        <source>Population size at t =</source>
+        <extracomment>Above the result box; the end time follows it after a run (&quot;Population size at t =20&quot;)</extracomment>
+        <translation>Effectif de la population à t =</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Run simulation</source>
+        <translation>Lancer la simulation</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Enregistrer les données du graphique</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter ce programme</translation>
+    </message>
+    <message>
+        <source>Buenos dias!</source>
+        <extracomment>Greeting shown in the morning (a Spanish &quot;Good morning!&quot; in the English program); give your language&apos;s &quot;Good morning!&quot;</extracomment>
+        <translation>Bonjour !</translation>
+    </message>
+    <message>
+        <source>Buenas tardes!</source>
+        <extracomment>Greeting shown in the afternoon (a Spanish &quot;Good afternoon!&quot; in the English program)</extracomment>
+        <translation>Bon après-midi !</translation>
+    </message>
+    <message>
+        <source>N vs. t</source>
+        <extracomment>Chart buttons: population size N, its change dN (written DN here) and their logarithms ln against time t; keep the symbols, translate &quot;vs.&quot; only</extracomment>
+        <translation>N vs. t</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN vs. t</translation>
+    </message>
+    <message>
+        <source>DN vs. t</source>
+        <translation>DN vs. t</translation>
+    </message>
+    <message>
+        <source>DN/N vs. N</source>
+        <translation>DN/N vs. N</translation>
+    </message>
+    <message>
+        <source>lndN vs. t</source>
+        <translation>lndN vs. t</translation>
+    </message>
+    <message>
+        <source>Show graph N(t) vs. t</source>
+        <translation>Afficher le graphique N(t) en fonction de t</translation>
+    </message>
+    <message>
+        <source>Show graph lnN(t) vs. t</source>
+        <translation>Afficher le graphique lnN(t) en fonction de t</translation>
+    </message>
+    <message>
+        <source>Show graph dN(t) vs. t</source>
+        <translation>Afficher le graphique dN(t) en fonction de t</translation>
+    </message>
+    <message>
+        <source>Show graph dN(t)/N(t) vs. N(t)</source>
+        <translation>Afficher le graphique dN(t)/N(t) en fonction de N(t)</translation>
+    </message>
+    <message>
+        <source>Show graph lndN(t) vs. t</source>
+        <translation>Afficher le graphique lndN(t) en fonction de t</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Photograph of the author</source>
+        <translation>Photographie de l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Laboratory of Population Ecology</source>
+        <translation>Laboratoire d&apos;écologie des populations</translation>
+    </message>
+    <message>
+        <source>Department of Biology</source>
+        <translation>Département de biologie</translation>
+    </message>
+    <message>
+        <source>The exponential growth is the simplest form of the density-independent models. The differential form is
+%1
+The integral form is
+%2</source>
+        <translation>La croissance exponentielle est le plus simple des modèles indépendants de la densité. Forme différentielle :
+%1
+Forme intégrée :
+%2</translation>
+    </message>
+    <message>
+        <source>Press Enter or click RUN to run this program using default values.  If you change the default values, press Enter to confirm the change.  To see larger graphs, click on the graph.  
+Comments are welcome (please e-maile to %1).</source>
+        <translation>Appuyez sur Entrée ou cliquez sur CALCULER pour exécuter le programme avec les valeurs par défaut.  Si vous changez ces valeurs, appuyez sur Entrée pour confirmer.  Pour agrandir un graphique, cliquez dessus.  
+Vos remarques sont les bienvenues (écrivez à %1).</translation>
+    </message>
+    <message>
+        <source>Copyright © 1997-%1 Arlo Vesk</source>
+        <translation>Copyright © 1997-%1 Arlo Vesk</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <translation>« %1 » lu comme %2 : utilisez un point comme séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>Nothing was run.</source>
+        <translation>Rien n&apos;a été calculé.</translation>
+    </message>
+    <message>
+        <source>Population size at t =%1</source>
+        <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
+        <translation>Effectif de la population à t =%1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>More about exponential growth</source>
+        <translation>En savoir plus sur la croissance exponentielle</translation>
+    </message>
+    <message>
+        <source>Malvora is the simplest form of populaiton growth.  It assumes all 
+individuals are identical.  It should not be used in species with age structure
+and sex differentiation.  Moreover, it does not take the effect of density into
+consideration.  This kind of growth can be observed in most microorganisms
+for a short period.  After that, density plays an important limiting role.
+Because the environment is changing from time to time, the growth rate cannot
+be constant for long. However, in artificial environments, such as mass rearing
+of green algae or bacteria, the exponential growth rate can be maintained under
+constant temperature, continuous harvest and input of fresh culture media.</source>
+        <extracomment>The paragraph of the &quot;More about exponential growth&quot; window: nine lines, one a label, split at the line feeds; keep nine lines, each no longer than the English one.</extracomment>
+        <translation>Malvora est la forme la plus simple de croissance des populations.  Elle suppose
+que tous les individus sont identiques.  Elle ne convient pas aux espèces
+structurées en âges et à sexes différenciés.  De plus, elle ne tient pas compte
+de l&apos;effet de la densité.  On observe cette croissance chez la plupart des
+micro-organismes pendant une courte période.  Ensuite, la densité la limite.
+Comme l&apos;environnement change sans cesse, le taux de croissance ne peut pas
+rester longtemps constant.  Mais en milieu artificiel, par exemple en élevage
+de masse d&apos;algues vertes ou de bactéries, le taux exponentiel se maintient à
+température constante, avec récolte continue et apport de milieu de culture frais.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Bibliographie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exponential growth is the simplest model of population growth. The differential form is dN/dt=rN. The integral form is N(t)=N(0)Exp(rt), where N(t) and N(0) are the number of individuals at time t and time zero, respectively. The parameter r is the grwoth rate. The exponential growth is also called as geometric growth. The growth rate r is sometimes called as the instantaneous rate, the intrinsic rate, the per capita rate, the geometric rate, etc. It is density-independent. This model should not be used for age-structured population, stage-structured population, or bisexual populaton. It assumes that all individuals are identical, the resources are unlimited, the space is unlimited, the environmental conditions are stable.  Therefore, only microorganisms follow the exponential growth for a short period.  Insects, birds, frogs, fishes, mammals, snakes and snails do not follow the exponential growth.  Some insect populations may grow fast and the plot of population size against time may similar to the exponential one, e.g., aphids and mites. But, you should keep in mind that it is theoretically incorrect to use this simple model for population with age structure or population with sexual bimorphism. The programs ORBEL and STAVEN are age-structured model, you are welcome to try them.  The program DUOLIN is an age-stage, two-sex model. It can be used for study and raw data analysis of the life history of a two-sex population. </source>
+        <translation>La croissance exponentielle est le modèle le plus simple de croissance des populations. La forme différentielle est dN/dt=rN. La forme intégrée est N(t)=N(0)Exp(rt), où N(t) et N(0) sont le nombre d&apos;individus au temps t et au temps zéro. Le paramètre r est le taux de croissance. La croissance exponentielle est aussi appelée croissance géométrique. Le taux de croissance r est parfois appelé taux instantané, taux intrinsèque, taux par individu, taux géométrique, etc. Il est indépendant de la densité. Ce modèle ne doit pas être utilisé pour une population structurée en âges, une population structurée en stades ou une population à deux sexes. Il suppose que tous les individus sont identiques, que les ressources sont illimitées, que l&apos;espace est illimité et que les conditions du milieu sont stables.  C&apos;est pourquoi seuls les micro-organismes suivent une croissance exponentielle, et pendant une courte période.  Les insectes, les oiseaux, les grenouilles, les poissons, les mammifères, les serpents et les escargots ne suivent pas la croissance exponentielle.  Certaines populations d&apos;insectes peuvent croître vite, et la courbe de l&apos;effectif en fonction du temps peut ressembler à une exponentielle, par exemple chez les pucerons et les acariens. Mais gardez à l&apos;esprit qu&apos;il est théoriquement faux d&apos;appliquer ce modèle simple à une population structurée en âges ou présentant un dimorphisme sexuel. Les programmes ORBEL et STAVEN sont des modèles structurés en âges ; n&apos;hésitez pas à les essayer.  Le programme DUOLIN est un modèle âge-stade à deux sexes. Il sert à l&apos;étude et à l&apos;analyse des données brutes du cycle de vie d&apos;une population à deux sexes. </translation>
+    </message>
+</context>
+<context>
+    <name>KeptRuns</name>
+    <message>
+        <source>r = %1, N(0) = %2</source>
+        <translation>r = %1, N(0) = %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A kept run&apos;s curve in the read-out: the run&apos;s name, the curve&apos;s label</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No printer is available. Set up a default printer and try again.</source>
+        <translation>Aucune imprimante n&apos;est disponible. Configurez une imprimante par défaut et réessayez.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print now.</source>
+        <translation>L&apos;imprimante %1 ne peut pas imprimer pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print now: %2. Nothing was printed.</source>
+        <translation>L&apos;imprimante %1 ne peut pas imprimer pour l&apos;instant : %2. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the page: %2 Nothing was printed.</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la page : %2 Rien n&apos;a été imprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Vers la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>1. Can you name three organisms which can grow exponentially within a day?</source>
+        <translation>1. Pouvez-vous citer trois organismes capables de croître de façon exponentielle en un jour ?</translation>
+    </message>
+    <message>
+        <source>2. Can you name any organism which can grow exponentially forever?</source>
+        <translation>2. Pouvez-vous citer un organisme capable de croître de façon exponentielle pour toujours ?</translation>
+    </message>
+    <message>
+        <source>3. Do you believe that an age-structured population can grow exponentially?</source>
+        <translation>3. Croyez-vous qu&apos;une population structurée en âges puisse croître de façon exponentielle ?</translation>
+    </message>
+    <message>
+        <source>4. Do you agree that the truth exists no matter you &quot;believe&quot; it or not?</source>
+        <translation>4. Êtes-vous d&apos;accord que la vérité existe, que vous y « croyiez » ou non ?</translation>
+    </message>
+    <message>
+        <source>5. Do you &quot;believe&quot; that the changes of environmental factors limit organisms to grow exponentially?</source>
+        <translation>5. « Croyez »-vous que les changements des facteurs du milieu empêchent les organismes de croître de façon exponentielle ?</translation>
+    </message>
+    <message>
+        <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
+        <translation>6. Le changement des conditions du milieu au cours du temps et la limite des ressources du milieu sont tous deux des facteurs importants qui empêchent une croissance exponentielle.  Mais lequel est le plus important ?</translation>
+    </message>
+</context>
+<context>
+    <name>Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Bibliographie</translation>
+    </message>
+    <message>
+        <source>Vesk, A. and H. Marrow. 1985. Two new methods for the study of insect population ecology. Norland J. Entomol. 12:141-156.</source>
+        <translation>Vesk, A. and H. Marrow. 1985. Two new methods for the study of insect population ecology. Norland J. Entomol. 12:141-156.</translation>
+    </message>
+    <message>
+        <source>Vesk, A. 1988. Life-table analysis incorporating both sexes and variable development rates among individuals. Ann. Calverly Zool. Soc. 27:33-48.</source>
+        <translation>Vesk, A. 1988. Life-table analysis incorporating both sexes and variable development rates among individuals. Ann. Calverly Zool. Soc. 27:33-48.</translation>
+    </message>
+    <message>
+        <source>Eason, G., C.W. Coles and G. Gettinby. 1980. Mathematics and Statistics for the Bio-sciences. Ellis Horwood, Chichester.</source>
+        <translation>Eason, G., C.W. Coles and G. Gettinby. 1980. Mathematics and Statistics for the Bio-sciences. Ellis Horwood, Chichester.</translation>
+    </message>
+    <message>
+        <source>Malthus, T.R. 1798. An Essay on the Principle of Population. Reprinted 1970, Penguin Books, Harmondsworth.</source>
+        <translation>Malthus, T.R. 1798. An Essay on the Principle of Population. Réimprimé en 1970, Penguin Books, Harmondsworth.</translation>
+    </message>
+    <message>
+        <source>Leslie, P.H. 1945. On the use of matrices in certain population mathematics. Biometrika 33:183-212.</source>
+        <translation>Leslie, P.H. 1945. On the use of matrices in certain population mathematics. Biometrika 33:183-212.</translation>
+    </message>
+    <message>
+        <source>Lewis, E.G. 1942. On the generation and growth of a population. Sankhya 6:93-96.</source>
+        <translation>Lewis, E.G. 1942. On the generation and growth of a population. Sankhya 6:93-96.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RunProblem</name>
+    <message>
+        <source>The end time t must be a whole number from 0 to %1.</source>
+        <translation>Le temps final t doit être un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>The initial size N(0) is too large in size to compute with.</source>
+        <translation>L&apos;effectif initial N(0) est trop grand pour le calcul.</translation>
+    </message>
+    <message>
+        <source>The growth rate r is too large in size to compute with.</source>
+        <translation>Le taux de croissance r est trop grand pour le calcul.</translation>
+    </message>
+    <message>
+        <source>With these values some numbers of the model become too large in size for the program to compute. Choose a smaller end time, or a growth rate or initial size nearer 0.</source>
+        <translation>Avec ces valeurs, certains nombres du modèle deviennent trop grands pour que le programme les calcule. Choisissez un temps final plus petit, ou un taux de croissance ou un effectif initial plus proche de 0.</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Dédicace</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Que Dieu ait son âme</translation>
+    </message>
+    <message>
+        <source>Dedication portrait</source>
+        <translation>Portrait de la dédicace</translation>
+    </message>
+</context>
+<context>
+    <name>backform</name>
+    <message>
+        <source>Malvora4</source>
+        <extracomment>Title of the dark backdrop window behind all others: the program&apos;s name and major version; keep it</extracomment>
+        <translation>Malvora4</translation>
+    </message>
+</context>
+<context>
+    <name>copyrigh</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Droits d&apos;auteur</translation>
+    </message>
+    <message>
+        <source>This program is the work of its author. You are welcome to use it for teaching and study, but you may not modify it, reverse-engineer it or pass it on to others without the author&apos;s written permission.</source>
+        <translation>Ce programme est l&apos;œuvre de son auteur. Vous pouvez l&apos;utiliser librement pour l&apos;enseignement et l&apos;étude, mais vous ne pouvez ni le modifier, ni le décompiler, ni le transmettre à d&apos;autres sans l&apos;autorisation écrite de l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties.</source>
+        <translation>Avertissement : ce programme est protégé par la loi sur le droit d&apos;auteur et par les traités internationaux.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photograph of the author</source>
+        <translation>Photographie de l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:
+
+Vesk, A. 1997. Computer program for the exponential growth. National Tolvern University, Calverly, Norland.</source>
+        <translation>Si vous utilisez ce programme dans vos recherches, citez :
+
+Vesk, A. 1997. Computer program for the exponential growth. National Tolvern University, Calverly, Norland.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at %1
+(Norland Society for Population Ecology, Norland) or
+%2
+(National Tolvern University).</source>
+        <translation>Vous trouverez les nouvelles versions de ce programme sur %1
+(Norland Society for Population Ecology, Norland) ou
+%2
+(National Tolvern University).</translation>
+    </message>
+    <message>
+        <source>© 1997-%1 Arlo Vesk</source>
+        <translation>© 1997-%1 Arlo Vesk</translation>
+    </message>
+</context>
+<context>
+    <name>larggraf</name>
+    <message>
+        <source>Form2</source>
+        <extracomment>Title of the large graph window: its form name, kept as a name; leave as it is or give the window&apos;s name in your language (&quot;Graph&quot;)</extracomment>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <extracomment>Chart button: population size N against time t; keep the symbols, translate &quot;vs.&quot; only</extracomment>
+        <translation>N(t) vs. t</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN vs. t</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN vs. t</translation>
+    </message>
+    <message>
+        <source>dN/N vs. N</source>
+        <translation>dN/N vs. N</translation>
+    </message>
+    <message>
+        <source>lndN vs. t</source>
+        <translation>lndN vs. t</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) vs. N(t)</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <extracomment>Print button of the large graph window, one letter wide: the first letter of &quot;print&quot;</extracomment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <extracomment>Button back to the main window</extracomment>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to show the next chart of the cycle</source>
+        <translation>Cliquez sur le graphique, ou appuyez sur Entrée, pour afficher le graphique suivant du cycle</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+</context>
+<context>
+    <name>titlform</name>
+    <message>
+        <source>Malvora</source>
+        <translation>Malvora</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Appuyez sur une touche ou cliquez.</translation>
+    </message>
+</context>
+</TS>
