@@ -122,7 +122,7 @@ void DataTabl::layOut()
 {
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setGeometry(twips(120, 120, 12975, 7335));
+    place(MSFlexGrid1, twips(120, 120, 12975, 7335));
     Command1 =
         addButton(this, "Command1", twips(3000, 7560, 3135, 375), tr("Back to the main form"));
     Command2 =
@@ -238,18 +238,18 @@ void DataTabl::fill()
 
 void DataTabl::Command1_Click()
 {
-    WindowFlow::moveOn(*this, "Command1");
+    WindowFlow::moveOn(*this, WindowFlow::Way::DataTabl_Command1);
 }
 
 void DataTabl::Command2_Click()
 {
-    WindowFlow::moveOn(*this, "Command2");
+    WindowFlow::moveOn(*this, WindowFlow::Way::DataTabl_Command2);
 }
 
 // Closing the table returns to the large graph window.
 void DataTabl::Form_Unload()
 {
-    WindowFlow::moveOn(*this, "close");
+    WindowFlow::moveOn(*this, WindowFlow::Way::DataTabl_close);
 }
 
 void DataTabl::connectHandlers()

@@ -110,10 +110,3 @@ void WindowFlow::moveOn(Form &window, Way way)
 {
     carryOut(window, Flow[size_t(way)]);
 }
-
-void WindowFlow::moveOn(DataTabl &window, const char *control)
-{
-    moveOn(window, qstrcmp(control, "Command1") == 0   ? DataTabl_Command1
-                   : qstrcmp(control, "Command2") == 0 ? DataTabl_Command2
-                                                       : DataTabl_close);
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-class DataTabl;
 class Form;
 
 /*
@@ -48,9 +47,5 @@ enum class Way {
 };
 
 void moveOn(Form &window, Way way);
-
-// The data table's handlers name their controls as text until they name
-// their ways: "Command1", "Command2" or "close".
-void moveOn(DataTabl &window, const char *control);
 
 } // namespace WindowFlow
