@@ -210,18 +210,6 @@
         <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben; einem symbolischen Link wird gefolgt.</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.
-Ohne Optionen öffnet es sein Fenster; mit --output schreibt es die Datendatei
-eines Laufs, genau wie „Speichern“ im Fenster, und öffnet kein Fenster.
-Jede Option wird höchstens einmal angegeben. Zahlen werden wie im Fenster gelesen:
-eine für double zu kleine Zahl ist 0, führende Nullen zählen nicht.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 ist mehrfach angegeben; jede Option nur einmal angeben</translation>
     </message>
@@ -253,6 +241,42 @@ eine für double zu kleine Zahl ist 0, führende Nullen zählen nicht.</translat
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output braucht einen Dateinamen, oder - für die Standardausgabe</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>Die Fenster mit diesem Zoom öffnen, einer ganzen Zahl von %1 bis %2, nur für diesen Start; ohne die Option öffnen sie mit dem zuletzt über die Tasten gewählten Zoom.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.
+Ohne Optionen öffnet es sein Fenster; mit --output schreibt es die Datendatei
+eines Laufs, genau wie „Speichern“ im Fenster, und öffnet kein Fenster.
+Jede Option wird höchstens einmal angegeben. Zahlen werden wie im Fenster gelesen:
+eine für double zu kleine Zahl ist 0, führende Nullen zählen nicht.
+
+Tasten in jedem Fenster:
+  Strg++ oder Strg+=   vergrößern (alle Fenster, bis 250 %)
+  Strg+-               verkleinern (bis 100 %)
+  Strg+0               zurück auf 100 %
+Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom öffnet die Fenster und geht mit keiner anderen Option zusammen, auch nicht mit --%1</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom muss eine ganze Zahl von %1 bis %2 sein, nicht „%3“</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ eine für double zu kleine Zahl ist 0, führende Nullen zählen nicht.</translat
     <message>
         <source>Back to the graph form</source>
         <translation>Zurück zum Diagrammfenster</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Anmerkungen gern per E-Mail an %1.</translation>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>Populationsgröße bei t =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter nimmt nur Größen über 0 an, darum steht N(0) wieder auf %1. Um bei 0 oder darunter zu beginnen, die Größe eingeben und auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) ist zu groß, um damit zu rechnen, darum steht es wieder auf %1. Eine kleinere Größe eingeben.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter in einem Feld, das seit der Berechnung nicht geändert wurde, setzt es auf %1 zurück. Eine neue Größe eingeben oder auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter nimmt nur Raten über 0 an, darum steht die Rate wieder auf %1. Für eine Abnahme die negative Rate eingeben und auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter nimmt nur Raten über 0 an, darum steht die Rate wieder auf %1. Für r = 0 eine 0 eingeben und auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Die Rate ist zu groß, um damit zu rechnen, darum steht sie wieder auf %1. Eine kleinere Rate eingeben.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter in einem Feld, das seit der Berechnung nicht geändert wurde, setzt es auf %1 zurück. Eine neue Rate eingeben oder auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter nimmt nur Endzeiten über 0 an, darum steht die Endzeit wieder auf %1. Um bis t = 0 zu rechnen, eine 0 eingeben und auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>Enter nimmt nur Endzeiten von 1 bis %2 an, darum steht die Endzeit wieder auf %1.</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter nimmt nur ganzzahlige Endzeiten an, darum steht die Endzeit wieder auf %1. Eine ganze Zahl eingeben und Enter drücken.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter in einem Feld, das seit der Berechnung nicht geändert wurde, setzt es auf %1 zurück. Eine neue Endzeit eingeben oder auf Start klicken.</translation>
     </message>
 </context>
 <context>

@@ -210,18 +210,6 @@
         <translation>Escribe el archivo de datos de la simulación en &lt;file&gt;, o en la salida estándar con -. Un archivo normal solo se reemplaza cuando el nuevo está completo y en el disco, y conserva sus permisos; en una FIFO, una terminal o un dispositivo como /dev/stdout se escribe dentro; un enlace simbólico se sigue.</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>Un programa didáctico sobre el modelo exponencial de crecimiento poblacional.
-Sin opciones abre su ventana; con --output escribe el archivo de datos
-de una simulación, igual que «Guardar» en la ventana, y no abre ninguna ventana.
-Cada opción se da una vez como máximo. Los números se leen como en la ventana:
-un número demasiado pequeño para un double es 0; los ceros a la izquierda no cuentan.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 se da más de una vez; dé cada opción una sola vez</translation>
     </message>
@@ -253,6 +241,42 @@ un número demasiado pequeño para un double es 0; los ceros a la izquierda no c
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output necesita un nombre de archivo, o - para la salida estándar</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>Abrir las ventanas con este zoom, un número entero de %1 a %2, solo en este inicio; sin la opción se abren con el último zoom elegido con las teclas.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>Un programa didáctico sobre el modelo exponencial de crecimiento poblacional.
+Sin opciones abre su ventana; con --output escribe el archivo de datos
+de una simulación, igual que «Guardar» en la ventana, y no abre ninguna ventana.
+Cada opción se da una vez como máximo. Los números se leen como en la ventana:
+un número demasiado pequeño para un double es 0; los ceros a la izquierda no cuentan.
+
+Teclas en todas las ventanas:
+  Ctrl++ o Ctrl+=   ampliar (todas las ventanas, hasta 250 %)
+  Ctrl+-            reducir (hasta 100 %)
+  Ctrl+0            volver a 100 %
+El zoom elegido con estas teclas se conserva para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom abre las ventanas y no se combina con ninguna otra opción, tampoco con --%1</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom debe ser un número entero de %1 a %2, no «%3»</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ un número demasiado pequeño para un double es 0; los ceros a la izquierda no c
     <message>
         <source>Back to the graph form</source>
         <translation>Volver a la ventana del gráfico</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Sus comentarios son bienvenidos (escriba a %1).</translation>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>Tamaño poblacional en t =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter solo acepta tamaños mayores que 0, así que N(0) volvió a %1. Para empezar en 0 o menos, escriba el tamaño y haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) es demasiado grande para calcular con él, así que volvió a %1. Escriba un tamaño menor.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter en una casilla que no ha cambiado desde el cálculo la devuelve a %1. Escriba un nuevo tamaño o haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter solo acepta tasas mayores que 0, así que la tasa volvió a %1. Para un decrecimiento, escriba la tasa negativa y haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter solo acepta tasas mayores que 0, así que la tasa volvió a %1. Para calcular con r = 0, escriba 0 y haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>La tasa es demasiado grande para calcular con ella, así que volvió a %1. Escriba una tasa menor.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter en una casilla que no ha cambiado desde el cálculo la devuelve a %1. Escriba una nueva tasa o haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter solo acepta tiempos finales mayores que 0, así que el tiempo final volvió a %1. Para calcular hasta t = 0, escriba 0 y haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>Enter solo acepta tiempos finales de 1 a %2, así que el tiempo final volvió a %1.</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter solo acepta tiempos finales enteros, así que el tiempo final volvió a %1. Escriba un número entero y pulse Enter.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter en una casilla que no ha cambiado desde el cálculo la devuelve a %1. Escriba un nuevo tiempo final o haga clic en Calcular.</translation>
     </message>
 </context>
 <context>

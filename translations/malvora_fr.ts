@@ -210,18 +210,6 @@
         <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement ; un lien symbolique est suivi.</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>Un programme d&apos;enseignement sur le modèle exponentiel de croissance des populations.
-Sans option, il ouvre sa fenêtre ; avec --output, il écrit le fichier de données
-d&apos;une simulation, exactement comme « Enregistrer » dans la fenêtre, sans fenêtre.
-Chaque option est donnée une fois au plus. Les nombres sont lus comme dans la fenêtre :
-un nombre trop petit pour un double vaut 0, les zéros en tête ne comptent pas.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 est donné plusieurs fois ; donnez chaque option une seule fois</translation>
     </message>
@@ -253,6 +241,42 @@ un nombre trop petit pour un double vaut 0, les zéros en tête ne comptent pas.
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output demande un nom de fichier, ou - pour la sortie standard</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>Ouvrir les fenêtres à ce zoom, un nombre entier de %1 à %2, pour ce lancement seulement ; sans cette option, elles s&apos;ouvrent au dernier zoom choisi avec les touches.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>Un programme d&apos;enseignement sur le modèle exponentiel de croissance des populations.
+Sans option, il ouvre sa fenêtre ; avec --output, il écrit le fichier de données
+d&apos;une simulation, exactement comme « Enregistrer » dans la fenêtre, sans fenêtre.
+Chaque option est donnée une fois au plus. Les nombres sont lus comme dans la fenêtre :
+un nombre trop petit pour un double vaut 0, les zéros en tête ne comptent pas.
+
+Touches dans chaque fenêtre :
+  Ctrl++ ou Ctrl+=   agrandir (toutes les fenêtres, jusqu&apos;à 250 %)
+  Ctrl+-             réduire (jusqu&apos;à 100 %)
+  Ctrl+0             revenir à 100 %
+Le zoom choisi avec ces touches est conservé pour le prochain lancement.</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom ouvre les fenêtres et ne se combine avec aucune autre option, pas même --%1</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom doit être un nombre entier de %1 à %2, et non « %3 »</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ un nombre trop petit pour un double vaut 0, les zéros en tête ne comptent pas.
     <message>
         <source>Back to the graph form</source>
         <translation>Vers la fenêtre du graphique</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>Effectif de la population à t =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des effectifs supérieurs à 0 : N(0) est revenu à %1. Pour partir de 0 ou moins, tapez l&apos;effectif et cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) est trop grand pour les calculs : il est revenu à %1. Tapez un effectif plus petit.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Entrée dans une case non modifiée depuis le calcul la remet à %1. Tapez un nouvel effectif ou cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des taux supérieurs à 0 : le taux est revenu à %1. Pour une décroissance, tapez le taux négatif et cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des taux supérieurs à 0 : le taux est revenu à %1. Pour calculer avec r = 0, tapez 0 et cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Le taux est trop grand pour les calculs : il est revenu à %1. Tapez un taux plus petit.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Entrée dans une case non modifiée depuis le calcul la remet à %1. Tapez un nouveau taux ou cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des temps finaux supérieurs à 0 : le temps final est revenu à %1. Pour calculer jusqu&apos;à t = 0, tapez 0 et cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des temps finaux de 1 à %2 : le temps final est revenu à %1.</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Entrée n&apos;accepte que des temps finaux entiers : le temps final est revenu à %1. Tapez un nombre entier et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Entrée dans une case non modifiée depuis le calcul la remet à %1. Tapez un nouveau temps final ou cliquez sur Calculer.</translation>
     </message>
 </context>
 <context>

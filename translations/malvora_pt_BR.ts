@@ -210,18 +210,6 @@
         <translation>Grava o arquivo de dados da simulação em &lt;file&gt;, ou na saída padrão com -. Um arquivo comum só é substituído quando o novo está completo e no disco, mantendo suas permissões; numa FIFO, num terminal ou num dispositivo como /dev/stdout os dados são escritos diretamente; um link simbólico é seguido.</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>Um programa didático sobre o modelo exponencial de crescimento populacional.
-Sem opções, abre sua janela; com --output, grava o arquivo de dados
-de uma simulação, exatamente como &quot;Salvar&quot; na janela, e não abre janela.
-Cada opção é dada no máximo uma vez. Os números são lidos como na janela:
-um número pequeno demais para um double é 0; zeros à esquerda não contam.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 foi dado mais de uma vez; dê cada opção uma só vez</translation>
     </message>
@@ -253,6 +241,42 @@ um número pequeno demais para um double é 0; zeros à esquerda não contam.</t
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output precisa de um nome de arquivo, ou - para a saída padrão</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>Abrir as janelas com este zoom, um número inteiro de %1 a %2, só nesta execução; sem a opção, elas abrem com o último zoom escolhido pelas teclas.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>Um programa didático sobre o modelo exponencial de crescimento populacional.
+Sem opções, abre sua janela; com --output, grava o arquivo de dados
+de uma simulação, exatamente como &quot;Salvar&quot; na janela, e não abre janela.
+Cada opção é dada no máximo uma vez. Os números são lidos como na janela:
+um número pequeno demais para um double é 0; zeros à esquerda não contam.
+
+Teclas em todas as janelas:
+  Ctrl++ ou Ctrl+=   ampliar (todas as janelas, até 250 %)
+  Ctrl+-             reduzir (até 100 %)
+  Ctrl+0             voltar a 100 %
+O zoom escolhido com essas teclas fica guardado para a próxima execução.</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom abre as janelas e não se combina com nenhuma outra opção, nem com --%1</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom deve ser um número inteiro de %1 a %2, não &quot;%3&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ um número pequeno demais para um double é 0; zeros à esquerda não contam.</t
     <message>
         <source>Back to the graph form</source>
         <translation>Voltar à janela do gráfico</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Comentários são bem-vindos (escreva para %1).</translation>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>Tamanho populacional em t =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter só aceita tamanhos acima de 0, por isso N(0) voltou para %1. Para começar em 0 ou menos, digite o tamanho e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) é grande demais para os cálculos, por isso voltou para %1. Digite um tamanho menor.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter em uma caixa que não mudou desde o cálculo a devolve para %1. Digite um novo tamanho ou clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter só aceita taxas acima de 0, por isso a taxa voltou para %1. Para um decrescimento, digite a taxa negativa e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter só aceita taxas acima de 0, por isso a taxa voltou para %1. Para calcular com r = 0, digite 0 e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>A taxa é grande demais para os cálculos, por isso voltou para %1. Digite uma taxa menor.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter em uma caixa que não mudou desde o cálculo a devolve para %1. Digite uma nova taxa ou clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter só aceita tempos finais acima de 0, por isso o tempo final voltou para %1. Para calcular até t = 0, digite 0 e clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>Enter só aceita tempos finais de 1 a %2, por isso o tempo final voltou para %1.</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter só aceita tempos finais inteiros, por isso o tempo final voltou para %1. Digite um número inteiro e pressione Enter.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter em uma caixa que não mudou desde o cálculo a devolve para %1. Digite um novo tempo final ou clique em Executar.</translation>
     </message>
 </context>
 <context>

@@ -210,18 +210,6 @@
         <translation>Çalıştırmanın veri dosyasını &lt;file&gt; dosyasına, - ile standart çıktıya yaz. Normal bir dosya, yenisi tamamlanıp diske yazıldıktan sonra değiştirilir ve izinlerini korur; FIFO, terminal ya da /dev/stdout gibi bir aygıtın içine yazılır; sembolik bağlantı izlenir.</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>Popülasyon büyümesinin üstel modeli üzerine bir öğretim programı.
-Seçeneksiz çalıştırılınca penceresini açar; --output ile bir çalıştırmanın
-veri dosyasını, penceredeki &quot;Kaydet&quot; ile tam olarak aynı biçimde yazar ve pencere açmaz.
-Her seçenek en çok bir kez verilir. Sayılar pencerede olduğu gibi okunur:
-double için fazla küçük bir sayı 0 olur, baştaki sıfırlar önemsizdir.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 birden çok kez verilmiş; her seçeneği bir kez verin</translation>
     </message>
@@ -253,6 +241,42 @@ double için fazla küçük bir sayı 0 olur, baştaki sıfırlar önemsizdir.</
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output bir dosya adı ya da standart çıktı için - bekliyor</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>Pencereleri yalnızca bu açılışta bu yakınlaştırmayla aç; %1 ile %2 arasında bir tam sayı. Bu seçenek verilmezse pencereler tuşlarla en son seçilen yakınlaştırmayla açılır.</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>Popülasyon büyümesinin üstel modeli üzerine bir öğretim programı.
+Seçeneksiz çalıştırılınca penceresini açar; --output ile bir çalıştırmanın
+veri dosyasını, penceredeki &quot;Kaydet&quot; ile tam olarak aynı biçimde yazar ve pencere açmaz.
+Her seçenek en çok bir kez verilir. Sayılar pencerede olduğu gibi okunur:
+double için fazla küçük bir sayı 0 olur, baştaki sıfırlar önemsizdir.
+
+Her penceredeki tuşlar:
+  Ctrl++ ya da Ctrl+=   yakınlaştır (tüm pencereler, en çok %250)
+  Ctrl+-                uzaklaştır (en az %100)
+  Ctrl+0                %100&apos;e dön
+Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom pencereleri açar ve başka hiçbir seçenekle birlikte kullanılmaz, --%1 ile de</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom, %1 ile %2 arasında bir tam sayı olmalıdır, &quot;%3&quot; değil</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ double için fazla küçük bir sayı 0 olur, baştaki sıfırlar önemsizdir.</
     <message>
         <source>Back to the graph form</source>
         <translation>Grafik penceresine dön</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>Kopyala</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Görüşlerinizi bekliyoruz (lütfen %1 adresine yazın).</translation>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>t anındaki büyüklük =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Enter yalnızca 0&apos;dan büyük büyüklükleri kabul eder; bu yüzden N(0) yeniden %1 oldu. 0 ya da daha küçük bir değerle başlamak için büyüklüğü yazıp Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) hesaplanamayacak kadar büyük; bu yüzden yeniden %1 oldu. Daha küçük bir büyüklük yazın.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>Çalıştırmadan beri değiştirilmemiş bir kutuda Enter&apos;a basmak onu %1 değerine geri döndürür. Yeni bir büyüklük yazın ya da Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter yalnızca 0&apos;dan büyük hızları kabul eder; bu yüzden hız yeniden %1 oldu. Azalma için negatif hızı yazıp Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Enter yalnızca 0&apos;dan büyük hızları kabul eder; bu yüzden hız yeniden %1 oldu. r = 0 ile çalıştırmak için 0 yazıp Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Hız hesaplanamayacak kadar büyük; bu yüzden yeniden %1 oldu. Daha küçük bir hız yazın.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>Çalıştırmadan beri değiştirilmemiş bir kutuda Enter&apos;a basmak onu %1 değerine geri döndürür. Yeni bir hız yazın ya da Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter yalnızca 0&apos;dan büyük bitiş zamanlarını kabul eder; bu yüzden bitiş zamanı yeniden %1 oldu. t = 0&apos;a kadar çalıştırmak için 0 yazıp Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>Enter yalnızca 1 ile %2 arasındaki bitiş zamanlarını kabul eder; bu yüzden bitiş zamanı yeniden %1 oldu.</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Enter yalnızca tam sayı bitiş zamanlarını kabul eder; bu yüzden bitiş zamanı yeniden %1 oldu. Bir tam sayı yazıp Enter&apos;a basın.</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>Çalıştırmadan beri değiştirilmemiş bir kutuda Enter&apos;a basmak onu %1 değerine geri döndürür. Yeni bir bitiş zamanı yazın ya da Çalıştır&apos;a tıklayın.</translation>
     </message>
 </context>
 <context>

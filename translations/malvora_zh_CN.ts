@@ -210,18 +210,6 @@
         <translation>将本次运行的数据文件写入 &lt;file&gt;，用 - 则写到标准输出。普通文件只在新文件完整写入磁盘后才被替换，并保留其权限；FIFO、终端或 /dev/stdout 之类的设备则直接写入；符号链接会被跟随。</translation>
     </message>
     <message>
-        <source>A teaching program about the exponential model of population growth.
-Without options it opens its window; with --output it writes the data file
-of one run, exactly as the window&apos;s Save does, and opens no window.
-Each option is given once at most. Numbers are read as the window reads them:
-a number too small for a double is 0, leading zeros count for nothing.</source>
-        <translation>一个讲授种群增长指数模型的教学程序。
-不带选项时打开窗口；带 --output 时写出一次运行的数据文件，
-与窗口中的“保存”完全相同，不打开任何窗口。
-每个选项最多给出一次。数字按窗口的方式读取：
-小到 double 无法表示的数为 0，前导零不起作用。</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 给出了不止一次；每个选项只能给出一次</translation>
     </message>
@@ -253,6 +241,42 @@ a number too small for a double is 0, leading zeros count for nothing.</source>
         <source>--output needs a file name, or - for standard output</source>
         <translation>--output 需要一个文件名，或用 - 表示标准输出</translation>
     </message>
+    <message>
+        <source>Open the windows at this zoom, a whole number from %1 to %2, for this start only; without it they open at the zoom last chosen with the keys.</source>
+        <translation>仅在本次启动时以此缩放比例打开窗口，为 %1 到 %2 的整数；不给此选项时，按上次用按键选定的缩放比例打开。</translation>
+    </message>
+    <message>
+        <source>A teaching program about the exponential model of population growth.
+Without options it opens its window; with --output it writes the data file
+of one run, exactly as the window&apos;s Save does, and opens no window.
+Each option is given once at most. Numbers are read as the window reads them:
+a number too small for a double is 0, leading zeros count for nothing.
+
+Keys in every window:
+  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)
+  Ctrl+-             zoom out (down to 100 %)
+  Ctrl+0             back to 100 %
+The zoom chosen with these keys is kept for the next start.</source>
+        <translation>一个讲授种群增长指数模型的教学程序。
+不带选项时打开窗口；带 --output 时写出一次运行的数据文件，
+与窗口中的“保存”完全相同，不打开任何窗口。
+每个选项最多给出一次。数字按窗口的方式读取：
+小到 double 无法表示的数为 0，前导零不起作用。
+
+所有窗口中的按键：
+  Ctrl++ 或 Ctrl+=   放大（所有窗口，最大 250 %）
+  Ctrl+-             缩小（最小 100 %）
+  Ctrl+0             恢复到 100 %
+用这些按键选定的缩放比例会在下次启动时保留。</translation>
+    </message>
+    <message>
+        <source>--zoom opens the windows and goes with no other option, not with --%1</source>
+        <translation>--zoom 会打开窗口，不能与其他选项同用，包括 --%1</translation>
+    </message>
+    <message>
+        <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--zoom 必须是 %1 到 %2 的整数，而不是“%3”</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -276,6 +300,11 @@ a number too small for a double is 0, leading zeros count for nothing.</source>
     <message>
         <source>Back to the graph form</source>
         <translation>返回图表窗口</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
+        <translation>复制</translation>
     </message>
 </context>
 <context>
@@ -504,6 +533,61 @@ Comments are welcome (please e-maile to %1).</source>
         <source>Population size at t =%1</source>
         <extracomment>%1 is the end time T of the run; the population size N(T) stands in the box below</extracomment>
         <translation>种群数量，t =%1</translation>
+    </message>
+    <message>
+        <source>Enter takes only sizes above 0, so N(0) went back to %1. To start from 0 or below, type the size and click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>按 Enter 只接受大于 0 的数量，因此 N(0) 已恢复为 %1。若要从 0 或更小的值开始，请输入该数量并单击“运行”。</translation>
+    </message>
+    <message>
+        <source>N(0) is too large in size to compute with, so it went back to %1. Type a smaller size.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>N(0) 太大，无法计算，因此已恢复为 %1。请输入较小的数量。</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new size, or click Run.</source>
+        <extracomment>%1 is the default initial size as the box shows it, &quot;10&quot;</extracomment>
+        <translation>在运行后未改动的输入框中按 Enter，会将其恢复为 %1。请输入新的数量，或单击“运行”。</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run a decay, type the negative rate and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>按 Enter 只接受大于 0 的增长率，因此增长率已恢复为 %1。若要计算衰减，请输入负的增长率并单击“运行”。</translation>
+    </message>
+    <message>
+        <source>Enter takes only rates above 0, so the rate went back to %1. To run with r = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>按 Enter 只接受大于 0 的增长率，因此增长率已恢复为 %1。若要以 r = 0 运行，请输入 0 并单击“运行”。</translation>
+    </message>
+    <message>
+        <source>The rate is too large in size to compute with, so it went back to %1. Type a smaller rate.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>增长率太大，无法计算，因此已恢复为 %1。请输入较小的增长率。</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new rate, or click Run.</source>
+        <extracomment>%1 is the default growth rate as the box shows it, &quot;0.2&quot;</extracomment>
+        <translation>在运行后未改动的输入框中按 Enter，会将其恢复为 %1。请输入新的增长率，或单击“运行”。</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times above 0, so the end time went back to %1. To run to t = 0, type 0 and click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>按 Enter 只接受大于 0 的结束时间，因此结束时间已恢复为 %1。若要计算到 t = 0，请输入 0 并单击“运行”。</translation>
+    </message>
+    <message>
+        <source>Enter takes only end times from 1 to %2, so the end time went back to %1.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;; %2 the last end time, &quot;2999&quot;</extracomment>
+        <translation>按 Enter 只接受 1 到 %2 的结束时间，因此结束时间已恢复为 %1。</translation>
+    </message>
+    <message>
+        <source>Enter takes only whole end times, so the end time went back to %1. Type a whole number and press Enter.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>按 Enter 只接受整数的结束时间，因此结束时间已恢复为 %1。请输入整数并按 Enter。</translation>
+    </message>
+    <message>
+        <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
+        <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
+        <translation>在运行后未改动的输入框中按 Enter，会将其恢复为 %1。请输入新的结束时间，或单击“运行”。</translation>
     </message>
 </context>
 <context>
