@@ -80,8 +80,7 @@ class PaintCounter : public QObject
 
 // A chart drawn again and again in its shown window, each time followed by
 // the event loop's turn that lays it out and paints it, as a student sees it.
-void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool keptRuns,
-                    bool fresh)
+void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool keptRuns, bool fresh)
 {
     Form1 &form = keptRuns ? mainWindowWithFourKeptRuns() : mainWindowAfterLongestRun();
     QWidget &window = large ? static_cast<QWidget &>(Forms::form<larggraf>()) : form;
