@@ -83,7 +83,7 @@ class PaintCounter : public QObject
 
 // A chart drawn again and again in its shown window, each time followed by
 // the event loop's turn that lays it out and paints it, as a student sees it.
-void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool keptRuns)
+void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool keptRuns, bool fresh)
 {
     Form1 &form = keptRuns ? mainWindowWithFourKeptRuns() : mainWindowAfterLongestRun();
     QWidget &window = large ? static_cast<QWidget &>(Forms::form<larggraf>()) : form;
@@ -92,6 +92,7 @@ void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool k
     QCoreApplication::processEvents();
     PaintCounter counter(chart);
     for (auto _ : state) {
+        if (fresh) chart.setTextZoom(chart.content().zoom); // forgets the layout
         routine(chart);
         QCoreApplication::processEvents();
     }
@@ -268,9 +269,9 @@ void registerCharts()
         {"CompareDeltaNanddN", CompareDeltaNanddN},
     };
     const auto add = [](const std::string &group, const char *name, Routine routine, bool large,
-                        bool keptRuns) {
+                        bool keptRuns, bool fresh = false) {
         benchmark::RegisterBenchmark((group + name).c_str(), chartBenchmark, routine, large,
-                                     keptRuns)
+                                     keptRuns, fresh)
             ->Unit(benchmark::kMillisecond);
     };
     for (bool keptRuns : {false, true}) {
@@ -282,6 +283,14 @@ void registerCharts()
         for (const auto &[name, routine] : comparisons)
             add(group + "LargeChart/", name, routine, true, keptRuns);
     }
+    // Each chart of both windows laid out afresh every turn, as after a new
+    // run or a resize: the figure the one-millisecond target is about.
+    for (const auto &[name, routine] : single) {
+        add("FourKeptRuns/FreshLayout/MainChart/", name, routine, false, true, true);
+        add("FourKeptRuns/FreshLayout/LargeChart/", name, routine, true, true, true);
+    }
+    for (const auto &[name, routine] : comparisons)
+        add("FourKeptRuns/FreshLayout/LargeChart/", name, routine, true, true, true);
     // Two charts in turn, each turn laid out afresh: a chart drawn again
     // unchanged keeps its layout.
     add(

@@ -7,11 +7,13 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
 #include <QPaintDevice>
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 
 namespace
@@ -103,6 +105,42 @@ double fraction(double value, double minimum, double maximum)
     return (value / 2 - minimum / 2) / (maximum / 2 - minimum / 2);
 }
 
+// A font's measures at one resolution, and the widths of the texts measured
+// in it. They are kept from one layout to the next: a chart laid out again
+// (a new run, a resize, another chart in the same window) finds its font and
+// most of its labels measured already.
+struct Measure {
+    Measure(const QFont &font, const QPaintDevice &device)
+        : font(font), dpi(device.logicalDpiY()), metrics(font, &device), height(metrics.height())
+    {
+    }
+
+    double width(const QString &text)
+    {
+        if (text.isEmpty()) return 0;
+        if (const auto found = widths.constFind(text); found != widths.cend()) return *found;
+        if (widths.size() >= 1024) widths.clear();
+        return *widths.insert(text, metrics.horizontalAdvance(text));
+    }
+
+    QFont font;
+    int dpi;
+    QFontMetricsF metrics;
+    double height;
+    QHash<QString, double> widths;
+};
+
+// The measures of a font on a device, made the first time they are asked for.
+Measure &measureOf(const QFont &font, const QPaintDevice &device)
+{
+    static std::deque<Measure> measures; // a deque: a reference stays valid as it grows
+    const int dpi = device.logicalDpiY();
+    for (Measure &m : measures)
+        if (m.dpi == dpi && m.font == font) return m;
+    if (measures.size() >= 32) measures.clear(); // zooms and resolutions without end
+    return measures.emplace_back(font, device);
+}
+
 // The ticks of a scale with their labels and sizes, not yet placed.
 struct Labels {
     AxisScale scale;
@@ -110,12 +148,12 @@ struct Labels {
     double widest = 0;
 };
 
-Labels labelled(AxisScale scale, const QLocale &locale, const QFontMetricsF &metrics)
+Labels labelled(AxisScale scale, const QLocale &locale, Measure &metrics)
 {
     Labels labels{std::move(scale), {}, 0};
     for (double tick : labels.scale.ticks) {
         DrawnTick t{tick, 0, generalNumber(tick, locale, labels.scale.digits), {}};
-        t.rect.setSize(QSizeF(metrics.horizontalAdvance(t.text), metrics.height()));
+        t.rect.setSize(QSizeF(metrics.width(t.text), metrics.height));
         labels.widest = std::max(labels.widest, t.rect.width());
         labels.ticks.push_back(std::move(t));
     }
@@ -189,12 +227,12 @@ class Layout
     }
 
   private:
-    QFontMetricsF metrics(const QFont &font) const { return QFontMetricsF(font, &device); }
+    Measure &metrics(const QFont &font) const { return measureOf(font, device); }
 
     DrawnText text(const QString &s, const QFont &font) const
     {
-        const QFontMetricsF m = metrics(font);
-        return {s, QRectF(0, 0, s.isEmpty() ? 0 : m.horizontalAdvance(s), m.height()), font};
+        Measure &m = metrics(font);
+        return {s, QRectF(0, 0, m.width(s), m.height), font};
     }
 
     void takeValues()
@@ -243,19 +281,19 @@ class Layout
             d.legend.push_back({name, curve.pen, spots[k], {}});
         }
         if (d.legend.empty()) return room;
-        const QFontMetricsF m = metrics(d.legendFont);
+        Measure &m = metrics(d.legendFont);
         double widest = 0;
         for (LegendEntry &entry : d.legend) {
-            entry.rect.setSize(QSizeF(m.horizontalAdvance(entry.name), m.height()));
+            entry.rect.setSize(QSizeF(m.width(entry.name), m.height));
             widest = std::max(widest, entry.rect.width());
         }
         const double width = Gap + Sample + Gap + widest + Gap;
-        const double height = Gap + m.height() * double(d.legend.size()) + Gap;
+        const double height = Gap + m.height * double(d.legend.size()) + Gap;
         d.legendBox = QRectF(room.right() - width, room.center().y() - height / 2, width, height);
         double y = d.legendBox.top() + Gap;
         for (LegendEntry &entry : d.legend) {
             entry.rect.moveTo(d.legendBox.left() + 2 * Gap + Sample, y);
-            y += m.height();
+            y += m.height;
         }
         room.setRight(d.legendBox.left() - 2 * Gap);
         return room;
@@ -268,16 +306,15 @@ class Layout
      */
     void placeAxes(QRectF room)
     {
-        const QFontMetricsF m = metrics(d.tickFont);
-        const double labelHeight = m.height();
+        Measure &m = metrics(d.tickFont);
+        const double labelHeight = m.height;
         const double yTitleWidth = d.axes[AxisId::Y].title.rect.height();
         const double xLabelsTop = std::max(TickLength, labelHeight / 2) + 2;
         const double top = room.top() + labelHeight / 2;
         const double bottom = std::max(top + 1, room.bottom() - xLabelsTop - labelHeight);
 
         Labels y = fitted(AxisId::Y, heightOf, [&](Labels &l) { place(l, bottom, top); });
-        const double yLabelsWidth =
-            d.numbered ? y.widest : m.horizontalAdvance(QStringLiteral("0000"));
+        const double yLabelsWidth = d.numbered ? y.widest : m.width(QStringLiteral("0000"));
         const double left = room.left() + (yTitleWidth > 0 ? yTitleWidth + Gap : 0) + yLabelsWidth +
                             Gap + TickLength;
         Labels x = fitted(AxisId::X, widthOf, [&](Labels &l) { placeX(l, left, room.right()); });
@@ -336,19 +373,32 @@ class Layout
     }
 
     // Every curve in pixels, thinned: a curve of thousands of steps on a plot
-    // a few hundred pixels wide is drawn as fast as one of a few hundred.
+    // a few hundred pixels wide is drawn as fast as one of a few hundred. The
+    // points are taken to pixels as DrawnChart::position() does, into the
+    // curve's own list, and thinned there.
     void placeCurves()
     {
         const DrawnAxis &x = d.axes[AxisId::X], &y = d.axes[AxisId::Y];
+        const double left = d.plot.left(), width = d.plot.width();
+        const double bottom = d.plot.bottom(), height = d.plot.height();
+        const double xLow = x.minimum / 2, xSpan = x.maximum / 2 - x.minimum / 2;
+        const double yLow = y.minimum / 2, ySpan = y.maximum / 2 - y.minimum / 2;
+        d.curves.reserve(c.curves.size());
         for (size_t k = 0; k < c.curves.size(); ++k) {
-            QList<QPointF> pixels;
-            pixels.reserve(c.curves[k].points.size());
-            for (const QPointF &p : c.curves[k].points)
-                if (finite(p))
-                    pixels.append(QPointF(
-                        d.plot.left() + d.plot.width() * fraction(p.x(), x.minimum, x.maximum),
-                        d.plot.bottom() - d.plot.height() * fraction(p.y(), y.minimum, y.maximum)));
-            QList<QPointF> drawn = thinned(pixels, d.plot, d.plot.size(), Tolerance);
+            const QList<QPointF> &points = c.curves[k].points;
+            QList<QPointF> drawn(points.size());
+            QPointF *out = drawn.data();
+            bool placed = true; // every point a finite pixel
+            for (const QPointF &p : points) {
+                if (!finite(p)) continue;
+                *out = QPointF(left + width * ((p.x() / 2 - xLow) / xSpan),
+                               bottom - height * ((p.y() / 2 - yLow) / ySpan));
+                placed = placed && finite(*out);
+                ++out;
+            }
+            drawn.resize(out - drawn.constData());
+            if (placed && drawn.size() > width && width > 0 && height > 0)
+                thinPixels(drawn, Tolerance);
             spots[k] = spots[k] || withinOnePixel(drawn);
             d.curves.push_back({std::move(drawn), c.curves[k].pen, spots[k]});
         }

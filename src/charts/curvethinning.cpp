@@ -1,7 +1,8 @@
 #include "charts/curvethinning.h"
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
+#include <vector>
 
 namespace
 {
@@ -11,39 +12,63 @@ double cross(QPointF a, QPointF b)
     return a.x() * b.y() - a.y() * b.x();
 }
 
-// The directions from an anchor that pass within the tolerance of every point
-// taken since it: between the edge `low` and, turning counter-clockwise, the
-// edge `high`, never wider than a half turn.
-struct Cone {
-    QPointF low, high;
-    double reach = 0; // the distance from the anchor of the farthest point taken
-
-    bool holds(QPointF v) const
-    {
-        return cross(low, v) >= 0 && cross(v, high) >= 0 && QPointF::dotProduct(v, low + high) > 0;
-    }
-};
-
-// The edges of the directions that pass within `tolerance` of the point at
-// `v` from the anchor, `distance` away: v turned either way by the angle
-// whose sine is tolerance / distance.
-std::pair<QPointF, QPointF> edges(QPointF v, double distance, double tolerance)
+/*
+ * One pass over the points in pixel space. From an anchor, a segment can end
+ * at a point whose direction passes within the tolerance of every point
+ * taken since the anchor, and which reaches no nearer than they do, so that
+ * the segment passes by them rather than ending short. The first point that
+ * breaks this makes the point before it the next anchor. `keep` hears the
+ * index of each point kept, in order.
+ *
+ * Directions are slopes against the way to the first point aimed at, and a
+ * point's distance from a direction is measured across that way: never less
+ * than its true distance, so the tolerance holds, and one division a point
+ * where angles would take square roots.
+ */
+template <typename Keep>
+void thin(const QPointF *pixels, qsizetype count, double tolerance, Keep keep)
 {
-    const double s = tolerance / distance, c = std::sqrt(1 - s * s);
-    return {QPointF(v.x() * c + v.y() * s, v.y() * c - v.x() * s),
-            QPointF(v.x() * c - v.y() * s, v.y() * c + v.x() * s)};
+    keep(0);
+    const double tolerance2 = tolerance * tolerance;
+    QPointF anchor = pixels[0];
+    QPointF along;            // the unit vector towards the first point aimed at
+    double low = 0, high = 0; // the slopes against it that pass by every point taken
+    double reach2 = 0;        // the square of the farthest point's distance
+    bool aimed = false;
+    for (qsizetype k = 1; k < count; ++k) {
+        const QPointF v = pixels[k] - anchor;
+        const double distance2 = QPointF::dotProduct(v, v);
+        if (!aimed) {
+            if (distance2 <= tolerance2) continue; // as good as the anchor itself
+            const double distance = std::sqrt(distance2);
+            along = v / distance;
+            high = tolerance / distance;
+            low = -high;
+            reach2 = distance2;
+            aimed = true;
+            continue;
+        }
+        const double ahead = QPointF::dotProduct(v, along);
+        if (ahead > 0 && distance2 >= reach2) {
+            const double slope = cross(along, v) / ahead;
+            if (slope >= low && slope <= high) {
+                const double spread = tolerance / ahead;
+                low = std::max(low, slope - spread);
+                high = std::min(high, slope + spread);
+                reach2 = distance2;
+                continue;
+            }
+        }
+        keep(k - 1);
+        anchor = pixels[k - 1];
+        aimed = false;
+        --k; // the same point again, from the new anchor, where it is taken or aimed at
+    }
+    keep(count - 1);
 }
 
 } // namespace
 
-/*
- * One pass over the points in pixel space. From an anchor, a segment can end
- * at a point whose direction lies within every earlier point's cone (the
- * directions that pass within the tolerance of it) and which reaches no
- * nearer than they do, so that the segment passes by them rather than
- * ending short. The first point that breaks this makes the point before it
- * the next anchor.
- */
 QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
                        double tolerance)
 {
@@ -54,43 +79,27 @@ QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF
     const double sx = plot.width() / (values.right() / 2 - values.left() / 2);
     const double sy = plot.height() / (values.bottom() / 2 - values.top() / 2);
     if (!std::isfinite(sx) || !std::isfinite(sy)) return curve;
-    const auto pixel = [&](QPointF p) {
-        return QPointF((p.x() / 2 - values.left() / 2) * sx, (p.y() / 2 - values.top() / 2) * sy);
-    };
     // A point with no place in pixels (a value that is not a number, or one
     // too far out for the plot's scale) has no distance to measure: the curve
     // is handed on whole rather than thinned on a guess.
-    for (const QPointF &p : curve)
-        if (const QPointF at = pixel(p); !std::isfinite(at.x()) || !std::isfinite(at.y()))
-            return curve;
-
-    QList<QPointF> kept{curve.first()};
-    QPointF anchor = pixel(curve.first());
-    Cone cone;
-    bool aimed = false;
-    for (qsizetype k = 1; k < curve.size(); ++k) {
-        const QPointF v = pixel(curve[k]) - anchor;
-        const double distance = std::sqrt(QPointF::dotProduct(v, v));
-        if (distance <= tolerance && !aimed) continue; // as good as the anchor itself
-        if (distance > tolerance) {
-            const auto [low, high] = edges(v, distance, tolerance);
-            if (!aimed) {
-                cone = {low, high, distance};
-                aimed = true;
-                continue;
-            }
-            if (cone.holds(v) && distance >= cone.reach) {
-                if (cross(cone.low, low) > 0) cone.low = low;
-                if (cross(high, cone.high) > 0) cone.high = high;
-                cone.reach = distance;
-                continue;
-            }
-        }
-        kept.append(curve[k - 1]);
-        anchor = pixel(curve[k - 1]);
-        aimed = false;
-        --k; // the same point again, from the new anchor, where it is taken or aimed at
+    std::vector<QPointF> pixels(size_t(curve.size()));
+    for (qsizetype k = 0; k < curve.size(); ++k) {
+        const QPointF p = curve[k];
+        const QPointF at((p.x() / 2 - values.left() / 2) * sx, (p.y() / 2 - values.top() / 2) * sy);
+        if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return curve;
+        pixels[size_t(k)] = at;
     }
-    kept.append(curve.last());
+    QList<QPointF> kept;
+    thin(pixels.data(), curve.size(), tolerance, [&](qsizetype k) { kept.append(curve[k]); });
     return kept;
+}
+
+// Kept points overwrite only points already passed: the k-th kept has an index of at least k.
+void thinPixels(QList<QPointF> &pixels, double tolerance)
+{
+    if (pixels.size() < 3) return;
+    QPointF *points = pixels.data();
+    qsizetype kept = 0;
+    thin(points, pixels.size(), tolerance, [&](qsizetype k) { points[kept++] = points[k]; });
+    pixels.resize(kept);
 }

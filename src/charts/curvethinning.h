@@ -20,3 +20,7 @@
  */
 QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
                        double tolerance);
+
+// The same for a curve already in pixels, every point finite, thinned in
+// place: the layout maps and thins a curve without a second copy.
+void thinPixels(QList<QPointF> &pixels, double tolerance);

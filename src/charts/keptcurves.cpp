@@ -17,6 +17,36 @@ QString runName(const RunSeries &run, const QLocale &locale)
         .arg(generalNumber(run.rate, locale), generalNumber(run.initialSize(), locale));
 }
 
+namespace
+{
+
+// A kept run's points by one curve's rule. A kept run never changes, and a
+// chart is drawn again far more often than runs are kept: each run's points
+// are computed once per rule, until the kept runs change.
+QList<QPointF> keptPoints(std::size_t index, const RunSeries &run, const ChartCurve &curve)
+{
+    struct Computed {
+        std::size_t run;
+        decltype(ChartCurve::x) x;
+        decltype(ChartCurve::y) y;
+        QList<QPointF> points;
+    };
+    static std::vector<Computed> computed;
+    static const QMetaObject::Connection forget =
+        QObject::connect(&MALVORA1::Kept, &KeptRuns::changed, [] { computed.clear(); });
+    for (const Computed &c : computed)
+        if (c.run == index && c.x == curve.x && c.y == curve.y) return c.points;
+    QList<QPointF> points;
+    points.reserve(run.endTime + 1);
+    for (int t = 0; t <= run.endTime; ++t)
+        points.append(QPointF(curve.x(run, t), curve.y(run, t)));
+    if (computed.size() >= 64) computed.clear(); // more rules than the charts have
+    computed.push_back({index, curve.x, curve.y, points});
+    return points;
+}
+
+} // namespace
+
 std::vector<ContentCurve> keptCurves(const ChartPlan &plan, const RunSeries &current,
                                      const QLocale &locale)
 {
@@ -27,10 +57,7 @@ std::vector<ContentCurve> keptCurves(const ChartPlan &plan, const RunSeries &cur
         const QString name = kept[k].isRunOf(current) ? QString() : runName(run, locale);
         for (std::size_t c = 0; c < plan.curves.size(); ++c) {
             const ChartCurve &curve = plan.curves[c];
-            QList<QPointF> points;
-            points.reserve(run.endTime + 1);
-            for (int t = 0; t <= run.endTime; ++t)
-                points.append(QPointF(curve.x(run, t), curve.y(run, t)));
+            QList<QPointF> points = keptPoints(k, run, curve);
             const QString curveName =
                 name.isEmpty() || plan.curves.size() == 1
                     ? name
