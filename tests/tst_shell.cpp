@@ -362,6 +362,9 @@ class tst_Shell : public QObject
         QList<std::pair<QRect, qreal>> at100;
         for (QWidget *w : widgets)
             at100.append({placeOf(w), w->font().pointSizeF()});
+        QList<std::pair<QWidget *, qreal>> fonts; // the parts of the controls too
+        for (QWidget *w : form->findChildren<QWidget *>())
+            fonts.append({w, w->font().pointSizeF()});
         QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(form, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(Zoom::program().percent(), 150);
@@ -389,6 +392,8 @@ class tst_Shell : public QObject
         QTest::keyClick(form, Qt::Key_0, Qt::ControlModifier);
         for (qsizetype k = 0; k < widgets.size(); ++k)
             QCOMPARE(placeOf(widgets[k]), at100[k].first);
+        for (const auto &[w, points] : std::as_const(fonts))
+            QVERIFY2(w->font().pointSizeF() == points, w->metaObject()->className());
         QVERIFY(form->isVisible()); // the keys dismiss no title screen
         for (QWidget *w : controlsOf(form)) {
             const QPalette layout = w->palette();

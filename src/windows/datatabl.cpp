@@ -186,6 +186,11 @@ void DataTabl::setUpGrid()
 void DataTabl::fitToFont()
 {
     QHeaderView *columns = MSFlexGrid1->horizontalHeader();
+    QHeaderView *rows = MSFlexGrid1->verticalHeader();
+    // The headers take the grid's font by name: the desktop's font for headers
+    // would otherwise hold them at a size the grid has left.
+    columns->setFont(MSFlexGrid1->font());
+    rows->setFont(MSFlexGrid1->font());
     CellWidth cellWidth(MSFlexGrid1);
     for (int c = 0; c < DataTableModel::ValueColumns; ++c) {
         int width = std::max(twipsToPixels(ValueWidths[c]), columns->sectionSizeHint(c));
@@ -193,7 +198,6 @@ void DataTabl::fitToFont()
             width = std::max(width, cellWidth.enoughFor(m_model->text(t, c)));
         columns->resizeSection(c, width);
     }
-    QHeaderView *rows = MSFlexGrid1->verticalHeader();
     rows->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
     const QString lastTime =
         rows->model()->headerData(m_model->rowCount() - 1, Qt::Vertical).toString();
