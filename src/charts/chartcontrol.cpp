@@ -92,12 +92,6 @@ void ChartControl::setSeriesPen(int series, const QPen &pen)
     if (series >= 1 && 2 * series <= m_columns) m_pens[size_t(series - 1)] = pen;
 }
 
-void ChartControl::setData(int row, int column, double value)
-{
-    if (row >= 1 && row <= m_rows && column >= 1 && column <= m_columns)
-        m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)] = value;
-}
-
 double ChartControl::cell(int row, int column) const
 {
     return m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)];
@@ -129,10 +123,11 @@ void ChartControl::refresh()
     m_content.curves = m_kept;
     for (int k = 1; 2 * k <= m_columns; ++k) {
         const QString &label = m_labels[size_t(2 * k - 2)];
-        ContentCurve curve{{}, m_pens[size_t(k - 1)], label, label, true};
+        ContentCurve curve{{}, m_pens[size_t(k - 1)], label, label, true, {}, {}, true};
         curve.points.reserve(m_rows);
-        for (int row = 1; row <= m_rows; ++row)
-            curve.points.append(QPointF(cell(row, 2 * k - 1), cell(row, 2 * k)));
+        const double *cells = m_grid.data() + 2 * (k - 1);
+        for (int row = 0; row < m_rows; ++row, cells += m_columns)
+            curve.append(QPointF(cells[0], cells[1]));
         m_content.curves.push_back(std::move(curve));
     }
     m_laidOut = m_laidOut && sameContent(m_content, m_laidOutFrom);

@@ -55,7 +55,13 @@ class ChartControl : public QWidget
     void setLegendLocation(int) {}
     Axis &axis(AxisId id) { return m_content.axes[id]; }
     void setColumnLabel(int column, const QString &label);
-    void setData(int row, int column, double value);
+    // A cell outside the grid is not written. (Inline: a chart routine sets
+    // thousands of cells each time it draws.)
+    void setData(int row, int column, double value)
+    {
+        if (row >= 1 && row <= m_rows && column >= 1 && column <= m_columns)
+            m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)] = value;
+    }
     // The pen of series k of the current run (counted from 1).
     void setSeriesPen(int series, const QPen &pen);
     // What the plot says when the current run has no point to draw: why, in one short line.

@@ -32,14 +32,6 @@ constexpr double Tolerance = 0.1;
 
 using AxisId = ChartContent::AxisId;
 
-struct ValueRange {
-    double low = INFINITY;
-    double high = -INFINITY;
-    void take(double v) { low = std::min(low, v), high = std::max(high, v); }
-    void take(ValueRange r) { low = std::min(low, r.low), high = std::max(high, r.high); }
-    bool empty() const { return low > high; }
-};
-
 bool finite(QPointF p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -49,15 +41,6 @@ QFont zoomed(QFont font, double zoom)
 {
     if (zoom != 1) font.setPointSizeF(font.pointSizeF() * zoom);
     return font;
-}
-
-// The values of one curve on both axes.
-std::pair<ValueRange, ValueRange> rangesOf(const QList<QPointF> &points)
-{
-    ValueRange x, y;
-    for (const QPointF &p : points)
-        if (finite(p)) x.take(p.x()), y.take(p.y());
-    return {x, y};
 }
 
 // Whether the curve's points all fall on one spot (one point, or a rate so
@@ -238,7 +221,7 @@ class Layout
     void takeValues()
     {
         for (const ContentCurve &curve : c.curves) {
-            const auto [x, y] = rangesOf(curve.points);
+            const ValueRange x = curve.x, y = curve.y;
             const bool spot = isSpot(x, y);
             markers |= spot;
             spots.push_back(spot);
@@ -374,35 +357,49 @@ class Layout
 
     // Every curve in pixels, thinned: a curve of thousands of steps on a plot
     // a few hundred pixels wide is drawn as fast as one of a few hundred. The
-    // points are taken to pixels as DrawnChart::position() does, into the
-    // curve's own list, and thinned there.
+    // points are taken to pixels as DrawnChart::position() does.
     void placeCurves()
     {
         const DrawnAxis &x = d.axes[AxisId::X], &y = d.axes[AxisId::Y];
-        const double left = d.plot.left(), width = d.plot.width();
-        const double bottom = d.plot.bottom(), height = d.plot.height();
-        const double xLow = x.minimum / 2, xSpan = x.maximum / 2 - x.minimum / 2;
-        const double yLow = y.minimum / 2, ySpan = y.maximum / 2 - y.minimum / 2;
+        const double width = d.plot.width(), height = d.plot.height();
+        // Pixels per value, unless a span too narrow for them to be a double
+        // (below about 1e-305) asks for a division at each point.
+        const PixelMap map{
+            d.plot.left(),   x.minimum / 2, width / (x.maximum / 2 - x.minimum / 2),
+            d.plot.bottom(), y.minimum / 2, height / (y.maximum / 2 - y.minimum / 2)};
+        const bool scaled = std::isfinite(map.xScale) && std::isfinite(map.yScale);
         d.curves.reserve(c.curves.size());
         for (size_t k = 0; k < c.curves.size(); ++k) {
-            const QList<QPointF> &points = c.curves[k].points;
-            QList<QPointF> drawn(points.size());
-            QPointF *out = drawn.data();
-            bool placed = true; // every point a finite pixel
-            for (const QPointF &p : points) {
-                if (!finite(p)) continue;
-                *out = QPointF(left + width * ((p.x() / 2 - xLow) / xSpan),
-                               bottom - height * ((p.y() / 2 - yLow) / ySpan));
-                placed = placed && finite(*out);
-                ++out;
-            }
-            drawn.resize(out - drawn.constData());
-            if (placed && drawn.size() > width && width > 0 && height > 0)
-                thinPixels(drawn, Tolerance);
+            const ContentCurve &curve = c.curves[k];
+            const bool many = width > 0 && height > 0 && curve.points.size() > std::max(width, 2.0);
+            // Mapped as they are thinned, only the points kept are written:
+            // every point is finite and inside the axes' ranges, so is its pixel.
+            QList<QPointF> drawn = scaled && curve.whole && many
+                                       ? thinnedPixels(curve.points, map, Tolerance)
+                                       : placed(curve.points);
             spots[k] = spots[k] || withinOnePixel(drawn);
-            d.curves.push_back({std::move(drawn), c.curves[k].pen, spots[k]});
+            d.curves.push_back({std::move(drawn), curve.pen, spots[k]});
         }
         markLegend();
+    }
+
+    // A curve with points that have no value, or on a span too narrow to
+    // scale, in pixels: each finite point, thinned if every pixel is finite
+    // and the points outnumber the plot's pixel columns.
+    QList<QPointF> placed(const QList<QPointF> &points) const
+    {
+        QList<QPointF> drawn;
+        drawn.reserve(points.size());
+        bool finitePixels = true;
+        for (const QPointF &p : points) {
+            if (!finite(p)) continue;
+            drawn.append(d.position(p));
+            finitePixels = finitePixels && finite(drawn.back());
+        }
+        if (finitePixels && drawn.size() > d.plot.width() && d.plot.width() > 0 &&
+            d.plot.height() > 0)
+            thinPixels(drawn, Tolerance);
+        return drawn;
     }
 
     // A curve the scale of others shrinks to a spot is marked there, in the

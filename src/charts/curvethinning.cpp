@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace
 {
@@ -11,6 +10,12 @@ double cross(QPointF a, QPointF b)
 {
     return a.x() * b.y() - a.y() * b.x();
 }
+
+// A slope as a fraction with a positive run: slopes are compared by cross
+// multiplication, without a division.
+struct Slope {
+    double rise = 0, run = 1;
+};
 
 /*
  * One pass over the points in pixel space. From an anchor, a segment can end
@@ -22,45 +27,50 @@ double cross(QPointF a, QPointF b)
  *
  * Directions are slopes against the way to the first point aimed at, and a
  * point's distance from a direction is measured across that way: never less
- * than its true distance, so the tolerance holds, and one division a point
- * where angles would take square roots.
+ * than its true distance, so the tolerance holds. The slopes are kept as
+ * fractions, so that a point costs a few multiplications, and an anchor a
+ * square root.
  */
-template <typename Keep>
-void thin(const QPointF *pixels, qsizetype count, double tolerance, Keep keep)
+template <typename At, typename Keep>
+void thin(qsizetype count, double tolerance, At pixel, Keep keep)
 {
     keep(0);
     const double tolerance2 = tolerance * tolerance;
-    QPointF anchor = pixels[0];
-    QPointF along;            // the unit vector towards the first point aimed at
-    double low = 0, high = 0; // the slopes against it that pass by every point taken
-    double reach2 = 0;        // the square of the farthest point's distance
+    QPointF anchor = pixel(0);
+    QPointF along;       // the unit vector towards the first point aimed at
+    Slope low{}, high{}; // the slopes against it that pass by every point taken
+    double reach2 = 0;   // the square of the farthest point's distance
     bool aimed = false;
     for (qsizetype k = 1; k < count; ++k) {
-        const QPointF v = pixels[k] - anchor;
+        const QPointF v = pixel(k) - anchor;
         const double distance2 = QPointF::dotProduct(v, v);
         if (!aimed) {
             if (distance2 <= tolerance2) continue; // as good as the anchor itself
-            const double distance = std::sqrt(distance2);
-            along = v / distance;
-            high = tolerance / distance;
-            low = -high;
+            along = v / std::sqrt(distance2);
+            const double distance = QPointF::dotProduct(v, along);
+            low = {-tolerance, distance};
+            high = {tolerance, distance};
             reach2 = distance2;
             aimed = true;
             continue;
         }
         const double ahead = QPointF::dotProduct(v, along);
         if (ahead > 0 && distance2 >= reach2) {
-            const double slope = cross(along, v) / ahead;
-            if (slope >= low && slope <= high) {
-                const double spread = tolerance / ahead;
-                low = std::max(low, slope - spread);
-                high = std::min(high, slope + spread);
+            // This point's distance across, and the bounds' at its distance ahead,
+            // all multiplied by the bounds' runs.
+            const double across = cross(along, v);
+            const double lowAcross = across * low.run, lowBound = low.rise * ahead;
+            const double highAcross = across * high.run, highBound = high.rise * ahead;
+            if (lowAcross >= lowBound && highAcross <= highBound) {
+                if (lowAcross - tolerance * low.run > lowBound) low = {across - tolerance, ahead};
+                if (highAcross + tolerance * high.run < highBound)
+                    high = {across + tolerance, ahead};
                 reach2 = distance2;
                 continue;
             }
         }
         keep(k - 1);
-        anchor = pixels[k - 1];
+        anchor = pixel(k - 1);
         aimed = false;
         --k; // the same point again, from the new anchor, where it is taken or aimed at
     }
@@ -76,21 +86,30 @@ QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF
         !(plot.width() > 0 && plot.height() > 0))
         return curve;
     // Halves keep the differences inside the double range.
-    const double sx = plot.width() / (values.right() / 2 - values.left() / 2);
-    const double sy = plot.height() / (values.bottom() / 2 - values.top() / 2);
-    if (!std::isfinite(sx) || !std::isfinite(sy)) return curve;
+    const PixelMap map{
+        0, values.left() / 2, plot.width() / (values.right() / 2 - values.left() / 2),
+        0, values.top() / 2,  -plot.height() / (values.bottom() / 2 - values.top() / 2)};
     // A point with no place in pixels (a value that is not a number, or one
     // too far out for the plot's scale) has no distance to measure: the curve
     // is handed on whole rather than thinned on a guess.
-    std::vector<QPointF> pixels(size_t(curve.size()));
-    for (qsizetype k = 0; k < curve.size(); ++k) {
-        const QPointF p = curve[k];
-        const QPointF at((p.x() / 2 - values.left() / 2) * sx, (p.y() / 2 - values.top() / 2) * sy);
+    for (const QPointF &p : curve) {
+        const QPointF at = map(p);
         if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return curve;
-        pixels[size_t(k)] = at;
     }
     QList<QPointF> kept;
-    thin(pixels.data(), curve.size(), tolerance, [&](qsizetype k) { kept.append(curve[k]); });
+    thin(
+        curve.size(), tolerance, [&](qsizetype k) { return map(curve[k]); },
+        [&](qsizetype k) { kept.append(curve[k]); });
+    return kept;
+}
+
+QList<QPointF> thinnedPixels(const QList<QPointF> &curve, const PixelMap &map, double tolerance)
+{
+    QList<QPointF> kept;
+    const QPointF *values = curve.constData();
+    thin(
+        curve.size(), tolerance, [&](qsizetype k) { return map(values[k]); },
+        [&](qsizetype k) { kept.append(map(values[k])); });
     return kept;
 }
 
@@ -100,6 +119,8 @@ void thinPixels(QList<QPointF> &pixels, double tolerance)
     if (pixels.size() < 3) return;
     QPointF *points = pixels.data();
     qsizetype kept = 0;
-    thin(points, pixels.size(), tolerance, [&](qsizetype k) { points[kept++] = points[k]; });
+    thin(
+        pixels.size(), tolerance, [&](qsizetype k) { return points[k]; },
+        [&](qsizetype k) { points[kept++] = points[k]; });
     pixels.resize(kept);
 }

@@ -4,6 +4,18 @@
 #include <QPointF>
 #include <QRectF>
 
+// Where values fall in a plot's pixels: x = left + (x / 2 - xLow) * xScale,
+// y = bottom - (y / 2 - yLow) * yScale, the lows halved too. Halves keep the
+// differences inside the double range.
+struct PixelMap {
+    double left, xLow, xScale;
+    double bottom, yLow, yScale;
+    QPointF operator()(QPointF p) const
+    {
+        return {left + (p.x() / 2 - xLow) * xScale, bottom - (p.y() / 2 - yLow) * yScale};
+    }
+};
+
 /*
  * A curve with more points than its plot has pixel columns, thinned to what
  * the eye can tell apart: the points of a polyline that passes within
@@ -21,6 +33,10 @@
 QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
                        double tolerance);
 
-// The same for a curve already in pixels, every point finite, thinned in
-// place: the layout maps and thins a curve without a second copy.
+// The same for a curve of at least three points, every one finite and inside
+// the values the map takes in, mapped to pixels as it is thinned: only the
+// points kept are written.
+QList<QPointF> thinnedPixels(const QList<QPointF> &curve, const PixelMap &map, double tolerance);
+
+// The same for a curve already in pixels, every point finite, thinned in place.
 void thinPixels(QList<QPointF> &pixels, double tolerance);

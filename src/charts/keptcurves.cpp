@@ -23,21 +23,22 @@ namespace
 // A kept run's points by one curve's rule. A kept run never changes, and a
 // chart is drawn again far more often than runs are kept: each run's points
 // are computed once per rule, until the kept runs change.
-QList<QPointF> keptPoints(std::size_t index, const RunSeries &run, const ChartCurve &curve)
+// The curve comes with its ranges; its pen and names are left to the caller.
+ContentCurve keptPoints(std::size_t index, const RunSeries &run, const ChartCurve &curve)
 {
     struct Computed {
         std::size_t run;
         decltype(ChartCurve::x) x;
         decltype(ChartCurve::y) y;
-        QList<QPointF> points;
+        ContentCurve curve;
     };
     static std::vector<Computed> computed;
     static const QMetaObject::Connection forget =
         QObject::connect(&MALVORA1::Kept, &KeptRuns::changed, [] { computed.clear(); });
     for (const Computed &c : computed)
-        if (c.run == index && c.x == curve.x && c.y == curve.y) return c.points;
-    QList<QPointF> points;
-    points.reserve(run.endTime + 1);
+        if (c.run == index && c.x == curve.x && c.y == curve.y) return c.curve;
+    ContentCurve points;
+    points.points.reserve(run.endTime + 1);
     for (int t = 0; t <= run.endTime; ++t)
         points.append(QPointF(curve.x(run, t), curve.y(run, t)));
     if (computed.size() >= 64) computed.clear(); // more rules than the charts have
@@ -57,14 +58,16 @@ std::vector<ContentCurve> keptCurves(const ChartPlan &plan, const RunSeries &cur
         const QString name = kept[k].isRunOf(current) ? QString() : runName(run, locale);
         for (std::size_t c = 0; c < plan.curves.size(); ++c) {
             const ChartCurve &curve = plan.curves[c];
-            QList<QPointF> points = keptPoints(k, run, curve);
-            const QString curveName =
+            ContentCurve kept = keptPoints(k, run, curve);
+            kept.pen = keptRunPen(k, c);
+            kept.legendName = c == 0 ? name : QString();
+            kept.name =
                 name.isEmpty() || plan.curves.size() == 1
                     ? name
                     //: A kept run's curve in the read-out: the run's name, the curve's label
                     : QCoreApplication::translate("KeptRuns", "%1 (%2)").arg(name, curve.label);
-            curves.push_back(
-                {std::move(points), keptRunPen(k, c), c == 0 ? name : QString(), curveName, false});
+            kept.current = false;
+            curves.push_back(std::move(kept));
         }
     }
     return curves;
