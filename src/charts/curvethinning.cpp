@@ -106,10 +106,13 @@ QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF
 QList<QPointF> thinnedPixels(const QList<QPointF> &curve, const PixelMap &map, double tolerance)
 {
     QList<QPointF> kept;
-    const QPointF *values = curve.constData();
+    // Copies of their own, which appending to `kept` cannot change: the
+    // compiler keeps them in registers.
+    const PixelMap toPixel = map;
+    const QPointF *const values = curve.constData();
     thin(
-        curve.size(), tolerance, [&](qsizetype k) { return map(values[k]); },
-        [&](qsizetype k) { kept.append(map(values[k])); });
+        curve.size(), tolerance, [=](qsizetype k) { return toPixel(values[k]); },
+        [&](qsizetype k) { kept.append(toPixel(values[k])); });
     return kept;
 }
 
