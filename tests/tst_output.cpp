@@ -237,62 +237,29 @@ class tst_Output : public QObject
         QCOMPARE(heard, told);
     }
 
-    // Cancel or a name that cannot be written changes no file; a failure is told, naming the
-    // file and why. Saving then replaces the file whole with the last run, not the boxes, and
-    // takes the failure's notice away. A name the dialog read with U+FFFD in place of bytes is
-    // refused: it would name another file. (Full disks and special files: writeTargets.)
-    void cancelOrUnwritableThenReplace_data()
-    {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("reason");
-        // clang-format off
-        QTest::addRow("Cancel") << "" << "";
-        QTest::addRow("missing directory") << "missing/data.csv" << "No such file";
-        QTest::addRow("a file as directory") << "old.csv/data.csv" << "";
-        QTest::addRow("a directory as file") << "folder" << "";
-        QTest::addRow("a name read with U+FFFD") << "bad\uFFFDname.csv" << "Choose another name";
-        // clang-format on
-    }
-
-    void cancelOrUnwritableThenReplace()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, reason);
-        const QByteArray old(5000, 'x');
-        QVERIFY(QDir(m_dir->path()).mkdir("folder"));
-        for (QFile file : {path("old.csv"), path("folder/inside.csv")})
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        Form1 &form1 = runWith("0.2", "10", "2");
-        form1.n0->setText("99");
-        form1.txtSimut->setText("7");
-        save(chosen);
-        QCOMPARE(contents("old.csv") + contents("folder/inside.csv"), old + old);
-        const QString told = notice(&form1);
-        QCOMPARE(told.isEmpty(), chosen.isEmpty());
-        QVERIFY2(chosen.isEmpty() || (told.contains(QDir::toNativeSeparators(path(chosen))) &&
-                                      told.contains(reason)),
-                 qPrintable(told));
-        QCOMPARE(save("old.csv"), Header + "0,10,2.214\r\n1,12.214,2.7042\r\n2,14.9182,3.3029\r\n");
-        QCOMPARE(notice(&form1), QString());
-        QCOMPARE(
-            QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList({"folder", "old.csv"}));
-    }
-
     // One table of what a name may stand for, through every writer of the program: the window's
-    // Save, the command line's --output and the chart's PNG and SVG. The bytes are written whole
-    // or not at all; a regular file is replaced keeping its mode and owner, a FIFO or a device is
-    // written into, a link followed; a failure names its reason and keeps the old file.
+    // Save, the command line's --output and the chart's "Save chart as..." in PNG and SVG. The
+    // bytes are the run's (not what the boxes hold since), written whole or not at all; a regular
+    // file is replaced keeping its mode and owner, a FIFO or a device is written into, a link
+    // followed. A failure names the file and why, keeps the old file and goes with the next good
+    // save. A name the dialog read with U+FFFD in place of bytes is refused: it would name another
+    // file. The chart's file has the type its name ends in, else the chosen filter's.
     void writeTargets_data()
     {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("target");
-        for (const char *writer : {"Save", "--output", "chart PNG", "chart SVG"})
-            for (const char *target :
+        for (const QString writer : {"Save", "--output", "chart PNG", "chart SVG"})
+            for (const QString target :
                  {"regular file", "read-only file", "directory", "FIFO with a reader",
                   "device node", "/dev/full", "symlink to a file", "symlink loop",
-                  "tmpfs 0 KB free", "tmpfs 4 KB free", "tmpfs 12 KB free", "tmpfs 40 KB free"})
-                QTest::addRow("%s, %s", writer, target) << QString(writer) << QString(target);
+                  "tmpfs 0 KB free", "tmpfs 4 KB free", "tmpfs 12 KB free", "tmpfs 40 KB free",
+                  "missing folder", "file as folder", "name read with U+FFFD", "Cancel",
+                  "no extension", "other extension"})
+                // Cancel and a misread name are a dialog's, the filters the chart's.
+                if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD"))) &&
+                    !(target.endsWith("extension") && !writer.startsWith("chart")))
+                    QTest::addRow("%s, %s", qPrintable(writer), qPrintable(target))
+                        << writer << target;
     }
 
     void writeTargets()
@@ -307,10 +274,12 @@ class tst_Output : public QObject
         if (ownMounts) QVERIFY(disk.mount(m_dir->path(), full ? 512 : 4096));
 
         Form1 &form1 = runWith("0.2", "10", "2999");
+        form1.n0->setText("99"); // a box changed since the run: what is written is still the run's
         ChartControl *chart = form1.MSChart1;
         const QString suffix = writer.startsWith("chart") ? writer.right(3).toLower() : "csv";
-        const QString name = path("target." + suffix); // the name the user gives
-        QString holder = name;                         // what holds the bytes afterwards
+        QString name = path("target." + suffix); // the file written
+        QString typed = name;                    // the name the user gives
+        QString holder = name;                   // what holds the bytes afterwards, if anything
         const QByteArray bytes =
             suffix == "csv" ? dataFileText()
                             : chartFile(chart->drawn(), 2,
@@ -323,12 +292,28 @@ class tst_Output : public QObject
             QCOMPARE(chmod(QFile::encodeName(file), mode), 0);
             if (root) QCOMPARE(chown(QFile::encodeName(file), 65534, 65534), 0); // nobody:nogroup
         };
-        const QByteArray n = QFile::encodeName(name);
         std::optional<FifoReader> reader;
         QString reason; // why the write fails; empty where it succeeds
         mode_t mode = 0640;
-        if (target == "regular file" || full) {
+        const QByteArray n = QFile::encodeName(name);
+        if (target == "regular file" || target == "Cancel" || full) {
             oldFile(name, mode);
+            if (target == "Cancel") typed.clear();
+        } else if (target.endsWith("extension")) {
+            typed = path(target.startsWith("no") ? "target" : "target.v2");
+            oldFile(holder = name = typed + "." + suffix, mode);
+        } else if (target == "missing folder") {
+            typed = name = path("missing/target." + suffix);
+            holder.clear();
+            reason = "No such file";
+        } else if (target == "file as folder") {
+            oldFile(holder = path("target"), mode);
+            typed = name = holder + "/target." + suffix;
+            reason = "Not a directory";
+        } else if (target.endsWith("U+FFFD")) {
+            typed = name = path("target\uFFFD." + suffix);
+            holder.clear();
+            reason = "Choose another name";
         } else if (target == "read-only file") {
             oldFile(name, mode = 0444);
             if (!root) reason = "Permission denied";
@@ -344,14 +329,11 @@ class tst_Output : public QObject
             QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 7)), 0); // as /dev/full
             reason = "No space left on device";
         } else if (target == "symlink to a file") {
-            holder = path("file." + suffix);
-            oldFile(holder, mode);
+            oldFile(holder = path("file." + suffix), mode);
             QCOMPARE(symlink(QFile::encodeName("file." + suffix), n), 0);
         } else if (target == "symlink loop") {
             QCOMPARE(symlink("other", n), 0);
-            QCOMPARE(
-                symlink(QFile::encodeName("target." + suffix), QFile::encodeName(path("other"))),
-                0);
+            QCOMPARE(symlink(n, QFile::encodeName(path("other"))), 0);
             reason = "Too many levels of symbolic links";
         }
         if (full) {
@@ -360,36 +342,47 @@ class tst_Output : public QObject
             QVERIFY(fillTo(m_dir->path(), left));
             if ((bytes.size() + 4095) / 4096 * 4096 > left) reason = "No space left on device";
         }
-        const QStringList before =
-            QDir(m_dir->path())
+        const auto listing = [this] {
+            return QDir(m_dir->path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = listing();
 
+        // The dialog offers the two types and picks one: the other type than the name's where
+        // the name ends in .png or .svg, so that the name decides.
         QString told;
-        if (writer == "--output") {
-            QProcess program;
-            program.start(MALVORA_PROGRAM, {"--end", "2999", "--output", name});
-            QVERIFY(program.waitForFinished(60000));
-            told = QString::fromLocal8Bit(program.readAllStandardError());
-            QCOMPARE(program.exitCode(), reason.isEmpty() ? 0 : 1);
-        } else if (writer == "Save") {
-            form1.CommonDialog1 = [&](QWidget *) { return name; };
-            QTest::mouseClick(form1.Command10, Qt::LeftButton);
+        const auto write = [&] {
+            if (writer == "--output") {
+                QProcess program;
+                program.start(MALVORA_PROGRAM, {"--end", "2999", "--output", typed});
+                QVERIFY(program.waitForFinished(60000));
+                told = QString::fromLocal8Bit(program.readAllStandardError());
+                QCOMPARE(program.exitCode(), reason.isEmpty() ? 0 : 1);
+                return;
+            }
+            form1.CommonDialog1 = [&](QWidget *) { return typed; };
+            chart->menu().saveDialog = [&](QWidget *, const QString &filters, QString *filter) {
+                *filter = filters.split(";;").value((suffix == "svg") != typed.endsWith(suffix));
+                return filters == "PNG image (*.png);;SVG image (*.svg)" ? typed : QString();
+            };
+            if (writer == "Save")
+                QTest::mouseClick(form1.Command10, Qt::LeftButton);
+            else
+                chart->menu().saveAction->trigger();
             told = notice(&form1);
-        } else {
-            chart->menu().saveDialog = [&](QWidget *, const QString &, QString *) { return name; };
-            chart->menu().saveAction->trigger();
-            told = notice(&form1);
-        }
+        };
+        write();
         const QByteArray received = reader ? reader->finish() : QByteArray();
 
         // What the user is told: nothing, or the name and the reason.
         QVERIFY2(reason.isEmpty() == told.isEmpty(), qPrintable(told));
-        QVERIFY2(told.isEmpty() || (told.contains(QDir::toNativeSeparators(name)) &&
-                                    told.contains(reason) && !told.contains("Unknown")),
+        QVERIFY2(told.isEmpty() ||
+                     (told.contains("Cannot write " + QDir::toNativeSeparators(name) + ":") &&
+                      told.contains(reason) && !told.contains("Unknown")),
                  qPrintable(told));
         // The bytes, or the old file as it was.
         struct stat status;
-        QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
+        if (!holder.isEmpty()) QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
         if (reader) {
             QVERIFY(S_ISFIFO(status.st_mode));
             QVERIFY(received == bytes);
@@ -397,11 +390,12 @@ class tst_Output : public QObject
             QVERIFY(S_ISCHR(status.st_mode));
         } else if (target == "directory") {
             QVERIFY(S_ISDIR(status.st_mode));
-        } else if (target != "symlink loop") {
+        } else if (target != "symlink loop" && !holder.isEmpty()) {
             QVERIFY(S_ISREG(status.st_mode));
-            QVERIFY(contents(QFileInfo(holder).fileName()) == (reason.isEmpty() ? bytes : old));
+            const bool written = reason.isEmpty() && !typed.isEmpty();
+            QVERIFY(contents(QFileInfo(holder).fileName()) == (written ? bytes : old));
             // A PNG shows the chart as drawn, pixel for pixel.
-            if (suffix == "png" && reason.isEmpty())
+            if (suffix == "png" && written)
                 QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
                          chartImage(chart->drawn(), 2));
             QCOMPARE(status.st_mode & 07777, mode);
@@ -413,10 +407,13 @@ class tst_Output : public QObject
             QVERIFY(S_ISLNK(status.st_mode));
         }
         // Nothing left beside it.
-        QCOMPARE(
-            QDir(m_dir->path())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-            before);
+        QCOMPARE(listing(), before);
+        // The next good save, elsewhere, takes the notice away.
+        if (told.isEmpty() || writer == "--output") return;
+        const QTemporaryDir elsewhere;
+        typed = elsewhere.filePath("again." + suffix);
+        write();
+        QVERIFY2(told.isEmpty() && QFileInfo(typed).size() == bytes.size(), qPrintable(told));
     }
 
     // Both save dialogs open in the documents folder at first, then where the user saved last,
