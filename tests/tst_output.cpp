@@ -4,9 +4,8 @@
 #include "output/datafile.h"
 #include "windows/datatabl.h"
 
-#include <atomic>
+#include <future>
 #include <optional>
-#include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -20,43 +19,31 @@ namespace
 // As root the test makes small disks and device nodes of its own (driving.h).
 const bool ownMounts = enterOwnMountNamespace();
 
-// What a FIFO's reader receives while the program writes into it.
-struct FifoReader {
-    int fd;
-    std::atomic<bool> written{false};
-    QByteArray received;
-    std::thread thread;
-    explicit FifoReader(const QByteArray &fifo)
-        : fd(open(fifo, O_RDONLY | O_NONBLOCK)), thread([this] {
-              char buffer[65536];
-              for (;;) {
-                  pollfd ready{fd, POLLIN, 0};
-                  poll(&ready, 1, 20);
-                  const ssize_t n = read(fd, buffer, sizeof buffer);
-                  if (n > 0)
-                      received.append(buffer, n);
-                  else if (n == 0 && written)
-                      break;
-              }
-          })
-    {
-    }
-    QByteArray finish()
-    {
-        written = true;
-        thread.join();
+// What a FIFO's reader receives while the program writes into it: there before the write starts,
+// it reads until the writer closes the FIFO (or nothing comes for a minute).
+std::future<QByteArray> readFifo(const QByteArray &fifo)
+{
+    const int fd = open(fifo, O_RDONLY | O_NONBLOCK);
+    return std::async(std::launch::async, [fd] {
+        QByteArray received;
+        char buffer[65536];
+        for (pollfd ready{fd, POLLIN, 0}; poll(&ready, 1, 60000) > 0;) {
+            const ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n == 0) break;
+            if (n > 0) received.append(buffer, n);
+        }
         close(fd);
         return received;
-    }
-};
+    });
+}
 
 const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
 
-// The file that Save writes with the defaults, byte for byte; the command
-// line's and the end-to-end tests compare with it too.
-QByteArray defaultsFile()
+// A file of tests/data: defaults.csv is the file that Save writes with the defaults, byte for
+// byte, as the command line's and the end-to-end tests expect too.
+QByteArray testData(const QString &name)
 {
-    QFile file(QFINDTESTDATA("data/defaults.csv"));
+    QFile file(QFINDTESTDATA("data/" + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -92,14 +79,6 @@ class tst_Output : public QObject
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
     }
-    // "Save", with the name picked in the dialog (empty: Cancel); then what that file holds.
-    QByteArray save(const QString &name) const
-    {
-        Form1 &form1 = Forms::form<Form1>();
-        form1.CommonDialog1 = [c = name.isEmpty() ? name : path(name)](QWidget *) { return c; };
-        QTest::mouseClick(form1.Command10, Qt::LeftButton);
-        return contents(name);
-    }
 
   private slots:
     void initTestCase()
@@ -127,8 +106,8 @@ class tst_Output : public QObject
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("copied"); // the whole table's copy, in tests/data; empty: none
         // clang-format off
-        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << defaultsFile() << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv";
-        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << defaultsFile() << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38") << "table-de_DE.tsv";
+        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << testData("defaults.csv") << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv";
+        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << testData("defaults.csv") << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38") << "table-de_DE.tsv";
         QTest::addRow("t = 100, wide values") << "C" << row("0.5, 10, 100") << QByteArray("\r\n100,5.18470552858707E+22,3.36342875871099E+22\r\n") << 100 << row("100, 5.18470552858707E+22, 3.36342875871099E+22, 0.6487, 2.59235276429354E+22, 0.5, 4.06561177535215E+18") << "";
         QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10") << "";
         QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38") << "";
@@ -150,8 +129,10 @@ class tst_Output : public QObject
         QFETCH(QStringList, expected);
         QFETCH(QString, copied);
         QLocale::setDefault(QLocale(locale));
-        runWith(boxes[0], boxes[1], boxes[2]);
-        const QByteArray bytes = save("growth.csv");
+        Form1 &form1 = runWith(boxes[0], boxes[1], boxes[2]);
+        form1.CommonDialog1 = [this](QWidget *) { return path("growth.csv"); };
+        QTest::mouseClick(form1.Command10, Qt::LeftButton);
+        const QByteArray bytes = contents("growth.csv");
         QCOMPARE(bytes.right(tail.size()), tail);
         QCOMPARE(bytes.count("\r\n"), boxes[2].toInt() + 2);
         QTableView *grid = detail().MSFlexGrid1;
@@ -195,9 +176,7 @@ class tst_Output : public QObject
             // Ctrl+C copies the whole table while nothing is selected, and so after Ctrl+A; "Copy"
             // in the context menu copies the selection. HTML too, with values that spreadsheets
             // of any locale read.
-            QFile file(QFINDTESTDATA("data/" + copied));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString whole = QString::fromUtf8(file.readAll());
+            const QString whole = QString::fromUtf8(testData(copied));
             QVERIFY(activate(grid->window()));
             grid->setFocus();
             QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
@@ -292,8 +271,8 @@ class tst_Output : public QObject
             QCOMPARE(chmod(QFile::encodeName(file), mode), 0);
             if (root) QCOMPARE(chown(QFile::encodeName(file), 65534, 65534), 0); // nobody:nogroup
         };
-        std::optional<FifoReader> reader;
-        QString reason; // why the write fails; empty where it succeeds
+        std::future<QByteArray> reader; // what a FIFO's reader receives
+        QString reason;                 // why the write fails; empty where it succeeds
         mode_t mode = 0640;
         const QByteArray n = QFile::encodeName(name);
         if (target == "regular file" || target == "Cancel" || full) {
@@ -322,7 +301,7 @@ class tst_Output : public QObject
             reason = "Is a directory";
         } else if (target == "FIFO with a reader") {
             QCOMPARE(mkfifo(n, 0644), 0);
-            reader.emplace(n);
+            reader = readFifo(n);
         } else if (target == "device node") {
             QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 3)), 0); // as /dev/null
         } else if (target == "/dev/full") {
@@ -342,6 +321,12 @@ class tst_Output : public QObject
             QVERIFY(fillTo(m_dir->path(), left));
             if ((bytes.size() + 4095) / 4096 * 4096 > left) reason = "No space left on device";
         }
+        // The kind of file that holds the bytes or the old file afterwards.
+        const mode_t kind = reader.valid()             ? S_IFIFO
+                            : target.contains("dev")   ? S_IFCHR
+                            : target == "directory"    ? S_IFDIR
+                            : target == "symlink loop" ? S_IFLNK
+                                                       : S_IFREG;
         const auto listing = [this] {
             return QDir(m_dir->path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -372,7 +357,6 @@ class tst_Output : public QObject
             told = notice(&form1);
         };
         write();
-        const QByteArray received = reader ? reader->finish() : QByteArray();
 
         // What the user is told: nothing, or the name and the reason.
         QVERIFY2(reason.isEmpty() == told.isEmpty(), qPrintable(told));
@@ -380,18 +364,14 @@ class tst_Output : public QObject
                      (told.contains("Cannot write " + QDir::toNativeSeparators(name) + ":") &&
                       told.contains(reason) && !told.contains("Unknown")),
                  qPrintable(told));
-        // The bytes, or the old file as it was.
+        // The bytes, or the old file as it was, in a file of the same kind.
+        if (kind == S_IFIFO) QVERIFY(reader.get() == bytes);
         struct stat status;
-        if (!holder.isEmpty()) QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
-        if (reader) {
-            QVERIFY(S_ISFIFO(status.st_mode));
-            QVERIFY(received == bytes);
-        } else if (target == "device node" || target == "/dev/full") {
-            QVERIFY(S_ISCHR(status.st_mode));
-        } else if (target == "directory") {
-            QVERIFY(S_ISDIR(status.st_mode));
-        } else if (target != "symlink loop" && !holder.isEmpty()) {
-            QVERIFY(S_ISREG(status.st_mode));
+        if (!holder.isEmpty()) {
+            QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
+            QCOMPARE(status.st_mode & S_IFMT, kind);
+        }
+        if (kind == S_IFREG && !holder.isEmpty()) {
             const bool written = reason.isEmpty() && !typed.isEmpty();
             QVERIFY(contents(QFileInfo(holder).fileName()) == (written ? bytes : old));
             // A PNG shows the chart as drawn, pixel for pixel.
@@ -402,10 +382,8 @@ class tst_Output : public QObject
             QCOMPARE(status.st_uid, root ? 65534 : geteuid());
             QCOMPARE(status.st_gid, root ? 65534 : getegid());
         }
-        if (target == "symlink to a file") {
-            QCOMPARE(lstat(n, &status), 0);
-            QVERIFY(S_ISLNK(status.st_mode));
-        }
+        if (target == "symlink to a file")
+            QVERIFY(lstat(n, &status) == 0 && S_ISLNK(status.st_mode));
         // Nothing left beside it.
         QCOMPARE(listing(), before);
         // The next good save, elsewhere, takes the notice away.
