@@ -398,7 +398,6 @@ class tst_Larggraf : public QObject
         QFETCH(bool, kept);
         QFETCH(double, zoom);
         const long residentBefore = residentMegabytes();
-        const auto forget = qScopeGuard([] { MALVORA1::Kept.forget(); });
         Form1 &form1 = runWith(rate, size, end);
         if (!notice(&form1).isEmpty()) QSKIP("Run refuses these values.");
         if (kept) chooseByKeys(form1.MSChart1, "Keep this run"); // the menu logs its popup
