@@ -105,19 +105,22 @@ class tst_Output : public QObject
         QTest::addColumn<int>("t");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("copied"); // the whole table's copy, in tests/data; empty: none
+        // How the table of a run of T 20 before it was left: the close box, "Back to the main form"
+        // or "Back to the graph form"; -1: no table before.
+        QTest::addColumn<int>("wayBack");
         // clang-format off
-        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << testData("defaults.csv") << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv";
-        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << testData("defaults.csv") << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38") << "table-de_DE.tsv";
-        QTest::addRow("t = 100, wide values") << "C" << row("0.5, 10, 100") << QByteArray("\r\n100,5.18470552858707E+22,3.36342875871099E+22\r\n") << 100 << row("100, 5.18470552858707E+22, 3.36342875871099E+22, 0.6487, 2.59235276429354E+22, 0.5, 4.06561177535215E+18") << "";
-        QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10") << "";
-        QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38") << "";
-        QTest::addRow("t = 73, beyond 32 bits") << "C" << row("0.2, 10, 73") << QByteArray("\r\n73,21912878.7561,4851571.7958\r\n") << 73 << row("73, 21912878.76, 4851571.8, 0.2214, 4382575.75, 0.2, 6028801.18") << "";
-        QTest::addRow("N(0) = 0: empty quotients") << "C" << row("0.2, 0, 20") << QByteArray("\n20,0,0\r\n") << 20 << row("20, 0, 0, , 0, , 0") << "";
-        QTest::addRow("0.125: table tie goes to even") << "C" << row("0, 0.125, 1") << QByteArray("\n1,.125,0\r\n") << 1 << row("1, 0.12, 0, 0, 0, 0, 0.12") << "";
-        QTest::addRow("file tie goes down") << "C" << row("0, 0.03125, 0") << Header + "0,.0312,0\r\n" << 0 << row("0, 0.03, 0, 0, 0, 0, 0.03") << "";
-        QTest::addRow("file tie goes up") << "C" << row("0, 0.09375, 0") << Header + "0,.0938,0\r\n" << 0 << row("0, 0.09, 0, 0, 0, 0, 0.09") << "";
-        QTest::addRow("smallest in the file") << "C" << row("0, 0.0001, 0") << Header + "0,.0001,0\r\n" << 0 << row("0, 0, 0, 0, 0, 0, 0") << "";
-        QTest::addRow("largest values, never inf") << "C" << row("0, 1e305, 0") << Header + "0,1E+305,0\r\n" << 0 << row("0, 1E+305, 0, 0, 0, 0, 1E+305") << "";
+        QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << testData("defaults.csv") << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv" << -1;
+        QTest::addRow("comma locale: same file") << "de_DE" << row("0.2, 10, 20") << testData("defaults.csv") << 20 << row("20, 545,98, 120,88, 0,2214, 109,2, 0,2, 383,38") << "table-de_DE.tsv" << -1;
+        QTest::addRow("t = 100, wide values") << "C" << row("0.5, 10, 100") << QByteArray("\r\n100,5.18470552858707E+22,3.36342875871099E+22\r\n") << 100 << row("100, 5.18470552858707E+22, 3.36342875871099E+22, 0.6487, 2.59235276429354E+22, 0.5, 4.06561177535215E+18") << "" << -1;
+        QTest::addRow("end time 0") << "C" << row("0.2, 10, 0") << Header + "0,10,2.214\r\n" << 0 << row("0, 10, 2.21, 0.2214, 2, 0.2, 10") << "" << 1;
+        QTest::addRow("t = 50, beyond 32 bits") << "C" << row("0.2, 10, 50") << QByteArray("\r\n50,220264.6579,48767.2028\r\n") << 50 << row("50, 220264.66, 48767.2, 0.2214, 44052.93, 0.2, 91004.38") << "" << -1;
+        QTest::addRow("t = 73, beyond 32 bits") << "C" << row("0.2, 10, 73") << QByteArray("\r\n73,21912878.7561,4851571.7958\r\n") << 73 << row("73, 21912878.76, 4851571.8, 0.2214, 4382575.75, 0.2, 6028801.18") << "" << -1;
+        QTest::addRow("N(0) = 0: empty quotients") << "C" << row("0.2, 0, 20") << QByteArray("\n20,0,0\r\n") << 20 << row("20, 0, 0, , 0, , 0") << "" << -1;
+        QTest::addRow("0.125: table tie goes to even") << "C" << row("0, 0.125, 1") << QByteArray("\n1,.125,0\r\n") << 1 << row("1, 0.12, 0, 0, 0, 0, 0.12") << "" << 2;
+        QTest::addRow("file tie goes down") << "C" << row("0, 0.03125, 0") << Header + "0,.0312,0\r\n" << 0 << row("0, 0.03, 0, 0, 0, 0, 0.03") << "" << 0;
+        QTest::addRow("file tie goes up") << "C" << row("0, 0.09375, 0") << Header + "0,.0938,0\r\n" << 0 << row("0, 0.09, 0, 0, 0, 0, 0.09") << "" << -1;
+        QTest::addRow("smallest in the file") << "C" << row("0, 0.0001, 0") << Header + "0,.0001,0\r\n" << 0 << row("0, 0, 0, 0, 0, 0, 0") << "" << -1;
+        QTest::addRow("largest values, never inf") << "C" << row("0, 1e305, 0") << Header + "0,1E+305,0\r\n" << 0 << row("0, 1E+305, 0, 0, 0, 0, 1E+305") << "" << -1;
         // clang-format on
     }
     void runs()
@@ -128,14 +131,28 @@ class tst_Output : public QObject
         QFETCH(int, t);
         QFETCH(QStringList, expected);
         QFETCH(QString, copied);
+        QFETCH(int, wayBack);
         QLocale::setDefault(QLocale(locale));
+        if (wayBack >= 0) { // each way keeps the graph window; the close box unloads the table
+            runWith();
+            DataTabl &table = detail();
+            if (wayBack == 0)
+                QVERIFY(table.close());
+            else
+                QTest::mouseClick(wayBack == 1 ? table.Command1 : table.Command2, Qt::LeftButton);
+            QCOMPARE(Forms::form<Form1>().isVisible(), wayBack == 1);
+            QVERIFY(Forms::form<larggraf>().isVisible());
+            QCOMPARE(Forms::isLoaded<DataTabl>(), wayBack != 0);
+            QVERIFY(wayBack == 0 || !table.isVisible());
+        }
         Form1 &form1 = runWith(boxes[0], boxes[1], boxes[2]);
         form1.CommonDialog1 = [this](QWidget *) { return path("growth.csv"); };
         QTest::mouseClick(form1.Command10, Qt::LeftButton);
         const QByteArray bytes = contents("growth.csv");
         QCOMPARE(bytes.right(tail.size()), tail);
         QCOMPARE(bytes.count("\r\n"), boxes[2].toInt() + 2);
-        QTableView *grid = detail().MSFlexGrid1;
+        QTableView *grid = detail().MSFlexGrid1; // to the run's last row, none left from before
+        QVERIFY(grid->isVisible() && !Forms::form<Form1>().isVisible());
         QCOMPARE(grid->model()->rowCount(), boxes[2].toInt() + 1);
         QCOMPARE(rowTexts(grid, t), expected);
         // Each column starts wide enough for every value, by the view's own measure of a cell,
@@ -430,35 +447,6 @@ class tst_Output : public QObject
         };
         QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
         QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
-    }
-
-    // Each way out keeps the graph window; the next "Detail" shows the last run, to its last row.
-    void waysBack_data()
-    {
-        QTest::addColumn<int>("way");
-        QTest::addRow("Back to the main form") << 1;
-        QTest::addRow("Back to the graph form") << 2;
-        QTest::addRow("close box") << 0;
-    }
-    void waysBack()
-    {
-        QFETCH(int, way);
-        runWith();
-        DataTabl &table = detail();
-        if (way == 0)
-            QVERIFY(table.close());
-        else
-            QTest::mouseClick(way == 1 ? table.Command1 : table.Command2, Qt::LeftButton);
-        QCOMPARE(Forms::form<Form1>().isVisible(), way == 1);
-        QVERIFY(Forms::form<larggraf>().isVisible());
-        QCOMPARE(Forms::isLoaded<DataTabl>(), way != 0); // the close box unloads the table
-        QVERIFY(way == 0 || !table.isVisible());
-        runWith("0.3", "5", "10"); // shorter than the last: N(11) is new, not the last run's
-        DataTabl &again = detail();
-        QVERIFY(again.isVisible() && !Forms::form<Form1>().isVisible());
-        QCOMPARE(again.MSFlexGrid1->model()->rowCount(), 11);
-        QCOMPARE(rowTexts(again.MSFlexGrid1, 10),
-                 row("10, 100.43, 35.14, 0.3499, 30.13, 0.3, 68.93"));
     }
 };
 
