@@ -476,44 +476,10 @@ class tst_Larggraf : public QObject
         QVERIFY(same(kept.first(), curve.first()) && same(kept.last(), curve.last()));
     }
 
-    // The menu of either window's chart, opened by mouse or by keyboard, its item picked by a click
-    // or by keys: "Copy chart", as Ctrl+C, puts the chart on the clipboard at twice its size. What
-    // "Save chart as..." writes is in the output test's table of write targets.
-    void chartMenu_data()
-    {
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<QString>("way");
-        QTest::addRow("main, right click") << -1 << "right click";
-        QTest::addRow("main, Ctrl+C") << -1 << "Ctrl+C";
-        QTest::addRow("large, Menu key") << 0 << "Menu key";
-        QTest::addRow("comparison, Shift+F10") << 5 << "Shift+F10";
-    }
-
-    void chartMenu()
-    {
-        QFETCH(int, clicks);
-        QFETCH(QString, way);
-        QGuiApplication::clipboard()->clear();
-        ChartControl *chart = chartAfterRun("0.2", clicks);
-        QVERIFY(chart);
-        if (way == "Ctrl+C") {
-            QTest::keySequence(chart, QKeySequence::Copy);
-        } else {
-            ChartMenu *menu = openMenu(chart, way);
-            QVERIFY(menu);
-            QStringList items;
-            for (QAction *action : menu->actions())
-                if (!action->isSeparator()) items << action->text();
-            QCOMPARE(items, QStringList({"Copy chart", "Save chart as...", "Keep this run",
-                                         "Forget kept runs"}));
-            choose(menu, "Copy chart", way == "right click");
-            QTRY_VERIFY(!menu->isVisible());
-        }
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size() * 2);
-        QCOMPARE(QApplication::focusWidget(), chart);
-    }
-
-    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too.
+    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; then
+    // the chart's menu, opened by mouse or by keys, its item picked by a click or by keys: "Copy
+    // chart", as Ctrl+C, puts the chart on the clipboard at twice its size. (What "Save chart
+    // as..." writes is in the output test's table of write targets.)
     void readout_data()
     {
         QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
@@ -521,20 +487,21 @@ class tst_Larggraf : public QObject
         QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
         QTest::addColumn<bool>("hover");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("copy"); // how the chart is copied; empty: not
         // clang-format off
-        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47";
-        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47";
-        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47";
-        QTest::addRow("N(t) constant, hover") << "" << "0" << -1 << true << "t = 10\nN(t) = 10";
-        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47";
-        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2";
-        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2";
-        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92";
-        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38";
-        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1)-N(t) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89";
-        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << -1 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47";
-        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2";
-        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92";
+        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "right click";
+        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "Menu key";
+        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47" << "Ctrl+C";
+        QTest::addRow("N(t) constant, hover") << "" << "0" << -1 << true << "t = 10\nN(t) = 10" << "";
+        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47" << "";
+        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2" << "";
+        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2" << "";
+        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "Shift+F10";
+        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38" << "";
+        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1)-N(t) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89" << "";
+        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << -1 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "";
+        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "";
+        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "";
         // clang-format on
     }
 
@@ -545,6 +512,7 @@ class tst_Larggraf : public QObject
         QFETCH(int, clicks);
         QFETCH(bool, hover);
         QFETCH(QString, text);
+        QFETCH(QString, copy);
         if (!kept.isEmpty()) {
             runWith(kept);
             Kept.keep(currentRun());
@@ -582,6 +550,24 @@ class tst_Larggraf : public QObject
         QCOMPARE(chart->readout().step(), -1);
         QCOMPARE(description(), resting);
         QCOMPARE(QApplication::focusWidget(), chart);
+        if (!copy.isEmpty()) {
+            QGuiApplication::clipboard()->clear();
+            if (copy == "Ctrl+C") {
+                QTest::keySequence(chart, QKeySequence::Copy);
+            } else {
+                ChartMenu *menu = openMenu(chart, copy);
+                QVERIFY(menu);
+                QStringList items;
+                for (QAction *action : menu->actions())
+                    if (!action->isSeparator()) items << action->text();
+                QCOMPARE(items, QStringList({"Copy chart", "Save chart as...", "Keep this run",
+                                             "Forget kept runs"}));
+                choose(menu, "Copy chart", copy == "right click");
+                QTRY_VERIFY(!menu->isVisible());
+            }
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), chart->size() * 2);
+            QCOMPARE(QApplication::focusWidget(), chart);
+        }
         if (!hover) return;
         // Back over the plot it reads again; off the plot it goes.
         moveTo(beside + QPoint(0, 1));
