@@ -438,9 +438,7 @@ class tst_Larggraf : public QObject
         QTest::addColumn<QList<QPointF>>("curve");
         QTest::addColumn<QRectF>("values");
         QTest::addColumn<QSizeF>("plot");
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        const double inf = std::numeric_limits<double>::infinity();
-        const double largest = std::numeric_limits<double>::max();
+        const double nan = NAN, inf = INFINITY, largest = std::numeric_limits<double>::max();
         // A parabola of n points, with the odd point in place of the one at `at`.
         const auto parabola = [](int n, QPointF odd = {}, int at = -1) {
             QList<QPointF> curve;
