@@ -77,9 +77,9 @@ class tst_Larggraf : public QObject
         return std::hypot(d.x(), d.y());
     }
 
-    // What a user sees on a chart: its titles, its axes, its points, its tick labels, or the
-    // line that says why there is nothing to draw.
-    static void chartHolds(ChartControl *control)
+    // What a user sees on a chart: its titles (at the zoom's size), its axes, its points, its tick
+    // labels, or the line that says why there is nothing to draw.
+    static void chartHolds(ChartControl *control, double zoom)
     {
         const DrawnChart &chart = control->drawn();
         QByteArray message;
@@ -91,6 +91,8 @@ class tst_Larggraf : public QObject
         const DrawnAxis &x = chart.axes[DrawnChart::X], &y = chart.axes[DrawnChart::Y];
         QVERIFY2(Charts.contains(QStringList{chart.title.text, y.title.text, x.title.text}),
                  fail("axes " + y.title.text + " vs. " + x.title.text));
+        for (const DrawnText *text : {&chart.title, &x.title, &y.title})
+            QCOMPARE(text->font.pointSizeF(), 10 * zoom);
         for (const DrawnAxis *axis : {&x, &y})
             QVERIFY2(std::isfinite(axis->minimum) && std::isfinite(axis->maximum) &&
                          axis->minimum < axis->maximum,
@@ -408,11 +410,7 @@ class tst_Larggraf : public QObject
         const bool media = size == "10" && end == "20" && (rate == "0.2" || rate == "-0.1");
         const auto holds = [media, zoom](ChartControl *chart) {
             chart->setTextZoom(zoom);
-            const DrawnChart &drawn = chart->drawn();
-            for (const DrawnText *text :
-                 {&drawn.title, &drawn.axes[DrawnChart::X].title, &drawn.axes[DrawnChart::Y].title})
-                QCOMPARE(text->font.pointSizeF(), 10 * zoom);
-            chartHolds(chart);
+            chartHolds(chart, zoom);
             if (media && !QTest::currentTestFailed()) svgAgreesWithPng(chart);
         };
         for (QPushButton *button :
