@@ -26,13 +26,12 @@ bool plainNumber(const Bytes &s)
     return !s.empty() && number.whole && number.value;
 }
 
-bool endTime(const Bytes &s)
+// A whole number of decimal digits, leading zeros allowed; -1 for none, or above 9999.
+int wholeNumber(const Bytes &s)
 {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!digit(c, 10)) return false;
+    if (s.empty() || s.find_first_not_of("0123456789") != Bytes::npos) return -1;
     const Bytes significant = s.substr(std::min(s.find_first_not_of('0'), s.size()));
-    return significant.size() < 4 || (significant.size() == 4 && significant <= "2999");
+    return significant.size() > 4 ? -1 : std::atoi(significant.c_str());
 }
 
 CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
@@ -96,22 +95,18 @@ CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
     if (given.count("version")) return CommandLineRequest::Version;
     if (arguments.size() == 1) return CommandLineRequest::OpenWindows;
     if (given.count("zoom")) {
-        const Bytes &zoom = (*values)["zoom"];
-        const Bytes significant = zoom.substr(std::min(zoom.find_first_not_of('0'), zoom.size()));
-        const bool whole = !zoom.empty() && zoom.find_first_not_of("0123456789") == Bytes::npos;
+        const int zoom = wholeNumber((*values)["zoom"]);
         const bool alone = !given.count("rate") && !given.count("initial") && !given.count("end") &&
                            !given.count("output") && !positional;
-        return alone && whole && significant.size() == 3 && significant >= "100" &&
-                       significant <= "250"
-                   ? CommandLineRequest::OpenWindows
-                   : CommandLineRequest::Refuse;
+        return alone && zoom >= 100 && zoom <= 250 ? CommandLineRequest::OpenWindows
+                                                   : CommandLineRequest::Refuse;
     }
     values->try_emplace("rate", "0.2");
     values->try_emplace("initial", "10");
     values->try_emplace("end", "20");
     if (!plainNumber((*values)["rate"]) || !plainNumber((*values)["initial"]) ||
-        !endTime((*values)["end"]) || positional || !given.count("output") ||
-        (*values)["output"].empty())
+        wholeNumber((*values)["end"]) < 0 || wholeNumber((*values)["end"]) > 2999 || positional ||
+        !given.count("output") || (*values)["output"].empty())
         return CommandLineRequest::Refuse;
     return CommandLineRequest::Write;
 }
