@@ -54,17 +54,14 @@ template <class... F> static Form *open(const QString &name) // shows the form o
 static QStringList cutTexts(QWidget *window)
 {
     QStringList cut;
-    const auto check = [&cut](QWidget *w, const QString &text, const QRect &room, int flags) {
+    const auto size = [](QRect r) { return QString("%1 x %2").arg(r.width()).arg(r.height()); };
+    const auto check = [&](QWidget *w, const QString &text, const QRect &room, int flags) {
         // The layouts give a line of text a pixel or two less than the font's line height,
         // which its descenders do not reach.
         const QRect needs = w->fontMetrics().boundingRect(room, flags, text);
         if (!text.isEmpty() && (needs.width() > room.width() || needs.height() > room.height() + 2))
-            cut << QString("%1: \"%2\" needs %3 x %4, has %5 x %6")
-                       .arg(w->objectName(), text)
-                       .arg(needs.width())
-                       .arg(needs.height())
-                       .arg(room.width())
-                       .arg(room.height());
+            cut << QString("%1: \"%2\" needs %3, has %4")
+                       .arg(w->objectName(), text, size(needs), size(room));
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(w)) {
