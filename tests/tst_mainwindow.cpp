@@ -64,24 +64,20 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun_data()
     {
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("minute");
+        QTest::addColumn<QTime>("time");
         QTest::addColumn<bool>("afternoon");
         QTest::addColumn<QString>("clock");
-        // clang-format off
-        QTest::addRow("00:30 morning") << 0 << 30 << false << "12/6/26 12:30:07_AM";
-        QTest::addRow("12:59 morning") << 12 << 59 << false << "12/6/26 12:59:07_PM";
-        QTest::addRow("13:00 afternoon") << 13 << 0 << true << "12/6/26 1:00:07_PM";
-        // clang-format on
+        QTest::addRow("00:30 morning") << QTime(0, 30, 7) << false << "12/6/26 12:30:07_AM";
+        QTest::addRow("12:59 morning") << QTime(12, 59, 7) << false << "12/6/26 12:59:07_PM";
+        QTest::addRow("13:00 afternoon") << QTime(13, 0, 7) << true << "12/6/26 1:00:07_PM";
     }
 
     void startsReadyToRun()
     {
-        QFETCH(int, hour);
-        QFETCH(int, minute);
+        QFETCH(QTime, time);
         QFETCH(bool, afternoon);
         QFETCH(QString, clock);
-        Clock::set([=] { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, 7)); });
+        Clock::set([=] { return QDateTime(QDate(2026, 12, 6), time); });
         start();
         QCOMPARE(form->Label12->isVisible(), afternoon);
         QCOMPARE(form->Label11->isVisible(), !afternoon);
