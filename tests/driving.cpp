@@ -19,6 +19,13 @@ const bool OwnHome = [] {
     QCoreApplication::setApplicationName("Malvora");
     return home.isValid();
 }();
+
+qint64 freeBytes(const QString &folder)
+{
+    struct statvfs disk;
+    return statvfs(QFile::encodeName(folder), &disk) == 0 ? qint64(disk.f_bavail * disk.f_frsize)
+                                                          : -1;
+}
 } // namespace
 
 void dropHarmlessWarnings()
@@ -132,18 +139,6 @@ Disk::~Disk()
 {
     if (!folder.isEmpty()) umount2(folder, MNT_DETACH);
 }
-
-namespace
-{
-
-qint64 freeBytes(const QString &folder)
-{
-    struct statvfs disk;
-    return statvfs(QFile::encodeName(folder), &disk) == 0 ? qint64(disk.f_bavail * disk.f_frsize)
-                                                          : -1;
-}
-
-} // namespace
 
 bool fillTo(const QString &folder, qint64 bytes)
 {

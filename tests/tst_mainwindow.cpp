@@ -35,6 +35,16 @@ class tst_MainWindow : public QObject
 
     QList<QPointF> points() const { return curvesOf(form->MSChart1).back().points; }
 
+    // 1 for each enabled button of command4 Command3 Command5 Command8 Command9 Run Save, else 0.
+    QString enabledButtons() const
+    {
+        QString enabled;
+        for (const char *name :
+             {"command4", "Command3", "Command5", "Command8", "Command9", "Command2", "Command10"})
+            enabled += form->findChild<QPushButton *>(name)->isEnabled() ? u'1' : u'0';
+        return enabled;
+    }
+
   private slots:
     void initTestCase() { dropHarmlessWarnings(); }
 
@@ -54,33 +64,26 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun_data()
     {
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("minute");
+        QTest::addColumn<QTime>("time");
         QTest::addColumn<bool>("afternoon");
         QTest::addColumn<QString>("clock");
-        // clang-format off
-        QTest::addRow("00:30 morning") << 0 << 30 << false << "12/6/26 12:30:07_AM";
-        QTest::addRow("12:59 morning") << 12 << 59 << false << "12/6/26 12:59:07_PM";
-        QTest::addRow("13:00 afternoon") << 13 << 0 << true << "12/6/26 1:00:07_PM";
-        // clang-format on
+        QTest::addRow("00:30 morning") << QTime(0, 30, 7) << false << "12/6/26 12:30:07_AM";
+        QTest::addRow("12:59 morning") << QTime(12, 59, 7) << false << "12/6/26 12:59:07_PM";
+        QTest::addRow("13:00 afternoon") << QTime(13, 0, 7) << true << "12/6/26 1:00:07_PM";
     }
 
     void startsReadyToRun()
     {
-        QFETCH(int, hour);
-        QFETCH(int, minute);
+        QFETCH(QTime, time);
         QFETCH(bool, afternoon);
         QFETCH(QString, clock);
-        Clock::set([=] { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, 7)); });
+        Clock::set([=] { return QDateTime(QDate(2026, 12, 6), time); });
         start();
         QCOMPARE(form->Label12->isVisible(), afternoon);
         QCOMPARE(form->Label11->isVisible(), !afternoon);
         QCOMPARE(QApplication::focusWidget(), form->Command2);
-        for (QPushButton *b : {form->command4, form->Command3, form->Command5, form->Command8,
-                               form->Command9, form->Command10})
-            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        QVERIFY(form->MSChart1->isHidden());
-        QVERIFY(form->Label13->isVisible());
+        QCOMPARE(enabledButtons(), "0000010");
+        QVERIFY(form->MSChart1->isHidden() && form->Label13->isVisible());
         QCOMPARE(form->Text4->text(), QString());
         QVERIFY(form->Label7->text().split(u'\n').contains("N(t) = N(0) exp(rt).")); // own line
         QVERIFY(form->Label13->text().endsWith("(please e-maile to arlo.vesk@example.org)."));
@@ -133,12 +136,18 @@ class tst_MainWindow : public QObject
         QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0" + point + "\n" + size << defaults;
         QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
         QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
+        QTest::addRow("r 0, Run") << "en_US" << "txtRrate" << "0" << "Run" << "" << "" << "10";
+        QTest::addRow("r negative, Run") << "en_US" << "txtRrate" << "-0.2" << "Run" << "" << "" << "0.183156388887342";
+        QTest::addRow("t 0, Run") << "en_US" << "txtSimut" << "0" << "Run" << "" << "" << "10";
+        QTest::addRow("t 20.5, Run, gives 20") << "en_US" << "txtSimut" << "20.5" << "Run" << "" << "" << "545.981500331442";
+        QTest::addRow("t 21.5, Run, gives 22") << "en_US" << "txtSimut" << "21.5" << "Run" << "" << "" << "814.508686649681";
+        QTest::addRow("t 2999, Run, E notation") << "en_US" << "txtSimut" << "2999" << "Run" << "" << "" << "3.08908775235909E+261";
         // clang-format on
     }
 
     // Enter takes a value that Run can use and moves on to Run, or else puts the box's default back
-    // and stays, saying why until Run; Run goes on with the value read. A notice says what was
-    // read, if not all of the text.
+    // and stays, saying why until Run; Run goes on with the value read (an end time rounded to a
+    // whole one). A notice says what was read, if not all of the text.
     void typedValue()
     {
         QFETCH(QString, locale);
@@ -154,8 +163,13 @@ class tst_MainWindow : public QObject
         type(edit, text);
         if (key == "Run") {
             QTest::mouseClick(form->Command2, Qt::LeftButton);
-            QVERIFY(form->MSChart1->isVisible());
+            QVERIFY(form->MSChart1->isVisible() && !form->Label11->isVisible() &&
+                    !form->Label13->isVisible());
             QCOMPARE(QApplication::focusWidget(), form->Command3);
+            // The curve runs from t = 0 to the end time that the label names.
+            QCOMPARE(points().first().x(), 0.0);
+            QCOMPARE(form->Label4->text(),
+                     "Population size at t =" + QString::number(points().last().x()));
         } else {
             if (key == "Run, Enter") {
                 QTest::mouseClick(form->Command2, Qt::LeftButton);
@@ -183,51 +197,14 @@ class tst_MainWindow : public QObject
         QVERIFY(!notice(form).isEmpty());
         QTest::keyClick(form->txtRrate, Qt::Key_5);
         QCOMPARE(notice(form), QString()); // the edit takes it away
-        QVERIFY(form->MSChart1->isHidden());
-        QCOMPARE(form->Text4->text(), QString());
-        QVERIFY(form->Command2->isEnabled());
-        QVERIFY(!form->Command3->isEnabled() && !form->command4->isEnabled() &&
-                !form->Command5->isEnabled());
-        QVERIFY(form->Command8->isEnabled() && form->Command9->isEnabled() &&
-                form->Command10->isEnabled());
+        QVERIFY(form->MSChart1->isHidden() && form->Text4->text().isEmpty());
+        QCOMPARE(enabledButtons(), "0001111");
         QCOMPARE(form->Label4->text(), "Population size at t =20");
         QCOMPARE(QApplication::focusWidget(), form->txtRrate);
 
         // DN/N still draws into the hidden chart and takes Run away again.
         QTest::mouseClick(form->Command8, Qt::LeftButton);
-        QVERIFY(form->MSChart1->isHidden());
-        QVERIFY(!form->Command2->isEnabled());
-    }
-
-    void runReadsTheBoxes_data()
-    {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<int>("T");
-        QTest::addColumn<QString>("shown");
-        // clang-format off
-        QTest::addRow("end time 0") << "0.2" << "0" << 0 << "10";
-        QTest::addRow("rate 0") << "0" << "20" << 20 << "10";
-        QTest::addRow("negative rate") << "-0.2" << "20" << 20 << "0.183156388887342";
-        QTest::addRow("20.5 gives 20") << "0.2" << "20.5" << 20 << "545.981500331442";
-        QTest::addRow("21.5 gives 22") << "0.2" << "21.5" << 22 << "814.508686649681";
-        QTest::addRow("the longest, in E notation") << "0.2" << "2999" << 2999 << "3.08908775235909E+261";
-        // clang-format on
-    }
-
-    void runReadsTheBoxes()
-    {
-        QFETCH(QString, rate);
-        QFETCH(QString, end);
-        QFETCH(int, T);
-        QFETCH(QString, shown);
-        runWith(rate, "10", end);
-        QCOMPARE(form->Text4->text(), shown);
-        QCOMPARE(form->Label4->text(), "Population size at t =" + QString::number(T));
-        QCOMPARE(points().first().x(), 0.0); // the curve runs from t = 0 to T
-        QCOMPARE(points().last().x(), double(T));
-        QVERIFY(form->MSChart1->isVisible() && !form->Label11->isVisible() &&
-                !form->Label13->isVisible());
+        QVERIFY(form->MSChart1->isHidden() && !form->Command2->isEnabled());
     }
 
     // Values that Run refuses: the boxes and a word of the message the user reads beside the
@@ -278,8 +255,7 @@ class tst_MainWindow : public QObject
     void chartButtons_data()
     {
         QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>(
-            "enabled"); // command4 Command3 Command5 Command8 Command9 Run Save
+        QTest::addColumn<QString>("enabled"); // as enabledButtons() reads them
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QPointF>("atFive"); // the point of t = 5
@@ -305,11 +281,7 @@ class tst_MainWindow : public QObject
         QTest::keyClick(form->Command2, Qt::Key_Return);
         for (const QString &name : clicks)
             QTest::mouseClick(form->findChild<QPushButton *>(name), Qt::LeftButton);
-        QString actual;
-        for (const char *name :
-             {"command4", "Command3", "Command5", "Command8", "Command9", "Command2", "Command10"})
-            actual += form->findChild<QPushButton *>(name)->isEnabled() ? u'1' : u'0';
-        QCOMPARE(actual, enabled);
+        QCOMPARE(enabledButtons(), enabled);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QCOMPARE(form->MSChart1->title(), title);
         QCOMPARE(accessibleText(form->MSChart1), title);

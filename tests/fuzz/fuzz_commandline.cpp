@@ -2,12 +2,11 @@
 // alone: the arguments (the input split at NUL bytes) are walked as a getopt-
 // style parser walks them, and the request must match: write with which
 // values and which file name bytes, help, version, or a refusal.
+#include "cnumber.h"
 #include "output/commandline.h"
 
 #include <QString>
 
-#include <cerrno>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,45 +19,19 @@ namespace
 
 using Bytes = std::string;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// [+-]? (digits [.] digits* | . digits) ([eE] [+-]? digits)?, within the double range.
+// A plain number, within the double range.
 bool plainNumber(const Bytes &s)
 {
-    size_t k = 0;
-    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
-    size_t digits = 0;
-    while (k < s.size() && isDigit(s[k]))
-        ++k, ++digits;
-    if (k < s.size() && s[k] == '.') {
-        ++k;
-        while (k < s.size() && isDigit(s[k]))
-            ++k, ++digits;
-    }
-    if (digits == 0) return false;
-    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
-        ++k;
-        if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
-        if (k == s.size() || !isDigit(s[k])) return false;
-        while (k < s.size() && isDigit(s[k]))
-            ++k;
-    }
-    if (k != s.size()) return false;
-    errno = 0;
-    const double value = std::strtod(s.c_str(), nullptr);
-    return !(errno == ERANGE && std::abs(value) > 1);
+    const Reading number = decimal(std::u16string(s.begin(), s.end()));
+    return !s.empty() && number.whole && number.value;
 }
 
-bool endTime(const Bytes &s)
+// A whole number of decimal digits, leading zeros allowed; -1 for none, or above 9999.
+int wholeNumber(const Bytes &s)
 {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (!isDigit(c)) return false;
+    if (s.empty() || s.find_first_not_of("0123456789") != Bytes::npos) return -1;
     const Bytes significant = s.substr(std::min(s.find_first_not_of('0'), s.size()));
-    return significant.size() < 4 || (significant.size() == 4 && significant <= "2999");
+    return significant.size() > 4 ? -1 : std::atoi(significant.c_str());
 }
 
 CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
@@ -122,22 +95,18 @@ CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
     if (given.count("version")) return CommandLineRequest::Version;
     if (arguments.size() == 1) return CommandLineRequest::OpenWindows;
     if (given.count("zoom")) {
-        const Bytes &zoom = (*values)["zoom"];
-        const Bytes significant = zoom.substr(std::min(zoom.find_first_not_of('0'), zoom.size()));
-        const bool whole = !zoom.empty() && zoom.find_first_not_of("0123456789") == Bytes::npos;
+        const int zoom = wholeNumber((*values)["zoom"]);
         const bool alone = !given.count("rate") && !given.count("initial") && !given.count("end") &&
                            !given.count("output") && !positional;
-        return alone && whole && significant.size() == 3 && significant >= "100" &&
-                       significant <= "250"
-                   ? CommandLineRequest::OpenWindows
-                   : CommandLineRequest::Refuse;
+        return alone && zoom >= 100 && zoom <= 250 ? CommandLineRequest::OpenWindows
+                                                   : CommandLineRequest::Refuse;
     }
     values->try_emplace("rate", "0.2");
     values->try_emplace("initial", "10");
     values->try_emplace("end", "20");
     if (!plainNumber((*values)["rate"]) || !plainNumber((*values)["initial"]) ||
-        !endTime((*values)["end"]) || positional || !given.count("output") ||
-        (*values)["output"].empty())
+        wholeNumber((*values)["end"]) < 0 || wholeNumber((*values)["end"]) > 2999 || positional ||
+        !given.count("output") || (*values)["output"].empty())
         return CommandLineRequest::Refuse;
     return CommandLineRequest::Write;
 }
@@ -147,16 +116,12 @@ CommandLineRequest::Action reference(const std::vector<Bytes> &arguments,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::vector<Bytes> arguments{"malvora"};
-    Bytes current;
-    for (std::size_t k = 0; k < size && arguments.size() < 12; ++k) {
-        if (data[k] == 0) {
-            arguments.push_back(current);
-            current.clear();
-        } else {
-            current += char(data[k]);
-        }
+    const Bytes input(reinterpret_cast<const char *>(data), size);
+    for (std::size_t from = 0; from != Bytes::npos && arguments.size() < 12;) {
+        const std::size_t nul = input.find('\0', from);
+        arguments.push_back(input.substr(from, nul == Bytes::npos ? nul : nul - from));
+        from = nul == Bytes::npos ? nul : nul + 1;
     }
-    if (arguments.size() < 12) arguments.push_back(current);
 
     QList<QByteArray> given;
     for (const Bytes &a : arguments)

@@ -2,31 +2,18 @@
 // feeds ignored; then the longest leading number in C notation, read by the
 // C library's strtod, or a whole number in hexadecimal (&H) or octal (&O);
 // 0 where there is none, no value beyond the double range.
+#include "cnumber.h"
 #include "model/numbertext.h"
 
 #include <QString>
 
-#include <cerrno>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace
 {
-
-struct Reading {
-    std::optional<double> value;
-    bool whole;
-};
-
-bool digit(char16_t c, int base)
-{
-    if (base == 10 || base == 8) return c >= u'0' && c < u'0' + base;
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
 
 Reading radix(const std::u16string &s, int base)
 {
@@ -36,10 +23,9 @@ Reading radix(const std::u16string &s, int base)
         digits += char(s[k++]);
     if (digits.empty()) return {0.0, false};
     // Exact up to 64 bits; beyond, the nearest double (strtod rounds correctly).
-    const std::string hex = base == 16 ? digits : "";
     double value = 0;
     if (base == 16) {
-        value = std::strtod(("0x" + hex).c_str(), nullptr);
+        value = std::strtod(("0x" + digits).c_str(), nullptr);
     } else {
         for (char c : digits)
             value = value * 8 + (c - '0');
@@ -49,38 +35,6 @@ Reading radix(const std::u16string &s, int base)
         value = double(std::int16_t(std::uint16_t(value)));
     else if (value <= 0xFFFFFFFF)
         value = double(std::int32_t(std::uint32_t(value)));
-    return {value, k == s.size()};
-}
-
-Reading decimal(const std::u16string &s)
-{
-    std::string number;
-    size_t k = 0;
-    if (k < s.size() && (s[k] == u'+' || s[k] == u'-')) number += char(s[k++]);
-    bool digits = false;
-    while (k < s.size() && digit(s[k], 10))
-        number += char(s[k++]), digits = true;
-    if (k < s.size() && s[k] == u'.') {
-        number += '.';
-        ++k;
-        while (k < s.size() && digit(s[k], 10))
-            number += char(s[k++]), digits = true;
-    }
-    if (!digits) return {0.0, s.empty()};
-    if (k + 1 < s.size() && (s[k] == u'e' || s[k] == u'E')) {
-        size_t e = k + 1;
-        std::string exponent = "e";
-        if (s[e] == u'+' || s[e] == u'-') exponent += char(s[e++]);
-        if (e < s.size() && digit(s[e], 10)) {
-            while (e < s.size() && digit(s[e], 10))
-                exponent += char(s[e++]);
-            number += exponent;
-            k = e;
-        }
-    }
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && std::abs(value) > 1) return {std::nullopt, k == s.size()};
     return {value, k == s.size()};
 }
 
