@@ -1,6 +1,8 @@
 #include "charts/axisscale.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -10,7 +12,6 @@ namespace
 constexpr double Largest = std::numeric_limits<double>::max();
 constexpr double Negligible = 1e-6;
 constexpr int MostTicks = 50;
-constexpr double Narrow = 1e-6; // narrower ranges are drawn in a unit of their own
 
 double clamped(double x)
 {
@@ -51,14 +52,36 @@ Step stepFor(double low, double high, int intervals)
     return roundStep(high / intervals - low / intervals);
 }
 
+// The significant digits that write two values apart in E notation.
+int digitsApart(double a, double b)
+{
+    for (int digits = 1; digits < 17; ++digits) {
+        std::array<char, 32> x{}, y{};
+        std::to_chars(x.data(), x.data() + x.size(), a, std::chars_format::scientific, digits - 1);
+        std::to_chars(y.data(), y.data() + y.size(), b, std::chars_format::scientific, digits - 1);
+        if (x != y) return digits;
+    }
+    return 17;
+}
+
+// A range too narrow for a round step between its ends (the least doubles,
+// near 1e-323, where no power of ten is a double) is ticked at its two ends.
+AxisScale endsTicked(AxisScale scale)
+{
+    if (!(scale.minimum < scale.maximum)) return scale;
+    scale.ticks = {scale.minimum, scale.maximum};
+    scale.digits = std::min(digitsApart(scale.minimum, scale.maximum), 15);
+    return scale;
+}
+
 // Ticks at the multiples of the step from minimum to maximum. Each tick is a
 // whole multiple of ten to the step's power, so its last significant digit
 // sits at that power.
-AxisScale ticked(double minimum, double maximum, Step step, double span)
+AxisScale ticked(double minimum, double maximum, Step step)
 {
-    AxisScale scale{minimum, maximum, {}, 1, span > 0 && span < Narrow ? -std::ilogb(span) : 0};
+    AxisScale scale{minimum, maximum, {}, 1};
     const double size = step.value();
-    if (!(size > 0)) return scale;
+    if (!(size > 0)) return endsTicked(scale);
     // A tick a hair beyond an end (1.5 r computed two ways) is that end.
     const double hair = size * 1e-9;
     for (double k = std::ceil(minimum / size - 1e-9); scale.ticks.size() < MostTicks; ++k) {
@@ -83,12 +106,12 @@ AxisScale constantScale(double value, int intervals)
     const double low = clamped(value - margin), high = clamped(value + margin);
     const Step step = stepFor(low, high, intervals);
     const double width = step.value();
-    if (!(width > 0)) return ticked(low, high, step, 2 * margin);
+    if (!(width > 0)) return ticked(low, high, step);
     double centre = std::round(value / width) * width;
     if (!std::isfinite(centre)) centre = value; // beside the largest double
     const double reach = std::ceil(margin / width - 1e-9) * width;
     return ticked(std::min(clamped(centre - reach), value),
-                  std::max(clamped(centre + reach), value), step, 2 * margin);
+                  std::max(clamped(centre + reach), value), step);
 }
 
 } // namespace
@@ -101,19 +124,18 @@ bool negligibleSpread(double low, double high)
 AxisScale automaticScale(double low, double high, int intervals)
 {
     if (negligibleSpread(low, high)) return constantScale(low / 2 + high / 2, intervals);
-    const double span = high - low;
     const Step step = stepFor(low, high, intervals);
     const double width = step.value();
-    if (!(width > 0)) return ticked(low, high, step, span);
+    if (!(width > 0)) return ticked(low, high, step);
     // Rounding in floating point must not pull a whole tick inside the values.
     double minimum = std::floor(low / width) * width;
     double maximum = std::ceil(high / width) * width;
     if (minimum > low) minimum -= width;
     if (maximum < high) maximum += width;
-    return ticked(clamped(minimum), clamped(maximum), step, span);
+    return ticked(clamped(minimum), clamped(maximum), step);
 }
 
 AxisScale fixedScale(double minimum, double maximum, int intervals)
 {
-    return ticked(minimum, maximum, stepFor(minimum, maximum, intervals), maximum - minimum);
+    return ticked(minimum, maximum, stepFor(minimum, maximum, intervals));
 }

@@ -9,11 +9,6 @@ struct AxisScale {
     double maximum = 1;
     std::vector<double> ticks;
     int digits = 1; // the significant digits that tell the ticks apart, and no more
-    // The chart component draws nothing over a range narrower than about
-    // 1e-12. A narrow range is drawn in units of 2 to the power -unitPower,
-    // so that the values scaled (std::ldexp(value, unitPower)) stay exact and
-    // span at least 1. The range alone sets it, not the number of ticks.
-    int unitPower = 0;
 };
 
 // Whether values from low to high are, to the eye, one value: their spread

@@ -3,7 +3,6 @@
 #include "charts/chartlayout.h"
 #include "charts/chartmenu.h"
 #include "charts/chartpainter.h"
-#include "charts/chartpalette.h"
 #include "charts/chartreadout.h"
 #include "model/keptruns.h"
 #include "widgets/formlayout.h"
@@ -62,39 +61,10 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     connect(&MALVORA1::Kept, &KeptRuns::changed, this, &ChartControl::redraw);
 }
 
-void ChartControl::setColumnCount(int columns)
-{
-    m_columns = std::max(columns, 0);
-    m_labels.assign(size_t(m_columns), QString());
-    m_pens.assign(size_t(m_columns / 2), currentRunPen(CurveKind::Differential));
-    m_grid.assign(size_t(m_rows) * size_t(m_columns), 0.0);
-}
-
-void ChartControl::setRowCount(int rows)
-{
-    m_rows = std::max(rows, 0);
-    m_grid.assign(size_t(m_rows) * size_t(m_columns), 0.0);
-}
-
 void ChartControl::setTitleText(const QString &title)
 {
     m_content.title = title;
     setAccessibleName(title);
-}
-
-void ChartControl::setColumnLabel(int column, const QString &label)
-{
-    if (column >= 1 && column <= m_columns) m_labels[size_t(column - 1)] = label;
-}
-
-void ChartControl::setSeriesPen(int series, const QPen &pen)
-{
-    if (series >= 1 && 2 * series <= m_columns) m_pens[size_t(series - 1)] = pen;
-}
-
-double ChartControl::cell(int row, int column) const
-{
-    return m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)];
 }
 
 void ChartControl::setUsageDescription(const QString &text)
@@ -115,21 +85,10 @@ void ChartControl::setTextZoom(double zoom)
     update();
 }
 
-// The grid's curves over the kept runs' ones, each series a curve in its
-// column's label; the chart is laid out when it is next painted or read.
-void ChartControl::refresh()
+void ChartControl::setCurves(std::vector<ContentCurve> curves)
 {
     m_readout->hide();
-    m_content.curves = m_kept;
-    for (int k = 1; 2 * k <= m_columns; ++k) {
-        const QString &label = m_labels[size_t(2 * k - 2)];
-        ContentCurve curve{{}, m_pens[size_t(k - 1)], label, label, true, {}, {}, true};
-        curve.points.reserve(m_rows);
-        const double *cells = m_grid.data() + 2 * (k - 1);
-        for (int row = 0; row < m_rows; ++row, cells += m_columns)
-            curve.append(QPointF(cells[0], cells[1]));
-        m_content.curves.push_back(std::move(curve));
-    }
+    m_content.curves = std::move(curves);
     m_laidOut = m_laidOut && sameContent(m_content, m_laidOutFrom);
     describe();
     update();
@@ -138,7 +97,7 @@ void ChartControl::refresh()
 const DrawnChart &ChartControl::drawn() const
 {
     if (!m_laidOut || m_drawn.size != QSizeF(size())) {
-        m_drawn = layOutChart(m_content, size(), locale(), *this);
+        m_drawn = layOutChart(m_content, size(), locale(), *this, m_measures);
         m_laidOutFrom = m_content;
         m_laidOut = true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/chartcontent.h"
+#include "charts/chartlayout.h"
 #include "charts/drawnchart.h"
 
 #include <QFont>
@@ -15,12 +16,10 @@ class ChartMenu;
 class ChartReadout;
 
 /*
- * The chart component of both chart windows: a data grid of RowCount rows by
- * ColumnCount columns (addressed from 1, series k in columns 2k-1 for x and
- * 2k for y), a title, a legend and two linear axes, drawn as XY curves. A
- * chart routine sets it up and writes its cells; refresh() then takes them,
- * with the kept runs' curves, as the chart's content, which is laid out once
- * per size and painted from that layout (chartlayout.h, chartpainter.h).
+ * The chart component of both chart windows: a title, a legend and two
+ * linear axes, and the curves a chart routine gives it (chartframe.h), drawn
+ * as XY curves. The curves are its content, which is laid out once per size
+ * and painted from that layout (chartlayout.h, chartpainter.h).
  *
  * A value that does not exist (the logarithm of a value that is not positive,
  * a quotient by zero) is left out of its curve; a current run with no value
@@ -29,10 +28,10 @@ class ChartReadout;
  * one that some point lies outside is widened to hold it. A curve whose
  * points all fall on one spot shows that spot as a marker.
  *
- * Beneath the grid's curves it draws the curves of kept runs, and draws
- * itself again when they change. A context menu copies or saves the chart
- * and keeps or forgets runs; the read-out names the values of the time step
- * nearest the pointer, or the one the arrow keys reach.
+ * It draws itself again, through its chart routine, when the kept runs
+ * change. A context menu copies or saves the chart and keeps or forgets
+ * runs; the read-out names the values of the time step nearest the pointer,
+ * or the one the arrow keys reach.
  */
 class ChartControl : public QWidget
 {
@@ -41,38 +40,23 @@ class ChartControl : public QWidget
     Q_PROPERTY(double textZoom READ textZoom WRITE setTextZoom)
   public:
     enum AxisId { X = ChartContent::X, Y = ChartContent::Y };
-    enum { LocationRight = 4 };
     using Axis = ChartAxis;
 
     explicit ChartControl(QWidget *parent = nullptr);
 
-    void setColumnCount(int columns);
-    void setRowCount(int rows);
     void setShowLegend(bool show) { m_content.legend = show; }
     QFont &titleFont() { return m_content.titleFont; }
     void setTitleText(const QString &title);
-    // The legend stands at the right, the only place any chart asks for.
-    void setLegendLocation(int) {}
     Axis &axis(AxisId id) { return m_content.axes[id]; }
-    void setColumnLabel(int column, const QString &label);
-    // A cell outside the grid is not written. (Inline: a chart routine sets
-    // thousands of cells each time it draws.)
-    void setData(int row, int column, double value)
-    {
-        if (row >= 1 && row <= m_rows && column >= 1 && column <= m_columns)
-            m_grid[size_t(row - 1) * size_t(m_columns) + size_t(column - 1)] = value;
-    }
-    // The pen of series k of the current run (counted from 1).
-    void setSeriesPen(int series, const QPen &pen);
     // What the plot says when the current run has no point to draw: why, in one short line.
     void setNoValueText(const QString &text) { m_content.noValue = text; }
     // How the chart is used, for its accessible description.
     void setUsageDescription(const QString &text);
 
-    void refresh();
-
-    // The kept runs' curves, drawn beneath the grid's and covered by the axis ranges.
-    void setKeptCurves(std::vector<ContentCurve> curves) { m_kept = std::move(curves); }
+    // The curves to draw, kept runs' first (runcurves.h); the chart is laid
+    // out anew when it is next painted or read, unless they and everything
+    // else are as it was laid out from.
+    void setCurves(std::vector<ContentCurve> curves);
 
     // Draws the chart again as its chart routine last drew it.
     void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
@@ -86,12 +70,8 @@ class ChartControl : public QWidget
     ChartReadout &readout() { return *m_readout; }
     ChartMenu &menu() { return *m_menu; }
 
-    int rowCount() const { return m_rows; }
-    int columnCount() const { return m_columns; }
     QString title() const { return m_content.title; }
     const Axis &axis(AxisId id) const { return m_content.axes[id]; }
-    QString columnLabel(int column) const { return m_labels[size_t(column - 1)]; }
-    double cell(int row, int column) const;
     const ChartContent &content() const { return m_content; }
     // The chart as laid out at its present size.
     const DrawnChart &drawn() const;
@@ -111,13 +91,8 @@ class ChartControl : public QWidget
   private:
     void describe();
 
-    int m_rows = 0;
-    int m_columns = 0;
-    std::vector<QString> m_labels;
-    std::vector<QPen> m_pens;
-    std::vector<double> m_grid;
     ChartContent m_content;
-    std::vector<ContentCurve> m_kept;
+    mutable TextMeasures m_measures; // of the texts laid out, kept from one layout to the next
     mutable DrawnChart m_drawn;
     mutable ChartContent m_laidOutFrom; // the content m_drawn was laid out from
     mutable bool m_laidOut = false;

@@ -2,12 +2,10 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartreadout.h"
-#include "charts/keptcurves.h"
+#include "charts/runcurves.h"
 #include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
-
-using namespace MALVORA1;
 
 namespace
 {
@@ -19,21 +17,15 @@ QFont arial10()
 
 void drawChart(ChartControl &chart, const ChartPlan &plan)
 {
-    const RunSeries run = currentRun();
-    const bool withKept = !Kept.runs().empty();
-    const int curves = int(plan.curves.size());
-    chart.setColumnCount(2 * curves);
-    chart.setRowCount(std::int16_t(Simut + 1));
-    chart.setShowLegend(plan.legend || withKept);
+    chart.setShowLegend(plan.legend || !MALVORA1::Kept.runs().empty());
     chart.titleFont() = arial10();
     chart.setTitleText(plan.title);
-    chart.setLegendLocation(ChartControl::LocationRight);
     chart.setNoValueText(plan.noValue);
 
     ChartControl::Axis &y = chart.axis(ChartControl::Y);
     y.autoScale = !plan.yLimit;
     if (plan.yLimit) {
-        const auto [minimum, maximum] = fixedRange(plan, run);
+        const auto [minimum, maximum] = fixedRange(plan);
         y.maximum = maximum;
         y.minimum = minimum;
     }
@@ -47,25 +39,9 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
     x.titleVisible = true;
     x.title = plan.xTitle;
 
-    if (plan.legend)
-        for (int k = 0; k < curves; ++k)
-            chart.setColumnLabel(2 * k + 1, plan.curves[size_t(k)].label);
-    else if (withKept)
-        chart.setColumnLabel(1, runName(run, chart.locale()));
-
-    for (int k = 0; k < curves; ++k) {
-        const ChartCurve &curve = plan.curves[size_t(k)];
-        for (j = 0; j <= Simut; ++j) {
-            xval = curve.x(run, j);
-            yval = curve.y(run, j);
-            chart.setData(j + 1, 2 * k + 1, xval);
-            chart.setData(j + 1, 2 * k + 2, yval);
-        }
-        chart.setSeriesPen(k + 1, currentRunPen(curve.kind));
-    }
-    chart.setKeptCurves(keptCurves(plan, run, chart.locale()));
-    chart.readout().setUp(
-        {plan.xName.isEmpty() ? plan.xTitle : plan.xName, plan.yScale, plan.growth ? run.rate : 0});
+    chart.readout().setUp({plan.xName.isEmpty() ? plan.xTitle : plan.xName, plan.yScale,
+                           plan.growth ? MALVORA1::Rrate : 0});
+    chart.setCurves(runCurves(plan, chart.locale()));
+    // Last: the redraw that runs this routine again may be the one running now.
     chart.setRedraw([&chart, plan] { drawChart(chart, plan); });
-    chart.refresh();
 }

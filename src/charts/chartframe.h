@@ -35,22 +35,17 @@ struct ChartPlan {
 };
 
 /*
- * The chart frame every chart routine performs: grid of Simut + 1 rows and two
- * columns per curve, the legend flag, Arial 10 pt titles, the legend on the
- * right, a linear Y axis with a black solid major grid, a linear X axis, the
- * curve labels where there is a legend, and then the data: curve after curve,
- * row t + 1 holding time step t for t = 0 ... Simut, each point passed through
- * j, xval and yval. A fixed Y range from 0 to a negative limit is taken
- * mirrored, from the limit to 0, so that a decay's line sits inside it as a
- * growth's does.
+ * The chart frame every chart routine performs: the legend flag, Arial 10 pt
+ * titles, a linear Y axis with a black solid major grid, a linear X axis,
+ * and then the data: every curve of the current run and of the kept runs,
+ * each point for t = 0 ... T (runcurves.h). A fixed Y range from 0 to a
+ * negative limit is taken mirrored, from the limit to 0, so that a decay's
+ * line sits inside it as a growth's does; it widens to hold every run's
+ * fixed range. The legend, shown where the plan asks for one or runs are
+ * kept, stands at the chart's right.
  *
- * Not a pure function: the loop runs on the shared j, xval and yval of the
- * model state, as every chart of the program does, and leaves them at
- * Simut + 1 and the last point drawn.
- *
- * Kept runs are drawn beneath, each curve computed by the same rule from the
- * kept copy; the legend then names every run (a kept run equal to the
- * current one once), and a fixed Y range widens to hold every run's fixed
- * range.
+ * Not a pure function: the points pass through the shared j, xval and yval
+ * of the model state, as every chart of the program does, which are left at
+ * Simut + 1 and the current run's last point drawn.
  */
 void drawChart(ChartControl &chart, const ChartPlan &plan);

@@ -7,13 +7,11 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLocale>
 #include <QPaintDevice>
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <limits>
 
 namespace
@@ -23,12 +21,11 @@ constexpr double Largest = std::numeric_limits<double>::max();
 constexpr int Intervals = 5; // about this many steps between ticks, fewer if crowded
 constexpr double Margin = 6;
 constexpr double Gap = 4;
-constexpr double TickLength = 4;
 constexpr double LabelSpacing = 6; // at least this much between two labels side by side
 constexpr double Sample = 24;      // the length of a legend entry's line
-// How far, in pixels, a drawn curve may pass from a point of its own: below
-// what the eye can tell, also on a copy at twice the size.
-constexpr double Tolerance = 0.1;
+using ChartMetrics::TickLength;
+using ChartMetrics::Tolerance;
+using Measure = TextMeasures::Measure;
 
 using AxisId = ChartContent::AxisId;
 
@@ -81,47 +78,27 @@ AxisScale scaleFor(const ChartAxis &axis, ValueRange values, bool markers, int i
     return automaticScale(values.low, values.high, intervals);
 }
 
-// Where a value falls between the ends of a range, from 0 to 1; halves keep
-// the differences inside the double range.
-double fraction(double value, double minimum, double maximum)
+// A legend name no wider than `most`: in lines broken at its spaces where
+// it is wider ("r = 0.2," over "N(0) = 10"), a word wider still cut short
+// with "…".
+QStringList wrapped(const QString &name, double most, Measure &m)
 {
-    return (value / 2 - minimum / 2) / (maximum / 2 - minimum / 2);
-}
-
-// A font's measures at one resolution, and the widths of the texts measured
-// in it. They are kept from one layout to the next: a chart laid out again
-// (a new run, a resize, another chart in the same window) finds its font and
-// most of its labels measured already.
-struct Measure {
-    Measure(const QFont &font, const QPaintDevice &device)
-        : font(font), dpi(device.logicalDpiY()), metrics(font, &device), height(metrics.height())
-    {
+    if (m.width(name) <= most) return {name};
+    QStringList lines;
+    QString line;
+    for (const QString &word : name.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (line.isEmpty() || m.width(longer) <= most) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
     }
-
-    double width(const QString &text)
-    {
-        if (text.isEmpty()) return 0;
-        if (const auto found = widths.constFind(text); found != widths.cend()) return *found;
-        if (widths.size() >= 1024) widths.clear();
-        return *widths.insert(text, metrics.horizontalAdvance(text));
-    }
-
-    QFont font;
-    int dpi;
-    QFontMetricsF metrics;
-    double height;
-    QHash<QString, double> widths;
-};
-
-// The measures of a font on a device, made the first time they are asked for.
-Measure &measureOf(const QFont &font, const QPaintDevice &device)
-{
-    static std::deque<Measure> measures; // a deque: a reference stays valid as it grows
-    const int dpi = device.logicalDpiY();
-    for (Measure &m : measures)
-        if (m.dpi == dpi && m.font == font) return m;
-    if (measures.size() >= 32) measures.clear(); // zooms and resolutions without end
-    return measures.emplace_back(font, device);
+    lines << line;
+    for (QString &text : lines)
+        if (m.width(text) > most) text = m.metrics.elidedText(text, Qt::ElideRight, most);
+    return lines;
 }
 
 // The ticks of a scale with their labels and sizes, not yet placed.
@@ -134,8 +111,9 @@ struct Labels {
 Labels labelled(AxisScale scale, const QLocale &locale, Measure &metrics)
 {
     Labels labels{std::move(scale), {}, 0};
-    for (double tick : labels.scale.ticks) {
-        DrawnTick t{tick, 0, generalNumber(tick, locale, labels.scale.digits), {}};
+    const QStringList texts = axisLabels(labels.scale.ticks, labels.scale.digits, locale);
+    for (size_t k = 0; k < labels.scale.ticks.size(); ++k) {
+        DrawnTick t{labels.scale.ticks[k], 0, texts[qsizetype(k)], {}};
         t.rect.setSize(QSizeF(metrics.width(t.text), metrics.height));
         labels.widest = std::max(labels.widest, t.rect.width());
         labels.ticks.push_back(std::move(t));
@@ -146,9 +124,9 @@ Labels labelled(AxisScale scale, const QLocale &locale, Measure &metrics)
 // Places each tick along the axis, from `from` (the minimum's pixel) to `to`.
 void place(Labels &labels, double from, double to)
 {
+    const AxisMap map = AxisMap::between(labels.scale.minimum, labels.scale.maximum, from, to);
     for (DrawnTick &tick : labels.ticks)
-        tick.at =
-            from + (to - from) * fraction(tick.value, labels.scale.minimum, labels.scale.maximum);
+        tick.at = map(tick.value);
 }
 
 // Whether neighbouring labels stand apart, each `extent` long along the axis.
@@ -187,8 +165,8 @@ class Layout
 {
   public:
     Layout(const ChartContent &content, QSizeF size, const QLocale &locale,
-           const QPaintDevice &device)
-        : c(content), locale(locale), device(device)
+           const QPaintDevice &device, TextMeasures &measures)
+        : c(content), locale(locale), device(device), measures(measures)
     {
         d.size = size;
         d.dpi = device.logicalDpiY();
@@ -201,8 +179,17 @@ class Layout
     {
         takeValues();
         const QRectF room = placeTitles();
-        const QRectF inner = placeLegend(room);
-        placeAxes(inner);
+        const YAxis y = yAxis(room);
+        // The legend as wide as leaves half the chart to the plot, less what
+        // the last X label stands beyond it, found once the labels are placed.
+        double most = room.right() - y.left - d.size.width() / 2 - (Sample + 5 * Gap);
+        for (int tries = 0; tries < 4; ++tries) {
+            d.legend.clear();
+            placeAxes(placeLegend(room, most), y);
+            const double lacking = d.size.width() / 2 - d.plot.width();
+            if (lacking <= 0 || d.legend.empty()) break;
+            most = std::min(most, d.legendBox.width() - (Sample + 3 * Gap)) - lacking - 1;
+        }
         placeAxisTitles();
         placeCurves();
         placeNoValue();
@@ -210,7 +197,7 @@ class Layout
     }
 
   private:
-    Measure &metrics(const QFont &font) const { return measureOf(font, device); }
+    Measure &metrics(const QFont &font) const { return measures.of(font, device); }
 
     DrawnText text(const QString &s, const QFont &font) const
     {
@@ -249,8 +236,9 @@ class Layout
         return QRectF(QPointF(Margin, top), QPointF(d.size.width() - Margin, bottom));
     }
 
-    // The legend at the right, centred on the room's height; the room left of it.
-    QRectF placeLegend(QRectF room)
+    // The legend at the right, centred on the room's height, its names at
+    // most `most` wide; the room left of it.
+    QRectF placeLegend(QRectF room, double most)
     {
         for (size_t k = 0; k < c.curves.size(); ++k) {
             const ContentCurve &curve = c.curves[k];
@@ -261,33 +249,45 @@ class Layout
                     //: A kept run with no value to draw on this chart, in the legend
                     : QCoreApplication::translate("ChartLayout", "%1: no value")
                           .arg(curve.legendName);
-            d.legend.push_back({name, curve.pen, spots[k], {}});
+            d.legend.push_back({name, {}, curve.pen, spots[k], {}});
         }
         if (d.legend.empty()) return room;
         Measure &m = metrics(d.legendFont);
-        double widest = 0;
+        double widest = 0, height = 2 * Gap;
         for (LegendEntry &entry : d.legend) {
-            entry.rect.setSize(QSizeF(m.width(entry.name), m.height));
-            widest = std::max(widest, entry.rect.width());
+            entry.lines = wrapped(entry.name, std::max(most, 0.0), m);
+            double width = 0;
+            for (const QString &line : entry.lines)
+                width = std::max(width, m.width(line));
+            entry.rect.setSize(QSizeF(width, m.height * double(entry.lines.size())));
+            widest = std::max(widest, width);
+            height += entry.rect.height();
         }
         const double width = Gap + Sample + Gap + widest + Gap;
-        const double height = Gap + m.height * double(d.legend.size()) + Gap;
         d.legendBox = QRectF(room.right() - width, room.center().y() - height / 2, width, height);
         double y = d.legendBox.top() + Gap;
         for (LegendEntry &entry : d.legend) {
             entry.rect.moveTo(d.legendBox.left() + 2 * Gap + Sample, y);
-            y += m.height;
+            y += entry.rect.height();
         }
         room.setRight(d.legendBox.left() - 2 * Gap);
         return room;
     }
 
+    // The Y axis's labels, fitted to the plot's height, and where the plot
+    // begins, right of them and of the Y axis title.
+    struct YAxis {
+        Labels labels;
+        double top, bottom, left, xLabelsTop;
+    };
+
     /*
-     * The Y axis first: its labels' room in height is known before its scale.
-     * Their width then sets where the plot begins, and the plot's width the
-     * X axis's scale; the last X label stands half beyond the plot's right.
+     * The Y axis first: its labels' room in height is known before its scale,
+     * and does not depend on the legend. Their width then sets where the plot
+     * begins, and the plot's width the X axis's scale; the last X label
+     * stands half beyond the plot's right.
      */
-    void placeAxes(QRectF room)
+    YAxis yAxis(QRectF room)
     {
         Measure &m = metrics(d.tickFont);
         const double labelHeight = m.height;
@@ -295,11 +295,19 @@ class Layout
         const double xLabelsTop = std::max(TickLength, labelHeight / 2) + 2;
         const double top = room.top() + labelHeight / 2;
         const double bottom = std::max(top + 1, room.bottom() - xLabelsTop - labelHeight);
-
         Labels y = fitted(AxisId::Y, heightOf, [&](Labels &l) { place(l, bottom, top); });
         const double yLabelsWidth = d.numbered ? y.widest : m.width(QStringLiteral("0000"));
         const double left = room.left() + (yTitleWidth > 0 ? yTitleWidth + Gap : 0) + yLabelsWidth +
                             Gap + TickLength;
+        return {std::move(y), top, bottom, left, xLabelsTop};
+    }
+
+    void placeAxes(QRectF room, YAxis yAxis)
+    {
+        d.plot = QRectF();
+        const auto [top, bottom, left, xLabelsTop] =
+            std::tuple{yAxis.top, yAxis.bottom, yAxis.left, yAxis.xLabelsTop};
+        Labels &y = yAxis.labels;
         Labels x = fitted(AxisId::X, widthOf, [&](Labels &l) { placeX(l, left, room.right()); });
         d.plot = QRectF(QPointF(x.ticks.empty() ? left : d.plot.left(), top),
                         QPointF(x.ticks.empty() ? room.right() : d.plot.right(), bottom));
@@ -362,20 +370,16 @@ class Layout
     {
         const DrawnAxis &x = d.axes[AxisId::X], &y = d.axes[AxisId::Y];
         const double width = d.plot.width(), height = d.plot.height();
-        // Pixels per value, unless a span too narrow for them to be a double
-        // (below about 1e-305) asks for a division at each point.
-        const PixelMap map{
-            d.plot.left(),   x.minimum / 2, width / (x.maximum / 2 - x.minimum / 2),
-            d.plot.bottom(), y.minimum / 2, height / (y.maximum / 2 - y.minimum / 2)};
-        const bool scaled = std::isfinite(map.xScale) && std::isfinite(map.yScale);
+        d.map = {AxisMap::between(x.minimum, x.maximum, d.plot.left(), d.plot.right()),
+                 AxisMap::between(y.minimum, y.maximum, d.plot.bottom(), d.plot.top())};
         d.curves.reserve(c.curves.size());
         for (size_t k = 0; k < c.curves.size(); ++k) {
             const ContentCurve &curve = c.curves[k];
             const bool many = width > 0 && height > 0 && curve.points.size() > std::max(width, 2.0);
             // Mapped as they are thinned, only the points kept are written:
             // every point is finite and inside the axes' ranges, so is its pixel.
-            QList<QPointF> drawn = scaled && curve.whole && many
-                                       ? thinnedPixels(curve.points, map, Tolerance)
+            QList<QPointF> drawn = curve.whole && many
+                                       ? thinnedPixels(curve.points, d.map, Tolerance)
                                        : placed(curve.points);
             spots[k] = spots[k] || withinOnePixel(drawn);
             d.curves.push_back({std::move(drawn), curve.pen, spots[k]});
@@ -383,21 +387,16 @@ class Layout
         markLegend();
     }
 
-    // A curve with points that have no value, or on a span too narrow to
-    // scale, in pixels: each finite point, thinned if every pixel is finite
-    // and the points outnumber the plot's pixel columns.
+    // A curve with points that have no value, or too few to thin, in
+    // pixels: each finite point, thinned if the points outnumber the plot's
+    // pixel columns.
     QList<QPointF> placed(const QList<QPointF> &points) const
     {
         QList<QPointF> drawn;
         drawn.reserve(points.size());
-        bool finitePixels = true;
-        for (const QPointF &p : points) {
-            if (!finite(p)) continue;
-            drawn.append(d.position(p));
-            finitePixels = finitePixels && finite(drawn.back());
-        }
-        if (finitePixels && drawn.size() > d.plot.width() && d.plot.width() > 0 &&
-            d.plot.height() > 0)
+        for (const QPointF &p : points)
+            if (finite(p)) drawn.append(d.position(p));
+        if (drawn.size() > d.plot.width() && d.plot.width() > 0 && d.plot.height() > 0)
             thinPixels(drawn, Tolerance);
         return drawn;
     }
@@ -420,6 +419,12 @@ class Layout
     {
         if (currentDrawn || c.noValue.isEmpty()) return;
         d.noValue = text(c.noValue, zoomed(c.titleFont, c.zoom));
+        // A plot too narrow for the whole line keeps its start, cut short with "…".
+        if (d.noValue.rect.width() > d.plot.width()) {
+            Measure &m = metrics(d.noValue.font);
+            d.noValue.text = m.metrics.elidedText(c.noValue, Qt::ElideRight, d.plot.width());
+            d.noValue.rect.setWidth(m.width(d.noValue.text));
+        }
         d.noValue.rect.moveCenter(d.plot.center());
         d.noValueOverCurves = d.numbered;
     }
@@ -427,6 +432,7 @@ class Layout
     const ChartContent &c;
     const QLocale &locale;
     const QPaintDevice &device;
+    TextMeasures &measures;
     DrawnChart d;
     ValueRange values[2];
     std::vector<bool> spots, drawable;
@@ -436,20 +442,30 @@ class Layout
 
 } // namespace
 
-QPointF DrawnChart::position(QPointF value) const
-{
-    return {plot.left() + plot.width() * fraction(value.x(), axes[X].minimum, axes[X].maximum),
-            plot.bottom() - plot.height() * fraction(value.y(), axes[Y].minimum, axes[Y].maximum)};
-}
-
-double DrawnChart::xValue(double pixel) const
-{
-    const double f = (pixel - plot.left()) / plot.width();
-    return (axes[X].minimum / 2 + f * (axes[X].maximum / 2 - axes[X].minimum / 2)) * 2;
-}
-
 DrawnChart layOutChart(const ChartContent &content, QSizeF size, const QLocale &locale,
-                       const QPaintDevice &device)
+                       const QPaintDevice &device, TextMeasures &measures)
 {
-    return Layout(content, size, locale, device).run();
+    return Layout(content, size, locale, device, measures).run();
+}
+
+TextMeasures::Measure::Measure(const QFont &font, const QPaintDevice &device)
+    : font(font), dpi(device.logicalDpiY()), metrics(font, &device), height(metrics.height())
+{
+}
+
+double TextMeasures::Measure::width(const QString &text)
+{
+    if (text.isEmpty()) return 0;
+    if (const auto found = widths.constFind(text); found != widths.cend()) return *found;
+    if (widths.size() >= 1024) widths.clear();
+    return *widths.insert(text, metrics.horizontalAdvance(text));
+}
+
+TextMeasures::Measure &TextMeasures::of(const QFont &font, const QPaintDevice &device)
+{
+    const int dpi = device.logicalDpiY();
+    for (Measure &m : m_measures)
+        if (m.dpi == dpi && m.font == font) return m;
+    if (m_measures.size() >= 32) m_measures.clear(); // zooms and resolutions without end
+    return m_measures.emplace_back(font, device);
 }

@@ -11,8 +11,8 @@
 namespace
 {
 
-constexpr double TickLength = 4;
-constexpr double MarkerRadius = 4;
+using ChartMetrics::MarkerRadius;
+using ChartMetrics::TickLength;
 const QColor AxisColour(0x40, 0x40, 0x40);
 const QColor XGridColour(0xd0, 0xd0, 0xd0);
 
@@ -167,7 +167,9 @@ void paintLegend(QPainter &painter, const DrawnChart &chart)
     painter.setFont(chart.legendFont);
     const double ascent = ascentOf(painter);
     for (const LegendEntry &entry : chart.legend) {
-        const double y = entry.rect.center().y();
+        const double lineHeight =
+            entry.rect.height() / double(std::max<qsizetype>(entry.lines.size(), 1));
+        const double y = entry.rect.top() + lineHeight / 2;
         const double right = entry.rect.left() - 4, left = chart.legendBox.left() + 4;
         if (entry.marker) {
             paintMarker(painter, entry.pen, QPointF((left + right) / 2, y));
@@ -176,7 +178,9 @@ void paintLegend(QPainter &painter, const DrawnChart &chart)
             painter.drawLine(QPointF(left, y), QPointF(right, y));
         }
         painter.setPen(Qt::black);
-        writeAt(painter, entry.rect, ascent, entry.name);
+        for (qsizetype k = 0; k < entry.lines.size(); ++k)
+            writeAt(painter, entry.rect.translated(0, lineHeight * double(k)), ascent,
+                    entry.lines[k]);
     }
 }
 

@@ -16,7 +16,7 @@ namespace
 {
 
 constexpr double Padding = 6;
-constexpr double MarkRadius = 4;
+using ChartMetrics::MarkerRadius;
 
 bool finite(QPointF p)
 {
@@ -34,8 +34,8 @@ ChartReadout::ChartReadout(ChartControl *chart) : QObject(chart), m_chart(chart)
  */
 int ChartReadout::nearestRow(double x) const
 {
-    const int rows = m_chart->rowCount();
-    const auto at = [this](int row) { return m_chart->cell(row, 1); };
+    const int rows = steps();
+    const auto at = [this](int row) { return xAt(row); };
     const bool rising = at(rows) >= at(1);
     const auto range = std::views::iota(1, rows + 1);
     const auto past = std::ranges::partition_point(
@@ -48,8 +48,7 @@ int ChartReadout::nearestRow(double x) const
 void ChartReadout::pointAt(QPointF position)
 {
     const DrawnChart &drawn = m_chart->drawn();
-    if (m_chart->rowCount() == 0 || m_chart->columnCount() == 0 || !drawn.numbered ||
-        !drawn.plot.contains(position)) {
+    if (steps() == 0 || !drawn.numbered || !drawn.plot.contains(position)) {
         hide();
         return;
     }
@@ -59,9 +58,9 @@ void ChartReadout::pointAt(QPointF position)
 
 bool ChartReadout::handleKey(QKeyEvent *event)
 {
-    const int rows = m_chart->rowCount();
+    const int rows = steps();
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (rows == 0 || m_chart->columnCount() == 0 || !plain) return false;
+    if (rows == 0 || !plain) return false;
     int row = m_row;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -114,7 +113,7 @@ QRectF ChartReadout::box() const
     const DrawnChart &drawn = m_chart->drawn();
     const QFontMetricsF metrics(drawn.legendFont, m_chart);
     const QSizeF size = metrics.size(0, text()) + QSizeF(2 * Padding, 2 * Padding);
-    const double x = drawn.position(QPointF(m_chart->cell(m_row, 1), 0)).x();
+    const double x = drawn.position(QPointF(xAt(m_row), 0)).x();
     const QRectF plot = drawn.plot.adjusted(Padding, Padding, -Padding, -Padding);
     QRectF box(QPointF(), size);
     if (x > drawn.plot.center().x())
@@ -138,7 +137,7 @@ void ChartReadout::paint(QPainter &painter) const
     const int t = m_row - 1;
     for (const ContentCurve &curve : m_chart->content().curves)
         if (t < curve.points.size() && finite(curve.points[t]))
-            painter.drawEllipse(drawn.position(curve.points[t]), MarkRadius, MarkRadius);
+            painter.drawEllipse(drawn.position(curve.points[t]), MarkerRadius, MarkerRadius);
     const QRectF at = box();
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(at);
@@ -149,7 +148,26 @@ void ChartReadout::paint(QPainter &painter) const
 
 QString ChartReadout::number(double x, double scale) const
 {
-    return generalNumber(roundToPlaces(x, scale), m_chart->locale());
+    return readoutNumber(x, scale, m_chart->locale());
+}
+
+// The steps of the current run's first curve, whose x the read-out follows.
+const ContentCurve *ChartReadout::currentCurve() const
+{
+    for (const ContentCurve &curve : m_chart->content().curves)
+        if (curve.current) return &curve;
+    return nullptr;
+}
+
+int ChartReadout::steps() const
+{
+    const ContentCurve *curve = currentCurve();
+    return curve ? int(curve->points.size()) : 0;
+}
+
+double ChartReadout::xAt(int row) const
+{
+    return currentCurve()->points[row - 1].x();
 }
 
 // Every curve drawn at the step in the legend's order, each named as there;
@@ -158,7 +176,7 @@ QString ChartReadout::text() const
 {
     if (m_row == 0) return {};
     const int t = m_row - 1;
-    const double x = m_chart->cell(m_row, 1);
+    const double x = xAt(m_row);
     const QString &xName = m_settings.xName;
     const QString yName = m_chart->axis(ChartControl::Y).title;
     //: Read-out line: a variable's name and its value ("t = 5")
@@ -171,8 +189,12 @@ QString ChartReadout::text() const
         if (curve.name.isEmpty())
             lines << tr("%1 = %2").arg(yName, value);
         else if (p.x() != x)
-            //: A kept run's values: its name, x's name, x, y's name, y
-            lines << tr("%1: %2 = %3, %4 = %5")
+            lines << (m_chart->locale().decimalPoint() == u','
+                          //: A kept run's values where numbers have a decimal comma: its name,
+                          //: x's name, x, y's name, y
+                          ? tr("%1: %2 = %3; %4 = %5")
+                          //: A kept run's values: its name, x's name, x, y's name, y
+                          : tr("%1: %2 = %3, %4 = %5"))
                          .arg(curve.name, xName, number(p.x(), 100), yName, value);
         else
             lines << tr("%1: %2 = %3").arg(curve.name, yName, value);

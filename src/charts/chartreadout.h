@@ -6,6 +6,7 @@
 #include <QString>
 
 class ChartControl;
+struct ContentCurve;
 class QKeyEvent;
 class QPainter;
 
@@ -48,12 +49,15 @@ class ChartReadout : public QObject
     QRectF box() const;
 
   private:
+    const ContentCurve *currentCurve() const;
+    int steps() const;         // of the current run; 0: none to read
+    double xAt(int row) const; // x of the step in a row, counted from 1
     int nearestRow(double x) const;
     void select(int row);
     QString number(double x, double scale) const;
 
     ChartControl *m_chart;
     Settings m_settings{{}, 100, 0};
-    int m_row = 0; // grid row of the marked step; 0: none
+    int m_row = 0; // the marked step + 1; 0: none
     QString m_restingDescription;
 };

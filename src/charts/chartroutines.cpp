@@ -139,7 +139,7 @@ void CompareDeltaNanddN(ChartControl &MSChart1)
 
 void ShowNnextvsN(ChartControl &MSChart1)
 {
-    const ChartCurve next{ChartRoutines::tr("N(t+1)-N(t) (differential)"), population,
+    const ChartCurve next{ChartRoutines::tr("N(t+1) (differential)"), population,
                           [](const RunSeries &run, int t) { return run.Nt[size_t(t) + 1]; },
                           CurveKind::Differential};
     drawChart(

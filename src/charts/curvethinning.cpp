@@ -79,30 +79,6 @@ void thin(qsizetype count, double tolerance, At pixel, Keep keep)
 
 } // namespace
 
-QList<QPointF> thinned(const QList<QPointF> &curve, const QRectF &values, QSizeF plot,
-                       double tolerance)
-{
-    if (curve.size() < 3 || curve.size() <= plot.width() ||
-        !(plot.width() > 0 && plot.height() > 0))
-        return curve;
-    // Halves keep the differences inside the double range.
-    const PixelMap map{
-        0, values.left() / 2, plot.width() / (values.right() / 2 - values.left() / 2),
-        0, values.top() / 2,  -plot.height() / (values.bottom() / 2 - values.top() / 2)};
-    // A point with no place in pixels (a value that is not a number, or one
-    // too far out for the plot's scale) has no distance to measure: the curve
-    // is handed on whole rather than thinned on a guess.
-    for (const QPointF &p : curve) {
-        const QPointF at = map(p);
-        if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return curve;
-    }
-    QList<QPointF> kept;
-    thin(
-        curve.size(), tolerance, [&](qsizetype k) { return map(curve[k]); },
-        [&](qsizetype k) { kept.append(curve[k]); });
-    return kept;
-}
-
 QList<QPointF> thinnedPixels(const QList<QPointF> &curve, const PixelMap &map, double tolerance)
 {
     QList<QPointF> kept;

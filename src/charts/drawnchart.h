@@ -1,13 +1,26 @@
 #pragma once
 
+#include "charts/pixelmap.h"
+
 #include <QFont>
 #include <QList>
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
+
+// Lengths every medium draws a chart with, in the chart's pixels.
+namespace ChartMetrics
+{
+constexpr double TickLength = 4;   // outside the axes
+constexpr double MarkerRadius = 4; // a spot's marker and the read-out's marks
+// How far a drawn curve may pass from a point of its own: below what the
+// eye can tell, also on a copy at twice the size.
+constexpr double Tolerance = 0.1;
+} // namespace ChartMetrics
 
 // A text as drawn: its rectangle in the chart's pixels (a vertical text's
 // rectangle stands upright) and its font, sized for the chart's resolution.
@@ -40,6 +53,7 @@ struct DrawnCurve {
 
 struct LegendEntry {
     QString name;
+    QStringList lines; // the name as written, in lines where it is too wide for one
     QPen pen;
     bool marker = false;
     QRectF rect; // the name's
@@ -57,6 +71,7 @@ struct DrawnChart {
     int dpi = 96; // the resolution its fonts were measured at
     DrawnText title;
     QRectF plot;
+    PixelMap map; // values to pixels on the plot
     DrawnAxis axes[2];
     bool blackYGrid = false;
     bool numbered = false; // some curve has a point: axes with ticks and grid
@@ -68,6 +83,6 @@ struct DrawnChart {
     bool noValueOverCurves = false;
 
     // Where a value is drawn; the x value drawn at a pixel column.
-    QPointF position(QPointF value) const;
-    double xValue(double pixel) const;
+    QPointF position(QPointF value) const { return map(value); }
+    double xValue(double pixel) const { return map.x.value(pixel); }
 };

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -163,7 +164,7 @@ char *writeTenThousandths(char *out, std::int64_t k)
 // out its numbers, but in E notation from ten to the power `eFrom` up. The
 // digits come straight from the decimal text, so even a value that no double
 // holds exactly (9E-317) keeps them.
-std::string roundedGeneral(double x, int digits, int eFrom)
+std::string roundedGeneral(double x, int digits, int eFrom, bool scientificAlways = false)
 {
     if (x == 0) return "0";
     std::array<char, 40> buffer{};
@@ -180,7 +181,7 @@ std::string roundedGeneral(double x, int digits, int eFrom)
     while (figures.size() > 1 && figures.back() == '0')
         figures.pop_back();
     std::string text = x < 0 ? "-" : "";
-    if (exponent < -4 || exponent >= eFrom) {
+    if (scientificAlways || exponent < -4 || exponent >= eFrom) {
         text += figures.substr(0, 1) + (figures.size() > 1 ? "." + figures.substr(1) : "");
         text += exponent < 0 ? "E-" : "E+";
         text += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
@@ -290,4 +291,52 @@ QString generalDateTime(const QDateTime &moment, const QLocale &locale)
     QString time = locale.timeFormat(QLocale::ShortFormat);
     if (!time.contains(u's')) time.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
     return locale.toString(moment, locale.dateFormat(QLocale::ShortFormat) + u' ' + time);
+}
+
+QString readoutNumber(double x, double scale, const QLocale &locale)
+{
+    const double rounded = roundToPlaces(x, scale);
+    if (rounded == 0 && x != 0 && std::isfinite(x)) return generalNumber(x, locale, ReadoutDigits);
+    return generalNumber(rounded, locale);
+}
+
+/*
+ * Each label as the ticks' digits give it; then, if one needs E notation,
+ * all in E notation, and every label as many decimals as the one that needs
+ * the most, zeros filled in (0.001000 beside 0.001001, 5.0E-05 beside
+ * 1.5E-04). A zero stays "0".
+ */
+QStringList axisLabels(std::span<const double> ticks, int digits, const QLocale &locale)
+{
+    digits = std::clamp(digits, 1, 15);
+    std::vector<std::string> texts;
+    texts.reserve(ticks.size());
+    bool scientific = false;
+    for (double tick : ticks) {
+        texts.push_back(roundedGeneral(tick, digits, TickEFrom));
+        scientific = scientific || texts.back().find('E') != std::string::npos;
+    }
+    if (scientific)
+        for (size_t k = 0; k < texts.size(); ++k)
+            texts[k] = roundedGeneral(ticks[k], digits, TickEFrom, true);
+    const auto decimalsOf = [](const std::string &text) {
+        const size_t point = text.find('.');
+        return point == std::string::npos ? size_t(0)
+                                          : std::min(text.find('E'), text.size()) - point - 1;
+    };
+    size_t decimals = 0;
+    for (const std::string &text : texts)
+        decimals = std::max(decimals, decimalsOf(text));
+    QStringList labels;
+    labels.reserve(qsizetype(texts.size()));
+    for (std::string &text : texts) {
+        if (text != "0" && decimals > 0) {
+            const size_t end = std::min(text.find('E'), text.size());
+            const size_t missing = decimals - decimalsOf(text);
+            text.insert(end, (text.find('.') == std::string::npos ? "." : "") +
+                                 std::string(missing, '0'));
+        }
+        labels << QString::fromLatin1(text).replace(u'.', locale.decimalPoint());
+    }
+    return labels;
 }

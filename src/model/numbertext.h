@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 class QDateTime;
 class QLocale;
@@ -50,6 +52,16 @@ double roundToPlaces(double x, double scale);
 // not 10.500000000000002), and E notation starts at a million (1.5E+14, not
 // 150000000000000), so that a tick label stays short enough to read.
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
+
+// A value read off a chart: rounded to 1/scale as in the data table, but a
+// value that rounds to 0 without being 0 keeps its first ReadoutDigits
+// significant digits (0.001, not 0).
+constexpr int ReadoutDigits = 4;
+QString readoutNumber(double x, double scale, const QLocale &locale);
+
+// The labels of one axis's ticks, with the significant digits that tell
+// them apart, in one notation and with one number of decimals.
+QStringList axisLabels(std::span<const double> ticks, int digits, const QLocale &locale);
 
 // The number form of the data file, written as ASCII at out: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),
