@@ -48,11 +48,10 @@ void addKeptRun(std::vector<ContentCurve> &curves, const ChartPlan &plan, std::s
         ContentCurve curve = curveOf(run, rule);
         curve.pen = keptRunPen(index, c);
         curve.legendName = c == 0 ? name : QString();
-        curve.name =
-            name.isEmpty() || plan.curves.size() == 1
-                ? name
-                //: A kept run's curve in the read-out: the run's name, the curve's label
-                : QCoreApplication::translate("KeptRuns", "%1 (%2)").arg(name, rule.label);
+        curve.name = name.isEmpty() || plan.curves.size() == 1
+                         ? name
+                         //: A kept run's curve in the read-out: the run's name, the curve's label
+                         : QCoreApplication::translate("KeptRuns", "%1 (%2)").arg(name, rule.label);
         curve.current = false;
         curves.push_back(std::move(curve));
     }
