@@ -13,7 +13,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev \
             clang libclang-rt-dev
 JOBS := $(shell nproc)
 BUILD := build

@@ -5,7 +5,7 @@
 # whatever happens. The test finds the printed PDFs in $MALVORA_PDF_DIR.
 set -u
 [ $# -ge 1 ] || { echo "usage: printing.sh test-program [arguments]"; exit 2; }
-for tool in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf /usr/bin/pdftoppm; do
+for tool in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf /usr/bin/pdftoppm /usr/bin/pdftocairo; do
     [ -x "$tool" ] || { echo "SKIP: $tool is missing (make deps installs it)"; exit 77; }
 done
 # The PDF printer's backend runs only as root, and reads its settings from /etc/cups.
@@ -61,10 +61,16 @@ daemon=$!
 export CUPS_SERVER=$work/cups.sock
 for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || { echo "FAIL: the print system did not start"; exit 1; }
+# The PDF printer takes PostScript: the page goes through cairo on its way there, which names
+# each glyph by its character, so that the PDF made of it again still holds the page's texts as
+# text. (Ghostscript, the print system's default way, keeps the glyphs' shapes but loses which
+# characters they stand for when a font numbers its glyphs instead of naming them, as the
+# toolkit's fonts in a PDF do.)
 # The daemon can turn a connection away for a moment after it first answers: try again for 5 s.
 printer=
 for _ in $(seq 50); do
     lpadmin -p MalvoraPDF -E -v "cups-pdf:/$name" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        -o pdftops-renderer-default=pdftocairo \
         2>"$work/lpadmin.err" && lpadmin -d MalvoraPDF 2>"$work/lpadmin.err" && printer=yes && break
     sleep 0.1
 done

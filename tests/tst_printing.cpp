@@ -48,6 +48,28 @@ class tst_Printing : public QObject
 
     bool printQueueEmpty() const { return run("lpstat", {"-o"}).trimmed().isEmpty(); }
 
+    // What the window shows in words: its buttons' captions, its chart's title and tick labels.
+    static QStringList textsOf(QWidget *form)
+    {
+        QStringList texts;
+        for (const QPushButton *button : form->findChildren<QPushButton *>())
+            if (button->isVisible() && !button->text().isEmpty()) texts << button->text();
+        const auto *chart = form->findChild<ChartControl *>("MSChart1");
+        return texts << chart->accessibleName() << tickLabels(chart, ChartControl::X)
+                     << tickLabels(chart, ChartControl::Y);
+    }
+
+    // The width in pixels of the widest picture on the PDF's page.
+    static int widestPicture(const QString &pdf)
+    {
+        int widest = 0;
+        // page num type width height color comp bpc enc interp object-id x-ppi y-ppi size ratio
+        for (const QString &line : run("pdfimages", {"-list", pdf}).split('\n').mid(2))
+            if (const QStringList field = line.simplified().split(' '); field.size() > 3)
+                widest = std::max(widest, field[3].toInt());
+        return widest;
+    }
+
   private slots:
     void initTestCase()
     {
@@ -83,7 +105,7 @@ class tst_Printing : public QObject
         // clang-format on
     }
 
-    // One page without a dialog, holding the window's image scaled to the page; a printer that
+    // One page without a dialog, the window drawn on it scaled to the page; a printer that
     // rejects the job, or a page that cannot be written whole, gets a notice and nothing is
     // printed.
     void print()
@@ -122,6 +144,21 @@ class tst_Printing : public QObject
         const QString pdf = m_pdfs.filePath(pdfs.first());
         QVERIFY2(run("pdfinfo", {pdf}).contains(QRegularExpression("\\nPages: +1\\n")),
                  qPrintable(run("pdfinfo", {pdf})));
+        // The window drew itself onto the page: its words are text there, to search and to read
+        // aloud, in fonts that the page carries...
+        const QString words = run("pdftotext", {pdf, "-"}).simplified();
+        for (const QString &text : textsOf(form))
+            QVERIFY2(words.contains(
+                         QRegularExpression("(^| )" + QRegularExpression::escape(text) + "( |$)")),
+                     qPrintable(text + " not in: " + words));
+        const QString fonts = run("pdffonts", {pdf});
+        QVERIFY2(fonts.count('\n') > 2 &&
+                     !fonts.contains(QRegularExpression(" no +(yes|no) +(yes|no) +\\d+ +\\d+\\n")),
+                 qPrintable(fonts));
+        // ... and no picture of the window: none is half its width (the author's photograph is
+        // the widest).
+        QVERIFY2(widestPicture(pdf) < form->width() / 2,
+                 qPrintable(run("pdfimages", {"-list", pdf})));
 
         const QString png = m_pdfs.filePath("page");
         run("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, png});

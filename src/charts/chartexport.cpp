@@ -10,30 +10,11 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <array>
 #include <cmath>
+#include <zlib.h>
 
 namespace
 {
-
-// The CRC-32 of a PNG chunk's type and data.
-quint32 crc32(const char *bytes, qsizetype size)
-{
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 n = 0; n < 256; ++n) {
-            quint32 c = n;
-            for (int k = 0; k < 8; ++k)
-                c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    quint32 c = 0xFFFFFFFFu;
-    for (qsizetype k = 0; k < size; ++k)
-        c = table[(c ^ quint8(bytes[k])) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 void appendBigEndian(QByteArray &out, quint32 value)
 {
@@ -46,7 +27,9 @@ void appendChunk(QByteArray &png, const char *type, QByteArrayView data)
     appendBigEndian(png, quint32(data.size()));
     const qsizetype start = png.size();
     png.append(type, 4).append(data);
-    appendBigEndian(png, crc32(png.constData() + start, png.size() - start));
+    // Each chunk ends in the CRC-32 of its type and data.
+    const auto *bytes = reinterpret_cast<const Bytef *>(png.constData() + start);
+    appendBigEndian(png, quint32(crc32_z(0, bytes, size_t(png.size() - start))));
 }
 
 /*

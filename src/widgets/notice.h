@@ -9,8 +9,3 @@ class QWidget;
 // hideNotice takes it away, leaving a notice of any other cause in place.
 void showNotice(QWidget *window, const char *cause, const QString &text);
 void hideNotice(QWidget *window, const char *cause);
-
-// Prints an image of the window's client area on the default printer, as one
-// page with no dialog; says so in a notice when no printer can be used or the
-// printer does not take the job.
-void printWindowImage(QWidget *window);

@@ -12,6 +12,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
+#include "widgets/printing.h"
 #include "widgets/savefolder.h"
 #include "windows/backform.h"
 #include "windows/titlform.h"
@@ -134,7 +135,7 @@ void Form1::Timer1_Timer()
 
 void Form1::Command7_Click()
 {
-    printWindowImage(this);
+    printWindow(this);
 }
 
 void Form1::Command10_Click()

@@ -5,7 +5,7 @@
 #include "forms/forms.h"
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
-#include "widgets/notice.h"
+#include "widgets/printing.h"
 #include "windows/datatabl.h"
 #include "windows/windowflow.h"
 
@@ -137,7 +137,7 @@ void larggraf::Command10_Click()
 
 void larggraf::Command6_Click()
 {
-    printWindowImage(this);
+    printWindow(this);
 }
 
 void larggraf::command4_Click()
