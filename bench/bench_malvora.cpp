@@ -196,7 +196,7 @@ BENCHMARK(StartUpToTitleScreen)->Unit(benchmark::kMillisecond);
 void ZoomStep(benchmark::State &state)
 {
     if (QGuiApplication::primaryScreen()->size().width() < 1600) {
-        state.SkipWithError("needs a screen of 1600 x 1200 (the README says how)");
+        state.SkipWithError("needs a screen of 1600 x 1200 (docs/performance.md says how)");
         return;
     }
     Form1 &form = mainWindowAfterLongestRun();

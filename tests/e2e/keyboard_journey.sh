@@ -11,30 +11,13 @@ app=${1:?usage: keyboard_journey.sh path/to/malvora}
 
 . "$(dirname "$0")/xserver.sh"
 work=$(mktemp -d)
-trap 'kill ${app_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"' EXIT
-if ! start_x_server || ! start_window_manager; then
+trap 'stop_desktop; rm -rf "$work"' EXIT
+if ! start_desktop; then
     echo "SKIP: no X server with a window manager can be started here (Xvfb, xdotool, openbox and xprop are needed)"
     exit 77
 fi
 fail() { echo "FAIL: $*"; exit 1; }
-not() { ! "$@" >/dev/null; } # succeeds when the command fails, quietly
-
-# The program's visible windows with exactly this title; fails if there is none.
-windows_titled() {
-    local id found=1
-    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && found=0
-    done
-    return $found
-}
-# Waits until the program shows a window with exactly this title, and prints its id; or until
-# it shows none; or until the window manager has given this window the keyboard.
-window() { until_deadline 20 windows_titled "$1" >/dev/null && windows_titled "$1" | head -n1; }
-gone() { until_deadline 20 not windows_titled "$1"; }
-active() { until_deadline 20 is_active "$1"; }
-is_active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
-# Whether the window is mapped; whether it asks the window manager to leave it off the taskbar.
-shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# Whether the window asks the window manager to leave it off the taskbar.
 off_taskbar() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
 
 # Whether the program shows a pop-up list, such as the name box's completion.
