@@ -266,11 +266,13 @@ class tst_Larggraf : public QObject
                  qPrintable(QString("%1: %2 pixels differ").arg(chart.title.text).arg(differ)));
     }
 
-    // After a run with the given rate: the main window's chart, or the large window's after
-    // that many clicks on it; focused, in an active window.
+    // After a run with the given rate (and N(0), after a space): the main window's chart, or the
+    // large window's after that many clicks on it; focused, in an active window.
     static ChartControl *chartAfterRun(const QString &rate, int clicks)
     {
-        ChartControl *chart = clicks < 0 ? runWith(rate).MSChart1 : openLargeGraph(rate).MSChart1;
+        const QStringList values = rate.split(' '); // the rate, and N(0) where it is not 10
+        ChartControl *chart = clicks < 0 ? runWith(values[0], values.value(1, "10")).MSChart1
+                                         : openLargeGraph(rate).MSChart1;
         clickChart(chart, std::max(clicks, 0));
         chart->setFocus();
         return activate(chart->window()) ? chart : nullptr;
@@ -541,21 +543,26 @@ class tst_Larggraf : public QObject
         QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
         QTest::addColumn<bool>("hover");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("copy"); // how the chart is copied; empty: not
+        QTest::addColumn<QString>("copy");   // how the chart is copied; empty: not
+        QTest::addColumn<QLocale>("locale"); // the desktop's, which writes the numbers
+        const QLocale en(QLocale::English, QLocale::UnitedStates),
+            de(QLocale::German, QLocale::Germany);
         // clang-format off
-        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "right click";
-        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "Menu key";
-        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47" << "Ctrl+C";
-        QTest::addRow("N(t) constant, hover") << "" << "0" << -1 << true << "t = 10\nN(t) = 10" << "";
-        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47" << "";
-        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2" << "";
-        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2" << "";
-        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "Shift+F10";
-        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38" << "";
-        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89" << "";
-        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << -1 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "";
-        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "";
-        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "";
+        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "right click" << en;
+        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "Menu key" << en;
+        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47" << "Ctrl+C" << en;
+        QTest::addRow("N(t) constant, hover") << "" << "0" << -1 << true << "t = 10\nN(t) = 10" << "" << en;
+        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47" << "" << en;
+        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2" << "" << en;
+        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2" << "" << en;
+        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "Shift+F10" << en;
+        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38" << "" << en;
+        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89" << "" << en;
+        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << -1 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en;
+        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "" << en;
+        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "" << en;
+        QTest::addRow("dN/N over a kept run, German, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73,89\nr = 0,5; N(0) = 10: N(t) = 1484,13; dN/Ndt = 0,5\nr = 0,2; N(0) = 10: dN/Ndt = 0,2" << "" << de;
+        QTest::addRow("N(t), tiny, hover") << "" << "0.2 0.001" << -1 << true << "t = 10\nN(t) = 0.007389\nDoubling time ln 2 / r = 3.47" << "" << en;
         // clang-format on
     }
 
@@ -567,6 +574,10 @@ class tst_Larggraf : public QObject
         QFETCH(bool, hover);
         QFETCH(QString, text);
         QFETCH(QString, copy);
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        const auto english = qScopeGuard(
+            [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
         if (!kept.isEmpty()) {
             runWith(kept);
             Kept.keep(currentRun());

@@ -307,11 +307,12 @@ class tst_MainWindow : public QObject
         // clang-format off
         QTest::addRow("German, fixed range") << "de" << "" << "0.2" << "10" << "20" << "Command8" << QStringList{"0", "0,1", "0,2", "0,3"} << QStringList{"0", "200", "400", "600"};
         QTest::addRow("German, time") << "de" << "" << "0.2" << "10" << "20" << "" << QStringList{"0", "200", "400", "600"} << time;
-        QTest::addRow("1.5E+14 beside a legend") << "en" << "0.2" << "0.5" << "10" << "60" << "" << QStringList{"0", "5E+13", "1E+14", "1.5E+14"} << QStringList{"0", "20", "40", "60"};
-        QTest::addRow("1E-300 span") << "en" << "" << "0" << "1e-300" << "20" << "" << QStringList{"9E-301", "9.5E-301", "1E-300", "1.05E-300", "1.1E-300"} << time;
-        QTest::addRow("the largest double") << "en" << "" << "0" << largest << "20" << "" << QStringList{"1.6E+308", "1.65E+308", "1.7E+308", "1.75E+308"} << time;
-        QTest::addRow("negative range") << "en" << "" << "-0.2" << "10" << "20" << "Command5" << QStringList{"-2", "-1.5", "-1", "-0.5", "0"} << time;
-        QTest::addRow("r = 0") << "en" << "" << "0" << "10" << "20" << "" << QStringList{"9", "9.5", "10", "10.5", "11"} << time;
+        QTest::addRow("1.5E+14 beside a legend") << "en" << "0.2" << "0.5" << "10" << "60" << "" << QStringList{"0", "5.0E+13", "1.0E+14", "1.5E+14"} << QStringList{"0", "20", "40", "60"};
+        QTest::addRow("1E-300 span") << "en" << "" << "0" << "1e-300" << "20" << "" << QStringList{"9.00E-301", "9.50E-301", "1.00E-300", "1.05E-300", "1.10E-300"} << time;
+        QTest::addRow("the largest double") << "en" << "" << "0" << largest << "20" << "" << QStringList{"1.60E+308", "1.65E+308", "1.70E+308", "1.75E+308"} << time;
+        QTest::addRow("negative range") << "en" << "" << "-0.2" << "10" << "20" << "Command5" << QStringList{"-2.0", "-1.5", "-1.0", "-0.5", "0"} << time;
+        QTest::addRow("tiny dN/N") << "en" << "" << "0.0001" << "0.001" << "20" << "Command8" << QStringList{"0", "5.0E-05", "1.0E-04", "1.5E-04"} << QStringList{"0.001000", "0.001001", "0.001002", "0.001003"};
+        QTest::addRow("r = 0") << "en" << "" << "0" << "10" << "20" << "" << QStringList{"9.0", "9.5", "10.0", "10.5", "11.0"} << time;
         // clang-format on
     }
 

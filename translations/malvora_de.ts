@@ -82,6 +82,11 @@
         <source>Halving time ln 2 / |r| = %1</source>
         <translation>Halbierungszeit ln 2 / |r| = %1</translation>
     </message>
+    <message>
+        <source>%1: %2 = %3; %4 = %5</source>
+        <extracomment>A kept run&apos;s values where numbers are written with a decimal comma: its name, x&apos;s name, x, y&apos;s name, y</extracomment>
+        <translation>%1: %2 = %3; %4 = %5</translation>
+    </message>
 </context>
 <context>
     <name>ChartRoutines</name>
@@ -166,10 +171,6 @@
         <translation>N(t+1)-N(t) (Differential- und Differenzenmodell)</translation>
     </message>
     <message>
-        <source>N(t+1)-N(t) (differential)</source>
-        <translation>N(t+1)-N(t) (Differentialmodell)</translation>
-    </message>
-    <message>
         <source>Curve of N(t+1) vs. N(t) (differential model)</source>
         <translation>Verlauf von N(t+1) über N(t) (Differentialmodell)</translation>
     </message>
@@ -181,6 +182,10 @@
         <source>y=x</source>
         <extracomment>Legend: the diagonal line y = x</extracomment>
         <translation>y=x</translation>
+    </message>
+    <message>
+        <source>N(t+1) (differential)</source>
+        <translation>N(t+1) (Differentialmodell)</translation>
     </message>
 </context>
 <context>
@@ -651,6 +656,11 @@ halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</tr
         <source>%1 (%2)</source>
         <extracomment>A kept run&apos;s curve in the read-out: the run&apos;s name, the curve&apos;s label</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>r = %1; N(0) = %2</source>
+        <extracomment>A run&apos;s name where numbers are written with a decimal comma</extracomment>
+        <translation>r = %1; N(0) = %2</translation>
     </message>
 </context>
 <context>

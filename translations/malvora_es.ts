@@ -82,6 +82,11 @@
         <source>Halving time ln 2 / |r| = %1</source>
         <translation>Tiempo de reducción a la mitad ln 2 / |r| = %1</translation>
     </message>
+    <message>
+        <source>%1: %2 = %3; %4 = %5</source>
+        <extracomment>A kept run&apos;s values where numbers are written with a decimal comma: its name, x&apos;s name, x, y&apos;s name, y</extracomment>
+        <translation>%1: %2 = %3; %4 = %5</translation>
+    </message>
 </context>
 <context>
     <name>ChartRoutines</name>
@@ -166,10 +171,6 @@
         <translation>N(t+1)-N(t) (modelos diferencial y en diferencias)</translation>
     </message>
     <message>
-        <source>N(t+1)-N(t) (differential)</source>
-        <translation>N(t+1)-N(t) (diferencial)</translation>
-    </message>
-    <message>
         <source>Curve of N(t+1) vs. N(t) (differential model)</source>
         <translation>Curva de N(t+1) en función de N(t) (modelo diferencial)</translation>
     </message>
@@ -181,6 +182,10 @@
         <source>y=x</source>
         <extracomment>Legend: the diagonal line y = x</extracomment>
         <translation>y=x</translation>
+    </message>
+    <message>
+        <source>N(t+1) (differential)</source>
+        <translation>N(t+1) (diferencial)</translation>
     </message>
 </context>
 <context>
@@ -651,6 +656,11 @@ con temperatura constante, cosecha continua y aporte de medio fresco.</translati
         <source>%1 (%2)</source>
         <extracomment>A kept run&apos;s curve in the read-out: the run&apos;s name, the curve&apos;s label</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>r = %1; N(0) = %2</source>
+        <extracomment>A run&apos;s name where numbers are written with a decimal comma</extracomment>
+        <translation>r = %1; N(0) = %2</translation>
     </message>
 </context>
 <context>

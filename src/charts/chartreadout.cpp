@@ -170,6 +170,18 @@ double ChartReadout::xAt(int row) const
     return currentCurve()->points[row - 1].x();
 }
 
+// A kept run's x and y beside its name, set apart by "; " where numbers have
+// a decimal comma.
+QString ChartReadout::keptValues() const
+{
+    if (m_chart->locale().decimalPoint() == u',')
+        //: A kept run's values where numbers are written with a decimal comma: its name, x's
+        //: name, x, y's name, y
+        return tr("%1: %2 = %3; %4 = %5");
+    //: A kept run's values: its name, x's name, x, y's name, y
+    return tr("%1: %2 = %3, %4 = %5");
+}
+
 // Every curve drawn at the step in the legend's order, each named as there;
 // a kept run's x, where it differs from the current run's, beside its y.
 QString ChartReadout::text() const
@@ -189,13 +201,7 @@ QString ChartReadout::text() const
         if (curve.name.isEmpty())
             lines << tr("%1 = %2").arg(yName, value);
         else if (p.x() != x)
-            lines << (m_chart->locale().decimalPoint() == u','
-                          //: A kept run's values where numbers have a decimal comma: its name,
-                          //: x's name, x, y's name, y
-                          ? tr("%1: %2 = %3; %4 = %5")
-                          //: A kept run's values: its name, x's name, x, y's name, y
-                          : tr("%1: %2 = %3, %4 = %5"))
-                         .arg(curve.name, xName, number(p.x(), 100), yName, value);
+            lines << keptValues().arg(curve.name, xName, number(p.x(), 100), yName, value);
         else
             lines << tr("%1: %2 = %3").arg(curve.name, yName, value);
     }

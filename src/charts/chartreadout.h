@@ -55,6 +55,7 @@ class ChartReadout : public QObject
     int nearestRow(double x) const;
     void select(int row);
     QString number(double x, double scale) const;
+    QString keptValues() const;
 
     ChartControl *m_chart;
     Settings m_settings{{}, 100, 0};

@@ -295,9 +295,8 @@ QString generalDateTime(const QDateTime &moment, const QLocale &locale)
 
 QString readoutNumber(double x, double scale, const QLocale &locale)
 {
-    const double rounded = roundToPlaces(x, scale);
-    if (rounded == 0 && x != 0 && std::isfinite(x)) return generalNumber(x, locale, ReadoutDigits);
-    return generalNumber(rounded, locale);
+    if (x != 0 && std::abs(x) < 10 / scale) return generalNumber(x, locale, ReadoutDigits);
+    return generalNumber(roundToPlaces(x, scale), locale);
 }
 
 /*

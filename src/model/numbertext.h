@@ -54,8 +54,8 @@ double roundToPlaces(double x, double scale);
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
 
 // A value read off a chart: rounded to 1/scale as in the data table, but a
-// value that rounds to 0 without being 0 keeps its first ReadoutDigits
-// significant digits (0.001, not 0).
+// value below ten such steps, and not 0, keeps its first ReadoutDigits
+// significant digits (0.001 and 0.007389, not 0 and 0.01).
 constexpr int ReadoutDigits = 4;
 QString readoutNumber(double x, double scale, const QLocale &locale);
 
