@@ -22,7 +22,7 @@ bool fitFor(const struct stat &status)
     return S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_size <= Largest;
 }
 
-// Whether the file may be used now; says once a run when it may not.
+// Whether the file may be used now; one line on standard error where it may not.
 bool usable()
 {
     const QByteArray name = QFile::encodeName(KeptSettings::fileName());
@@ -31,16 +31,13 @@ bool usable()
     const bool fit = ::stat(name.constData(), &status) == 0
                          ? fitFor(status)
                          : errno == ENOENT && ::lstat(name.constData(), &status) != 0;
-    static bool told = false; // the one line of a run, not a cache of the verdict
-    if (!fit && !told) {
-        told = true;
+    if (!fit)
         std::fprintf(stderr, "malvora: %s\n",
                      qPrintable(QCoreApplication::translate(
                                     "KeptSettings",
                                     "%1 is not a regular file of yours of at most 64 KB; it is "
                                     "left alone, and no setting is read from it or kept in it.")
                                     .arg(KeptSettings::fileName())));
-    }
     return fit;
 }
 

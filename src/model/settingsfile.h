@@ -11,7 +11,8 @@
  * Anything else (a FIFO, which would hold the program before its first
  * window, a device, another user's file, a file of 100 MB) is left alone:
  * nothing is read from it or kept in it, and standard error says so in one
- * line, once a run.
+ * line each time (at start, where the zoom is read, and for each setting not
+ * kept).
  */
 namespace KeptSettings
 {
