@@ -652,6 +652,61 @@ class tst_Shell : public QObject
         }
     }
 
+    // The catalogues are the program's own: a damaged catalogue where an installed program kept
+    // them (share/malvora/translations beside its bin folder) changes nothing. Damaged there, a
+    // translation's length sent the toolkit's lookup far outside the file, and --help crashed.
+    void damagedCatalogues_data()
+    {
+        QTest::addColumn<int>("place"); // from the start, or before the description's translation
+        QTest::addColumn<bool>("fromDescription");
+        QTest::addColumn<int>("byte"); // what is written there
+        QTest::newRow("magic number") << 0 << false << 0x00;
+        QTest::newRow("language") << 20 << false << 0x7a;
+        QTest::newRow("hash table") << 40 << false << 0xff;
+        QTest::newRow("at 11252") << 11252 << false << 0x80;
+        QTest::newRow("at 19908") << 19908 << false << 0x80;
+        QTest::newRow("description's length, negative") << -4 << true << 0x80;
+        QTest::newRow("description's length, past the end") << -4 << true << 0x7f;
+        QTest::newRow("description's length, odd") << -1 << true << 0xd5;
+        QTest::newRow("description's text") << 1 << true << 0x21;
+    }
+
+    void damagedCatalogues()
+    {
+        QFETCH(int, place);
+        QFETCH(bool, fromDescription);
+        QFETCH(int, byte);
+        QFile built(":/translations/malvora_de.qm");
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QByteArray catalogue = built.readAll();
+        const QString described =
+            "Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.";
+        QByteArray utf16(described.size() * 2, 0);
+        qToBigEndian<char16_t>(described.utf16(), described.size(), utf16.data());
+        if (fromDescription) place += int(catalogue.indexOf(utf16));
+        QVERIFY(place >= 0 && place < catalogue.size());
+        catalogue[place] = char(byte);
+        // A copy of the program, with the damaged catalogue where it once looked for them.
+        const QTemporaryDir prefix;
+        const QString program = prefix.filePath("bin/malvora");
+        QFile damaged(prefix.filePath("share/malvora/translations/malvora_de.qm"));
+        QVERIFY(QDir(prefix.path()).mkpath("bin") &&
+                QDir(prefix.path()).mkpath("share/malvora/translations"));
+        QVERIFY(QFile::copy(MALVORA_PROGRAM, program));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(catalogue) == catalogue.size());
+        damaged.close();
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "de");
+        run.setProcessEnvironment(environment);
+        run.start(program, {"--help"});
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()).section('\n', 1, 1), described);
+        QCOMPARE(run.readAllStandardError(), QByteArray());
+    }
+
     // The platform the program asks Qt for: an X display wherever one is offered (XWayland in a
     // Wayland session), unless the user names a platform; with no X display Qt chooses (empty).
     void platform_data()
