@@ -12,10 +12,10 @@
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
-            xvfb xdotool xauth openbox x11-utils \
+            xvfb xdotool xauth openbox x11-utils strace \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils \
-            clang libclang-rt-dev strace
+            clang libclang-rt-dev
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
