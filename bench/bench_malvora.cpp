@@ -220,8 +220,8 @@ void ZoomStep(benchmark::State &state)
 BENCHMARK(ZoomStep)->Unit(benchmark::kMillisecond);
 
 // What a desktop in another language adds to start-up: choosing the language
-// and loading the program's and Qt's catalogues for it (the bench binary finds
-// ours as the program does, in the build tree's share/malvora/translations).
+// and loading the program's and Qt's catalogues for it (ours are built into
+// the forms floor, which the bench links as the program does).
 void LoadCatalogues(benchmark::State &state)
 {
     for (auto _ : state)

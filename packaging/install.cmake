@@ -25,8 +25,6 @@ install(FILES resources/malvora-256.png RENAME malvora.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/malvora.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(DIRECTORY ${PROJECT_BINARY_DIR}/share/malvora/translations/
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/malvora/translations FILES_MATCHING PATTERN "*.qm")
 install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/malvora)
 

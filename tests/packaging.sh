@@ -29,9 +29,15 @@ dpkg-deb -x "$deb" "$contents"
 for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     usr/share/icons/hicolor/32x32/apps/malvora.png usr/share/icons/hicolor/256x256/apps/malvora.png \
     usr/share/metainfo/org.example.malvora.metainfo.xml usr/share/man/man1/malvora.1.gz \
-    usr/share/doc/malvora/copyright \
-    usr/share/malvora/translations/malvora_{de,es,fr,pt_BR,tr,zh_CN}.qm; do
+    usr/share/doc/malvora/copyright; do
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
+done
+# The program's catalogues are built into it, in every language; no file stands in for them.
+[ ! -e "$contents/usr/share/malvora" ] || fail "the package holds catalogues beside the binary"
+english=$(LANGUAGE=en "$contents/usr/bin/malvora" --help | sed -n 2p)
+for language in de es fr pt_BR tr zh_CN; do
+    [ "$(LANGUAGE=$language "$contents/usr/bin/malvora" --help | sed -n 2p)" != "$english" ] ||
+        fail "the binary holds no catalogue for $language"
 done
 ! readelf -d "$contents/usr/bin/malvora" | grep -E 'RUNPATH|RPATH' || fail "the binary carries a run path"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"

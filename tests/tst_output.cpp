@@ -1,11 +1,14 @@
 #include "charts/chartexport.h"
 #include "charts/chartmenu.h"
 #include "driving.h"
+#include "model/clock.h"
 #include "output/datafile.h"
 #include "windows/datatabl.h"
 
 #include <future>
 #include <optional>
+
+#include <csignal>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -39,6 +42,47 @@ std::future<QByteArray> readFifo(const QByteArray &fifo)
 
 const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
 
+// The users of a shared school machine, by number: the student who saves, and another who
+// plants links and FIFOs in the folders everyone may write.
+constexpr uid_t Student = 12345, Planter = 23456;
+
+// The program's command line for the student, through setpriv; where `hold` names a system call,
+// strace holds the program for three seconds at its first such call, while the file beside the
+// target exists, for the test to look at it or to end the program there.
+QStringList asStudent(const QStringList &arguments, const QString &hold)
+{
+    const QString id = QString::number(Student);
+    QStringList command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups",
+                                      MALVORA_PROGRAM} +
+                          arguments;
+    if (!hold.isEmpty())
+        command = QStringList{"strace",
+                              "-f",
+                              "-qq",
+                              "-o",
+                              "/dev/null",
+                              "-e",
+                              "trace=" + hold,
+                              "-e",
+                              "inject=" + hold + ":delay_enter=3s:when=1"} +
+                  command;
+    return command;
+}
+
+// The program that strace runs.
+pid_t tracedChild(qint64 strace)
+{
+    QFile children(QString("/proc/%1/task/%1/children").arg(strace));
+    return children.open(QIODevice::ReadOnly) ? pid_t(children.readAll().trimmed().toInt()) : 0;
+}
+
+// The hidden file that a write makes beside the target, if there is one now.
+QString companionIn(const QString &folder)
+{
+    const QStringList parts = QDir(folder).entryList({"*.part"}, QDir::Hidden | QDir::Files);
+    return parts.isEmpty() ? QString() : folder + '/' + parts.constFirst();
+}
+
 // A file of tests/data: defaults.csv is the file that Save writes with the defaults, byte for
 // byte, as the command line's and the end-to-end tests expect too.
 QByteArray testData(const QString &name)
@@ -46,6 +90,16 @@ QByteArray testData(const QString &name)
     QFile file(QFINDTESTDATA("data/" + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The paint events a window receives.
+struct PaintCount : QObject {
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
@@ -245,15 +299,39 @@ class tst_Output : public QObject
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("target");
         for (const QString writer : {"Save", "--output", "chart PNG", "chart SVG"})
-            for (const QString target :
-                 {"regular file", "read-only file", "directory", "FIFO with a reader",
-                  "device node", "/dev/full", "symlink to a file", "symlink loop",
-                  "tmpfs 0 KB free", "tmpfs 4 KB free", "tmpfs 12 KB free", "tmpfs 40 KB free",
-                  "missing folder", "file as folder", "name read with U+FFFD", "Cancel",
-                  "no extension", "other extension"})
-                // Cancel and a misread name are a dialog's, the filters the chart's.
-                if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD"))) &&
-                    !(target.endsWith("extension") && !writer.startsWith("chart")))
+            for (const QString target : {"regular file",
+                                         "read-only file",
+                                         "directory",
+                                         "FIFO with a reader",
+                                         "device node",
+                                         "/dev/full",
+                                         "symlink to a file",
+                                         "symlink loop",
+                                         "tmpfs 0 KB free",
+                                         "tmpfs 4 KB free",
+                                         "tmpfs 12 KB free",
+                                         "tmpfs 40 KB free",
+                                         "missing folder",
+                                         "file as folder",
+                                         "name read with U+FFFD",
+                                         "Cancel",
+                                         "no extension",
+                                         "other extension",
+                                         "FIFO without a reader",
+                                         "FIFO, a reader after the notice",
+                                         "student: own 0600 file",
+                                         "student: link planted in a sticky folder",
+                                         "student: FIFO planted in a sticky folder",
+                                         "student: own file in a read-only folder",
+                                         "student: SIGTERM mid-write",
+                                         "student: SIGINT mid-write",
+                                         "student: SIGHUP mid-write"})
+                // Cancel and a misread name are a dialog's, the filters the chart's; the
+                // window's notice is the window's; a second user runs the command line.
+                if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD") ||
+                                               target.contains("notice"))) &&
+                    !(target.endsWith("extension") && !writer.startsWith("chart")) &&
+                    !(target.startsWith("student") && writer != "--output"))
                     QTest::addRow("%s, %s", qPrintable(writer), qPrintable(target))
                         << writer << target;
     }
@@ -266,6 +344,16 @@ class tst_Output : public QObject
         const bool full = target.startsWith("tmpfs");
         if ((full || target.contains("/dev/full") || target == "device node") && !ownMounts)
             QSKIP("Needs root: the disk and the device nodes are the test's own.");
+        const bool student = target.startsWith("student");
+        if (student && (!root || QStandardPaths::findExecutable("setpriv").isEmpty() ||
+                        QStandardPaths::findExecutable("strace").isEmpty()))
+            QSKIP("Needs root, setpriv and strace: the second user's files are the test's own.");
+        // The signal that ends the program mid-write, and the call where strace holds it.
+        const int ending = target.contains("SIGTERM")  ? SIGTERM
+                           : target.contains("SIGINT") ? SIGINT
+                           : target.contains("SIGHUP") ? SIGHUP
+                                                       : 0;
+        const QString hold = ending ? "fsync" : target.contains("0600") ? "fchown" : "";
         Disk disk; // the row's own disk, where root may make one
         if (ownMounts) QVERIFY(disk.mount(m_dir->path(), full ? 512 : 4096));
 
@@ -291,6 +379,7 @@ class tst_Output : public QObject
         std::future<QByteArray> reader; // what a FIFO's reader receives
         QString reason;                 // why the write fails; empty where it succeeds
         mode_t mode = 0640;
+        uid_t owner = root ? 65534 : geteuid();
         const QByteArray n = QFile::encodeName(name);
         if (target == "regular file" || target == "Cancel" || full) {
             oldFile(name, mode);
@@ -331,6 +420,28 @@ class tst_Output : public QObject
             QCOMPARE(symlink("other", n), 0);
             QCOMPARE(symlink(n, QFile::encodeName(path("other"))), 0);
             reason = "Too many levels of symbolic links";
+        } else if (target.startsWith("FIFO") && !reader.valid()) {
+            QCOMPARE(mkfifo(n, 0644), 0);
+            if (target.contains("without") && writer != "--output") reason = "Operation canceled";
+        } else if (student) {
+            // A folder everyone may write, sticky as /tmp, or one the student may not write.
+            const mode_t folder = target.contains("read-only") ? 0755 : 01777;
+            QCOMPARE(chmod(QFile::encodeName(m_dir->path()), folder), 0);
+            owner = Student;
+            if (target.contains("planted")) {
+                // The student's notes, and what another user put where the student saves.
+                const QByteArray notes = QFile::encodeName(holder = path("notes.csv"));
+                oldFile(holder, mode);
+                QCOMPARE(chown(notes, Student, Student), 0);
+                QCOMPARE(target.contains("link") ? symlink("notes.csv", n) : mkfifo(n, 0666), 0);
+                QCOMPARE(lchown(n, Planter, Planter), 0);
+                if (target.contains("FIFO")) QCOMPARE(chmod(n, 0666), 0); // open to anyone
+                if (target.contains("FIFO")) holder = name;
+                reason = "Permission denied";
+            } else {
+                oldFile(name, mode = target.contains("0600") ? 0600 : 0640);
+                QCOMPARE(chown(n, Student, Student), 0);
+            }
         }
         if (full) {
             // Filled to the free space the row names; the file fits when its pages do.
@@ -339,11 +450,11 @@ class tst_Output : public QObject
             if ((bytes.size() + 4095) / 4096 * 4096 > left) reason = "No space left on device";
         }
         // The kind of file that holds the bytes or the old file afterwards.
-        const mode_t kind = reader.valid()             ? S_IFIFO
-                            : target.contains("dev")   ? S_IFCHR
-                            : target == "directory"    ? S_IFDIR
-                            : target == "symlink loop" ? S_IFLNK
-                                                       : S_IFREG;
+        const mode_t kind = target.contains("FIFO") && holder == name ? S_IFIFO
+                            : target.contains("dev")                  ? S_IFCHR
+                            : target == "directory"                   ? S_IFDIR
+                            : target == "symlink loop"                ? S_IFLNK
+                                                                      : S_IFREG;
         const auto listing = [this] {
             return QDir(m_dir->path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -355,11 +466,25 @@ class tst_Output : public QObject
         QString told;
         const auto write = [&] {
             if (writer == "--output") {
+                QStringList command{MALVORA_PROGRAM, "--end", "2999", "--output", typed};
+                if (student) command = asStudent(command.mid(1), hold);
                 QProcess program;
-                program.start(MALVORA_PROGRAM, {"--end", "2999", "--output", typed});
+                program.start(command.takeFirst(), command);
+                // The command line waits for its reader, as a shell does.
+                if (target.contains("without")) reader = readFifo(n);
+                if (!hold.isEmpty()) {
+                    // The file beside the target is the student's alone from its first byte.
+                    QString part;
+                    QTRY_VERIFY_WITH_TIMEOUT(!(part = companionIn(m_dir->path())).isEmpty(), 20000);
+                    struct stat made;
+                    QCOMPARE(stat(QFile::encodeName(part), &made), 0);
+                    if (!ending) QCOMPARE(made.st_mode & 07777, mode_t(0600));
+                    if (ending) QCOMPARE(kill(tracedChild(program.processId()), ending), 0);
+                }
                 QVERIFY(program.waitForFinished(60000));
                 told = QString::fromLocal8Bit(program.readAllStandardError());
-                QCOMPARE(program.exitCode(), reason.isEmpty() ? 0 : 1);
+                QCOMPARE(program.exitStatus(), ending ? QProcess::CrashExit : QProcess::NormalExit);
+                if (!ending) QCOMPARE(program.exitCode(), reason.isEmpty() ? 0 : 1);
                 return;
             }
             form1.CommonDialog1 = [&](QWidget *) { return typed; };
@@ -373,7 +498,45 @@ class tst_Output : public QObject
                 chart->menu().saveAction->trigger();
             told = notice(&form1);
         };
+        // While a save waits for a FIFO's reader the window paints and its clock ticks; after a
+        // second a notice says that no program reads, and the user cancels or a reader comes.
+        PaintCount paints;
+        QStringList clock;
+        QString waiting;
+        QTimer watch;
+        QElapsedTimer waited;
+        qint64 noticed = -1; // when the notice came
+        int ticks = 0;
+        Clock::set([&ticks] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(ticks++); });
+        const auto systemClock = qScopeGuard([] { Clock::set({}); });
+        if (target.startsWith("FIFO") && !reader.valid() && writer != "--output") {
+            form1.installEventFilter(&paints);
+            connect(&watch, &QTimer::timeout, [&] {
+                form1.update();
+                if (!form1.Label6->text().isEmpty()) clock << form1.Label6->text();
+                clock.removeDuplicates();
+                auto *box = form1.findChild<QMessageBox *>("readerWait");
+                if (box && box->isVisible() && noticed < 0) noticed = waited.elapsed();
+                if (!box || !box->isVisible() || clock.size() < 3) return;
+                waiting = box->text();
+                watch.stop();
+                if (reason.isEmpty())
+                    reader = readFifo(n);
+                else
+                    box->button(QMessageBox::Cancel)->click();
+            });
+            watch.start(50);
+            waited.start();
+        }
         write();
+        if (waited.isValid()) {
+            QVERIFY2(waiting.startsWith("No program is reading " + QDir::toNativeSeparators(name)),
+                     qPrintable(waiting));
+            QVERIFY2(noticed >= 1000 && noticed < 3000, qPrintable(QString::number(noticed)));
+            QVERIFY2(clock.size() >= 3 && paints.count >= 10,
+                     qPrintable(clock.join(", ") + QString::number(paints.count)));
+            QVERIFY(!form1.findChild<QMessageBox *>("readerWait"));
+        }
 
         // What the user is told: nothing, or the name and the reason.
         QVERIFY2(reason.isEmpty() == told.isEmpty(), qPrintable(told));
@@ -382,22 +545,22 @@ class tst_Output : public QObject
                       told.contains(reason) && !told.contains("Unknown")),
                  qPrintable(told));
         // The bytes, or the old file as it was, in a file of the same kind.
-        if (kind == S_IFIFO) QVERIFY(reader.get() == bytes);
+        if (reader.valid()) QVERIFY(reader.get() == bytes);
         struct stat status;
         if (!holder.isEmpty()) {
             QCOMPARE(lstat(QFile::encodeName(holder), &status), 0);
             QCOMPARE(status.st_mode & S_IFMT, kind);
         }
         if (kind == S_IFREG && !holder.isEmpty()) {
-            const bool written = reason.isEmpty() && !typed.isEmpty();
+            const bool written = reason.isEmpty() && !typed.isEmpty() && !ending;
             QVERIFY(contents(QFileInfo(holder).fileName()) == (written ? bytes : old));
             // A PNG shows the chart as drawn, pixel for pixel.
             if (suffix == "png" && written)
                 QCOMPARE(QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32),
                          chartImage(chart->drawn(), 2));
             QCOMPARE(status.st_mode & 07777, mode);
-            QCOMPARE(status.st_uid, root ? 65534 : geteuid());
-            QCOMPARE(status.st_gid, root ? 65534 : getegid());
+            QCOMPARE(status.st_uid, owner);
+            QCOMPARE(status.st_gid, root ? owner : getegid());
         }
         if (target == "symlink to a file")
             QVERIFY(lstat(n, &status) == 0 && S_ISLNK(status.st_mode));

@@ -2,6 +2,7 @@
 #include "forms/language.h"
 #include "forms/platform.h"
 #include "model/clock.h"
+#include "model/settingsfile.h"
 #include "output/commandline.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
@@ -17,6 +18,45 @@
 #include "windows/vater.h"
 
 #include "output/datatablemodel.h"
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+// The lines the program writes to standard error while this lives.
+class StandardError
+{
+  public:
+    StandardError()
+    {
+        m_file.open();
+        std::fflush(stderr);
+        dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StandardError()
+    {
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+    }
+    // The program's own, by the name it gives them.
+    QStringList lines()
+    {
+        std::fflush(stderr);
+        QFile file(m_file.fileName());
+        QStringList own;
+        if (!file.open(QIODevice::ReadOnly)) return {"(cannot be read)"};
+        for (const QString &line : QString::fromUtf8(file.readAll()).split('\n'))
+            if (line.startsWith("malvora: ")) own << line;
+        return own;
+    }
+
+  private:
+    QTemporaryFile m_file;
+    int m_saved = dup(STDERR_FILENO);
+};
 
 static int shownTitle(const titlform &title) // the one shown, -1 for none, -2 for more
 {
@@ -402,19 +442,77 @@ class tst_Shell : public QObject
         }
     }
 
-    // The zoom the keys chose comes back at the next start, in the user's configuration folder;
-    // --zoom holds for its one start.
+    // The zoom the keys chose comes back at the next start, from the user's settings file: a
+    // regular file of the user's own of a few kilobytes, or a link to one. Anything else in its
+    // place is left alone as it is, with one line on standard error each time it is not read or
+    // not written, and the program starts at once. --zoom holds for its one start.
+    void zoomKeptBetweenStarts_data()
+    {
+        QTest::addColumn<QString>("file"); // what stands where the settings file goes
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("none yet") << "none yet" << true;
+        QTest::newRow("link to a file of one's own") << "link to a file" << true;
+        QTest::newRow("link to a device node") << "link to a device node" << false;
+        QTest::newRow("FIFO") << "FIFO" << false;
+        QTest::newRow("100 MB file") << "100 MB file" << false;
+        QTest::newRow("another user's file") << "another user's file" << false;
+    }
+
     void zoomKeptBetweenStarts()
     {
+        QFETCH(QString, file);
+        QFETCH(bool, kept);
+        const QString name = KeptSettings::fileName();
+        QCOMPARE(name, QSettings().fileName());
+        const QString aside = QFileInfo(name).path() + "/aside.conf"; // where a link points
+        const QByteArray n = QFile::encodeName(name), a = QFile::encodeName(aside);
+        const auto removed = [&] {
+            return (unlink(n) == 0 || errno == ENOENT) && (unlink(a) == 0 || errno == ENOENT);
+        };
+        QVERIFY(removed() && QDir().mkpath(QFileInfo(name).path()));
+        const auto cleanUp = qScopeGuard([&] { removed(); });
+        if (file == "link to a device node" && mknod(a, S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("Needs root: the device node is the test's own.");
+        if (file == "another user's file" && geteuid() != 0)
+            QSKIP("Needs root: the other user's file is the test's own.");
+        if (file == "link to a file" || file == "100 MB file" || file.startsWith("another")) {
+            QFile settings(file.startsWith("link") ? aside : name);
+            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[General]\nzoom=200\n"));
+            if (file == "100 MB file") QVERIFY(settings.resize(100 << 20));
+        }
+        if (file.startsWith("link")) QCOMPARE(symlink(a, n), 0);
+        if (file == "FIFO") QCOMPARE(mkfifo(n, 0600), 0);
+        if (file.startsWith("another")) QCOMPARE(chown(n, 65534, 65534), 0);
+        const bool kept200 = file == "link to a file"; // the zoom it holds, read at start
+        struct stat before, after;
+        QCOMPARE(lstat(file.startsWith("link") ? a : n, &before), file == "none yet" ? -1 : 0);
+
+        StandardError errors;
+        Zoom::program().start(0);
+        QCOMPARE(Zoom::program().percent(), kept200 ? 200 : 100);
         Form1 &form = started();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
         Forms::unloadAll();
         Zoom::program().setPercent(100);
         Zoom::program().start(0);
-        QCOMPARE(Zoom::program().percent(), 125);
-        QSettings().sync();
-        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Malvora/Malvora.conf"));
+        QCOMPARE(Zoom::program().percent(), kept ? (kept200 ? 225 : 125) : 100);
+        // Read at start, not kept after the key, not read at the next start: a line each.
+        const QStringList told = errors.lines();
+        QCOMPARE(told.size(), kept ? 0 : 3);
+        for (const QString &line : told)
+            QCOMPARE(line, "malvora: " + name +
+                               " is not a regular file of yours of at most 64 KB; "
+                               "it is left alone, and no setting is read from it or kept in it.");
+        // What stood there is as it was; a link still links, to the file that keeps the zoom.
+        if (!kept) {
+            QCOMPARE(lstat(file.startsWith("link") ? a : n, &after), 0);
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_size, before.st_size);
+            QCOMPARE(after.st_rdev, before.st_rdev);
+        }
+        if (file.startsWith("link")) QVERIFY(lstat(n, &after) == 0 && S_ISLNK(after.st_mode));
+        if (!kept || file != "none yet") return;
         const CommandLineRequest once = readCommandLine({"malvora", "--zoom", "200"});
         QCOMPARE(once.action, CommandLineRequest::OpenWindows);
         Zoom::program().start(once.zoom);
@@ -552,6 +650,58 @@ class tst_Shell : public QObject
                     ink += qGray(shot.pixel(x, y)) < strokes;
             QVERIFY2(ink > 40, qPrintable(QString::number(ink)));
         }
+    }
+
+    // The catalogues are the program's own: a damaged catalogue where an installed program kept
+    // them (share/malvora/translations beside its bin folder) changes nothing. Damaged there, a
+    // translation's length sent the toolkit's lookup far outside the file, and --help crashed.
+    void damagedCatalogues_data()
+    {
+        QTest::addColumn<int>("place"); // from the start, or before the description's translation
+        QTest::addColumn<bool>("fromDescription");
+        QTest::addColumn<int>("byte"); // what is written there
+        QTest::newRow("magic number") << 0 << false << 0x00;
+        QTest::newRow("language") << 20 << false << 0x7a;
+        QTest::newRow("description's length, negative") << -4 << true << 0x80;
+        QTest::newRow("description's length, past the end") << -4 << true << 0x7f;
+        QTest::newRow("description's length, odd") << -1 << true << 0xd5;
+        QTest::newRow("description's text") << 1 << true << 0x21;
+    }
+
+    void damagedCatalogues()
+    {
+        QFETCH(int, place);
+        QFETCH(bool, fromDescription);
+        QFETCH(int, byte);
+        QFile built(":/translations/malvora_de.qm");
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QByteArray catalogue = built.readAll();
+        const QString described =
+            "Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.";
+        QByteArray utf16(described.size() * 2, 0);
+        qToBigEndian<char16_t>(described.utf16(), described.size(), utf16.data());
+        if (fromDescription) place += int(catalogue.indexOf(utf16));
+        QVERIFY(place >= 0 && place < catalogue.size());
+        catalogue[place] = char(byte);
+        // A copy of the program, with the damaged catalogue where it once looked for them.
+        const QTemporaryDir prefix;
+        const QString program = prefix.filePath("bin/malvora");
+        QFile damaged(prefix.filePath("share/malvora/translations/malvora_de.qm"));
+        QVERIFY(QDir(prefix.path()).mkpath("bin") &&
+                QDir(prefix.path()).mkpath("share/malvora/translations"));
+        QVERIFY(QFile::copy(MALVORA_PROGRAM, program));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(catalogue) == catalogue.size());
+        damaged.close();
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "de");
+        run.setProcessEnvironment(environment);
+        run.start(program, {"--help"});
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()).section('\n', 1, 1), described);
+        QCOMPARE(run.readAllStandardError(), QByteArray());
     }
 
     // The platform the program asks Qt for: an X display wherever one is offered (XWayland in a

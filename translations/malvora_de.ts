@@ -211,10 +211,6 @@
         <translation>Endzeit T, eine ganze Zahl von 0 bis %1 (Vorgabe 20).</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben; einem symbolischen Link wird gefolgt.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 ist mehrfach angegeben; jede Option nur einmal angeben</translation>
     </message>
@@ -281,6 +277,10 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom muss eine ganze Zahl von %1 bis %2 sein, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben, wobei wie in einer Shell gewartet wird, bis ein Programm liest; einem symbolischen Link wird gefolgt.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</tr
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 ist keine gewöhnliche Datei von Ihnen mit höchstens 64 KB; sie bleibt unberührt, und keine Einstellung wird aus ihr gelesen oder in ihr gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</tr
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. Sowohl die Veränderung der Umweltbedingungen mit der Zeit als auch die Begrenztheit der Ressourcen sind wichtige Faktoren, die exponentielles Wachstum verhindern.  Doch welcher ist wichtiger?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>Noch liest kein Programm aus %1. Die Daten gehen hinein, sobald eines liest; Abbrechen gibt auf.</translation>
     </message>
 </context>
 <context>

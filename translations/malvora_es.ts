@@ -211,10 +211,6 @@
         <translation>Tiempo final T, un número entero de 0 a %1 (por omisión 20).</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>Escribe el archivo de datos de la simulación en &lt;file&gt;, o en la salida estándar con -. Un archivo normal solo se reemplaza cuando el nuevo está completo y en el disco, y conserva sus permisos; en una FIFO, una terminal o un dispositivo como /dev/stdout se escribe dentro; un enlace simbólico se sigue.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 se da más de una vez; dé cada opción una sola vez</translation>
     </message>
@@ -281,6 +277,10 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom debe ser un número entero de %1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>Escribe el archivo de datos de la simulación en &lt;file&gt;, o en la salida estándar con -. Un archivo normal solo se reemplaza cuando el nuevo está completo y en el disco, y conserva sus permisos; en una FIFO, una terminal o un dispositivo como /dev/stdout se escribe dentro, esperando como una shell a que un programa lo lea; un enlace simbólico se sigue.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ con temperatura constante, cosecha continua y aporte de medio fresco.</translati
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 no es un archivo normal suyo de 64 KB como máximo; se deja como está, y no se lee de él ni se guarda en él ningún ajuste.</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ con temperatura constante, cosecha continua y aporte de medio fresco.</translati
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. Tanto el cambio de las condiciones ambientales con el tiempo como el límite de los recursos ambientales son factores importantes que impiden un crecimiento exponencial.  Pero ¿cuál es más importante?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>Ningún programa está leyendo %1 todavía. Los datos irán allí en cuanto uno lo haga; Cancelar abandona.</translation>
     </message>
 </context>
 <context>

@@ -211,10 +211,6 @@
         <translation>Temps final T, un nombre entier de 0 à %1 (20 par défaut).</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement ; un lien symbolique est suivi.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 est donné plusieurs fois ; donnez chaque option une seule fois</translation>
     </message>
@@ -281,6 +277,10 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom doit être un nombre entier de %1 à %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement, après avoir attendu comme un shell qu&apos;un programme les lise ; un lien symbolique est suivi.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ température constante, avec récolte continue et apport de milieu de culture fr
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire à vous d&apos;au plus 64 Ko ; il est laissé tel quel, et aucun réglage n&apos;y est lu ni gardé.</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ température constante, avec récolte continue et apport de milieu de culture fr
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. Le changement des conditions du milieu au cours du temps et la limite des ressources du milieu sont tous deux des facteurs importants qui empêchent une croissance exponentielle.  Mais lequel est le plus important ?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>Aucun programme ne lit encore %1. Les données y partiront dès qu&apos;un programme le lira ; Annuler abandonne.</translation>
     </message>
 </context>
 <context>

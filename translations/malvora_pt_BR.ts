@@ -211,10 +211,6 @@
         <translation>Tempo final T, um número inteiro de 0 a %1 (padrão 20).</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>Grava o arquivo de dados da simulação em &lt;file&gt;, ou na saída padrão com -. Um arquivo comum só é substituído quando o novo está completo e no disco, mantendo suas permissões; numa FIFO, num terminal ou num dispositivo como /dev/stdout os dados são escritos diretamente; um link simbólico é seguido.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 foi dado mais de uma vez; dê cada opção uma só vez</translation>
     </message>
@@ -281,6 +277,10 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom deve ser um número inteiro de %1 a %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>Grava o arquivo de dados da simulação em &lt;file&gt;, ou na saída padrão com -. Um arquivo comum só é substituído quando o novo está completo e no disco, mantendo suas permissões; numa FIFO, num terminal ou num dispositivo como /dev/stdout os dados são escritos diretamente, esperando como um shell que um programa os leia; um link simbólico é seguido.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ temperatura constante, colheita contínua e reposição de meio de cultura fresc
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 não é um arquivo comum seu de no máximo 64 KB; ele é deixado como está, e nenhuma configuração é lida dele ou guardada nele.</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ temperatura constante, colheita contínua e reposição de meio de cultura fresc
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. Tanto a mudança das condições ambientais com o tempo quanto o limite dos recursos ambientais são fatores importantes que impedem um crescimento exponencial.  Mas qual deles é mais importante?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>Nenhum programa está lendo %1 ainda. Os dados vão para lá assim que um programa ler; Cancelar desiste.</translation>
     </message>
 </context>
 <context>

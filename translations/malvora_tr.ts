@@ -211,10 +211,6 @@
         <translation>Bitiş zamanı T, 0 ile %1 arasında bir tam sayı (varsayılan 20).</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>Çalıştırmanın veri dosyasını &lt;file&gt; dosyasına, - ile standart çıktıya yaz. Normal bir dosya, yenisi tamamlanıp diske yazıldıktan sonra değiştirilir ve izinlerini korur; FIFO, terminal ya da /dev/stdout gibi bir aygıtın içine yazılır; sembolik bağlantı izlenir.</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 birden çok kez verilmiş; her seçeneği bir kez verin</translation>
     </message>
@@ -281,6 +277,10 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom, %1 ile %2 arasında bir tam sayı olmalıdır, &quot;%3&quot; değil</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>Çalıştırmanın veri dosyasını &lt;file&gt; dosyasına, - ile standart çıktıya yaz. Normal bir dosya, yenisi tamamlanıp diske yazıldıktan sonra değiştirilir ve izinlerini korur; FIFO, terminal ya da /dev/stdout gibi bir aygıtın içine, bir kabukta olduğu gibi bir programın okumasını bekleyerek yazılır; sembolik bağlantı izlenir.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ korunabilir.</translation>
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 size ait, en çok 64 KB büyüklüğünde normal bir dosya değil; olduğu gibi bırakılıyor, ondan hiçbir ayar okunmuyor ve ona hiçbir ayar yazılmıyor.</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ korunabilir.</translation>
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. Hem çevre koşullarının zamanla değişmesi hem de çevresel kaynakların sınırlı olması üstel büyümeyi önleyen önemli etkenlerdir.  Ama hangisi daha önemlidir?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>Henüz hiçbir program %1 okumuyor. Bir program okumaya başlar başlamaz veriler ona gider; İptal vazgeçer.</translation>
     </message>
 </context>
 <context>

@@ -211,10 +211,6 @@
         <translation>结束时间 T，0 到 %1 的整数（默认 20）。</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into; a symbolic link is followed.</source>
-        <translation>将本次运行的数据文件写入 &lt;file&gt;，用 - 则写到标准输出。普通文件只在新文件完整写入磁盘后才被替换，并保留其权限；FIFO、终端或 /dev/stdout 之类的设备则直接写入；符号链接会被跟随。</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once; give each option once</source>
         <translation>--%1 给出了不止一次；每个选项只能给出一次</translation>
     </message>
@@ -281,6 +277,10 @@ The zoom chosen with these keys is kept for the next start.</source>
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom 必须是 %1 到 %2 的整数，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
+        <translation>将本次运行的数据文件写入 &lt;file&gt;，用 - 则写到标准输出。普通文件只在新文件完整写入磁盘后才被替换，并保留其权限；FIFO、终端或 /dev/stdout 之类的设备则直接写入，并像 shell 一样等待有程序读取；符号链接会被跟随。</translation>
     </message>
 </context>
 <context>
@@ -664,6 +664,13 @@ constant temperature, continuous harvest and input of fresh culture media.</sour
     </message>
 </context>
 <context>
+    <name>KeptSettings</name>
+    <message>
+        <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
+        <translation>%1 不是属于您的、不超过 64 KB 的普通文件；程序不会改动它，也不会从中读取或向其中保存任何设置。</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No printer is available. Set up a default printer and try again.</source>
@@ -715,6 +722,14 @@ constant temperature, continuous harvest and input of fresh culture media.</sour
     <message>
         <source>6. Both the change of environmental conditions with time and the limit of environmental resources are important factors which prevent an exponential growth.  But, which one is more important?</source>
         <translation>6. 环境条件随时间的变化和环境资源的限制都是阻止指数增长的重要因素。但哪一个更重要呢？</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderWait</name>
+    <message>
+        <source>No program is reading %1 yet. The data go to it as soon as one does; Cancel gives up.</source>
+        <extracomment>Shown while the program waits to write into a FIFO (a named pipe) or a device that no program reads; %1 is its name.</extracomment>
+        <translation>还没有程序在读取 %1。一旦有程序读取，数据就会写入其中；点“取消”则放弃。</translation>
     </message>
 </context>
 <context>

@@ -118,14 +118,15 @@ QByteArray chartFile(const DrawnChart &chart, double scale, ChartFormat format)
     return format == ChartFormat::Svg ? chartSvg(chart) : chartPng(chart, scale);
 }
 
-bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName, QString *problem)
+bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName, QString *problem,
+                const Waiting &waiting)
 {
     const QByteArray bytes = chartFile(chart, scale, chartFormatOf(fileName));
     QString reason;
     if (bytes.isEmpty())
         //: Why a chart's image could not be saved: drawing it failed (out of memory).
         reason = QCoreApplication::translate("ChartExport", "the image could not be made");
-    else if (writeFile(fileName, bytes, &reason))
+    else if (writeFile(fileName, bytes, &reason, waiting))
         return true;
     *problem = QCoreApplication::translate("ChartExport", "Cannot write %1: %2")
                    .arg(QDir::toNativeSeparators(displayName(fileName)), reason);

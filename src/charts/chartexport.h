@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/filewrite.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -25,7 +27,8 @@ QByteArray chartFile(const DrawnChart &chart, double scale, ChartFormat format);
  * Writes the chart to a file in the format its name asks for (a PNG at the
  * given scale). The whole image is made in memory first and then written
  * whole or not at all (model/filewrite.h), so that a failed write never
- * leaves half an image. On failure *problem says why, for the user.
+ * leaves half an image; a FIFO or a device waits for its reader through
+ * `waiting` where one is given. On failure *problem says why, for the user.
  */
-bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName,
-                QString *problem);
+bool writeChart(const DrawnChart &chart, double scale, const QByteArray &fileName, QString *problem,
+                const Waiting &waiting = {});

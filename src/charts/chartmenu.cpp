@@ -5,6 +5,7 @@
 #include "model/filewrite.h"
 #include "model/keptruns.h"
 #include "widgets/notice.h"
+#include "widgets/readerwait.h"
 #include "widgets/savefolder.h"
 
 #include <QApplication>
@@ -79,7 +80,8 @@ void ChartMenu::saveChart()
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     const std::optional<QByteArray> file = fileNameBytes(name);
     QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(name));
-    if (file && writeChart(m_chart->drawn(), copyScale(*m_chart), *file, &problem))
+    ReaderWait wait(m_chart->window(), name);
+    if (file && writeChart(m_chart->drawn(), copyScale(*m_chart), *file, &problem, wait.waiting()))
         hideNotice(m_chart->window(), "chart");
     else
         showNotice(m_chart->window(), "chart", problem);

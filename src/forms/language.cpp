@@ -1,7 +1,6 @@
 #include "forms/language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -51,8 +50,7 @@ QString Language::chooseCatalogue(const QStringList &preferred)
 
 QString Language::catalogueFolder()
 {
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../share/malvora/translations");
+    return QStringLiteral(":/translations");
 }
 
 QString Language::install(const QStringList &preferred)

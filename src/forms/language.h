@@ -19,8 +19,9 @@ QString chooseCatalogue(const QStringList &preferred);
 // what an earlier call installed. Returns the catalogue chosen, empty for English.
 QString install(const QStringList &preferred = {});
 
-// Where the program's catalogues lie: share/malvora/translations beside the
-// program's bin folder, installed or in the build tree.
+// Where the program's catalogues lie: built into the program, so that a
+// damaged file can never be loaded in their place (a damaged catalogue makes
+// the toolkit read past its end). Qt's own come from the system.
 QString catalogueFolder();
 
 } // namespace Language

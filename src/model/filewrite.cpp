@@ -5,10 +5,13 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +79,22 @@ QByteArray folderOf(const QByteArray &name)
     return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
 }
 
+/*
+ * In a folder everyone may write that keeps its entries to their owners (the
+ * sticky bit, as /tmp and a class share have), an entry that neither the user
+ * nor the folder's owner made was planted there by someone else: a link that
+ * points at the user's notes, a FIFO that waits for the data. The system
+ * refuses a shell's redirection to follow or open such entries, and so does
+ * the program, whoever runs it.
+ */
+bool planted(const QByteArray &name, const struct stat &entry)
+{
+    struct stat folder;
+    if (::stat(folderOf(name).constData(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return shared && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid;
+}
+
 // Where a chain of symbolic links ends: the name of what is written. A link's
 // relative target is read from the link's own folder.
 bool followLinks(QByteArray *name, QString *reason)
@@ -85,6 +104,7 @@ bool followLinks(QByteArray *name, QString *reason)
         struct stat status;
         if (::lstat(name->constData(), &status) != 0) return errno == ENOENT || fail(reason);
         if (!S_ISLNK(status.st_mode)) return true;
+        if (planted(*name, status)) return fail(reason, EACCES);
         if (links == 40) return fail(reason, ELOOP); // as the system counts them
         QByteArray target(qsizetype(status.st_size > 0 ? status.st_size : 4096) + 1,
                           Qt::Uninitialized);
@@ -96,7 +116,10 @@ bool followLinks(QByteArray *name, QString *reason)
     }
 }
 
-bool writeBytes(int fd, QByteArrayView bytes, QString *reason)
+// Every byte into the descriptor. Where it takes none for now (a FIFO whose
+// reader is slow, a terminal on hold, opened without waiting), `waiting` says
+// whether to go on; without it the program waits in the system, as a shell does.
+bool writeBytes(int fd, QByteArrayView bytes, QString *reason, const Waiting &waiting = {})
 {
     // A disk that fills up takes part of a write and says nothing; only the
     // next write fails and tells why. So a short write is followed by another
@@ -104,28 +127,107 @@ bool writeBytes(int fd, QByteArrayView bytes, QString *reason)
     for (qsizetype written = 0; written < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (waiting && !waiting()) return fail(reason, ECANCELED);
+            pollfd ready{fd, POLLOUT, 0};
+            if (!waiting) ::poll(&ready, 1, -1);
+            continue;
+        }
         if (n <= 0) return fail(reason, n < 0 ? errno : ENOSPC);
         written += n;
     }
     return true;
 }
 
+/*
+ * The file beside the target while it is written, removed when SIGTERM,
+ * SIGINT or SIGHUP ends the program before the file is renamed. Its name is
+ * kept in plain bytes beforehand, as a signal handler may only unlink it; the
+ * handler then gives the signal back to what handled it before, which
+ * usually ends the program. A signal that was ignored stays ignored.
+ */
+constexpr int EndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+char partName[4096];
+volatile std::sig_atomic_t partArmed = 0;
+struct sigaction earlier[std::size(EndingSignals)];
+bool handled[std::size(EndingSignals)];
+
+extern "C" void removePartAndEnd(int signal)
+{
+    if (partArmed) ::unlink(partName);
+    for (std::size_t k = 0; k < std::size(EndingSignals); ++k)
+        if (EndingSignals[k] == signal) ::sigaction(signal, &earlier[k], nullptr);
+    ::raise(signal);
+}
+
+struct PartFile {
+    PartFile()
+    {
+        struct sigaction removing = {};
+        removing.sa_handler = removePartAndEnd;
+        sigemptyset(&removing.sa_mask);
+        for (std::size_t k = 0; k < std::size(EndingSignals); ++k) {
+            ::sigaction(EndingSignals[k], nullptr, &earlier[k]);
+            handled[k] = earlier[k].sa_handler != SIG_IGN;
+            if (handled[k]) ::sigaction(EndingSignals[k], &removing, nullptr);
+        }
+    }
+    PartFile(const PartFile &) = delete;
+    PartFile &operator=(const PartFile &) = delete;
+    ~PartFile()
+    {
+        disarm();
+        for (std::size_t k = 0; k < std::size(EndingSignals); ++k)
+            if (handled[k]) ::sigaction(EndingSignals[k], &earlier[k], nullptr);
+    }
+    // Before the file is made, so that no moment is left uncovered.
+    void arm(const QByteArray &name)
+    {
+        partArmed = 0;
+        if (size_t(name.size()) >= sizeof partName) return;
+        std::memcpy(partName, name.constData(), size_t(name.size()) + 1);
+        partArmed = 1;
+    }
+    void disarm() { partArmed = 0; }
+};
+
 // A file beside the one named, that no other program writes: created here,
 // under a name no one has, with the permission bits that the user's umask
 // leaves of `mode`.
-int newFileBeside(const QByteArray &name, mode_t mode, QByteArray *made, QString *reason)
+int newFileBeside(const QByteArray &name, mode_t mode, QByteArray *made, QString *reason,
+                  PartFile *part = nullptr)
 {
     const QByteArray folder = folderOf(name);
     const QByteArray base = name.mid(name.lastIndexOf('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         *made = folder + "/." + base.left(200) + '.' +
                 QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+        if (part) part->arm(*made);
         const int fd = ::open(made->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) return fd;
+        if (part) part->disarm(); // someone else's file, or none
         if (errno != EEXIST) break;
     }
     fail(reason);
     return -1;
+}
+
+/*
+ * A file the user may write, in a folder where they may make no file: written
+ * in place, truncated first, as a shell's > does. This is not atomic: a
+ * failure midway leaves the file cut short, where a replaced file would stay
+ * as it was.
+ */
+bool writeInPlace(const QByteArray &name, QByteArrayView bytes, QString *reason)
+{
+    // Not blocking, in case the name has become a FIFO since it was looked at.
+    Descriptor file(::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status;
+    if (file.fd < 0 || ::fstat(file.fd, &status) != 0) return fail(reason);
+    if (!S_ISREG(status.st_mode)) return fail(reason, EACCES);
+    if (::ftruncate(file.fd, 0) != 0 || !writeBytes(file.fd, bytes, reason)) return fail(reason);
+    if (::fsync(file.fd) != 0 || !file.close()) return fail(reason);
+    return true;
 }
 
 // The regular file of that name replaced whole; `old` is its status when it exists.
@@ -135,8 +237,13 @@ bool replaceFile(const QByteArray &name, const struct stat *old, QByteArrayView 
     // Only a file the program may write is replaced, as a redirection would
     // write into it; root may write any.
     if (old && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) return fail(reason);
+    if (old && ::faccessat(AT_FDCWD, folderOf(name).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return writeInPlace(name, bytes, reason);
     QByteArray made;
-    Descriptor file(newFileBeside(name, 0666, &made, reason));
+    PartFile part;
+    // Private from its first byte: a file that replaces another takes on the
+    // old one's mode and owner only once no one else could have opened it.
+    Descriptor file(newFileBeside(name, old ? 0600 : 0666, &made, reason, &part));
     if (file.fd < 0) return false;
     const auto dropped = [&] {
         ::unlink(made.constData());
@@ -152,10 +259,27 @@ bool replaceFile(const QByteArray &name, const struct stat *old, QByteArrayView 
     if (!writeBytes(file.fd, bytes, reason)) return dropped();
     if (::fsync(file.fd) != 0 || !file.close()) return fail(reason) || dropped();
     if (::rename(made.constData(), name.constData()) != 0) return fail(reason) || dropped();
+    part.disarm();
     // The new name itself reaches the disk with the folder.
     Descriptor folder(::open(folderOf(name).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.fd >= 0) ::fsync(folder.fd);
     return true;
+}
+
+// A FIFO or a device: written into, as the shell's > would. With `waiting`,
+// a FIFO that no program reads yet is tried again for as long as it says so.
+bool writeInto(const QByteArray &name, const struct stat &status, QByteArrayView bytes,
+               QString *reason, const Waiting &waiting)
+{
+    const int flags = O_WRONLY | O_NOCTTY | O_CLOEXEC | (waiting ? O_NONBLOCK : 0);
+    Descriptor file(::open(name.constData(), flags));
+    while (file.fd < 0 && errno == ENXIO && S_ISFIFO(status.st_mode) && waiting) {
+        if (!waiting()) return fail(reason, ECANCELED);
+        file.fd = ::open(name.constData(), flags);
+    }
+    if (file.fd < 0) return fail(reason);
+    if (!writeBytes(file.fd, bytes, reason, waiting)) return false;
+    return file.close() || fail(reason);
 }
 
 } // namespace
@@ -174,7 +298,8 @@ bool writeAll(int descriptor, QByteArrayView bytes, QString *reason)
     return true;
 }
 
-bool writeFile(const QByteArray &name, QByteArrayView bytes, QString *reason)
+bool writeFile(const QByteArray &name, QByteArrayView bytes, QString *reason,
+               const Waiting &waiting)
 {
     if (name.isEmpty()) return fail(reason, ENOENT);
     if (name.endsWith('/')) return fail(reason, EISDIR);
@@ -187,12 +312,10 @@ bool writeFile(const QByteArray &name, QByteArrayView bytes, QString *reason)
         return replaceFile(target, nullptr, bytes, reason);
     }
     if (S_ISDIR(status.st_mode)) return fail(reason, EISDIR);
+    if ((S_ISREG(status.st_mode) || S_ISFIFO(status.st_mode)) && planted(target, status))
+        return fail(reason, EACCES);
     if (S_ISREG(status.st_mode)) return replaceFile(target, &status, bytes, reason);
-    // A FIFO or a device: written into, as the shell's > would.
-    Descriptor file(::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
-    if (file.fd < 0) return fail(reason);
-    if (!writeBytes(file.fd, bytes, reason)) return false;
-    return file.close() || fail(reason);
+    return writeInto(target, status, bytes, reason, waiting);
 }
 
 int unnamedFile(const QByteArray &folder, QString *reason)

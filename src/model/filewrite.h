@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 /*
@@ -14,18 +15,33 @@
  * - A regular file, or a name that does not exist yet, is written as a new
  *   file beside it, synced to the disk, and only then renamed over the old
  *   one, which keeps its permission bits and, where the program may set them,
- *   its owner and group. A failure leaves the old file as it was.
+ *   its owner and group. The new file is the user's alone until then. A
+ *   failure, or SIGTERM, SIGINT or SIGHUP ending the program meanwhile,
+ *   leaves the old file as it was and nothing beside it.
+ * - A file the user may write, in a folder where they may make no file, is
+ *   written in place (truncated, written, synced), as a shell's redirection
+ *   does. That is not atomic: a failure midway leaves it cut short.
  * - A name that exists but is not a regular file (a FIFO, a terminal or
  *   another device) is opened and written into, never replaced, as a shell's
  *   redirection does. /dev/stdout, /dev/stderr, /dev/fd/N and
  *   /proc/self/fd/N write into the program's own descriptor, as it stands
  *   (appending where the shell opened it so).
  * - A symbolic link is followed, and its target written as above.
+ * - In a folder everyone may write with the sticky bit (/tmp), a link, FIFO
+ *   or file that someone other than the user or the folder's owner put there
+ *   is refused ("Permission denied"), as the system refuses a shell.
+ *
+ * Without `waiting`, a FIFO with no reader, or a device that takes no bytes
+ * for now, is waited for as a shell waits. With it, the writer never waits
+ * in the system: it calls `waiting` instead, which returns after a short
+ * while, true to try again or false to give up ("Operation canceled").
  *
  * Names are bytes, as the system keeps them. On failure *reason says why in
  * the system's words ("No space left on device", "Is a directory").
  */
-bool writeFile(const QByteArray &name, QByteArrayView bytes, QString *reason);
+using Waiting = std::function<bool()>;
+bool writeFile(const QByteArray &name, QByteArrayView bytes, QString *reason,
+               const Waiting &waiting = {});
 
 // Every byte into an open descriptor, through short writes and interrupted
 // calls, then synced when it is a file on a disk; false with *reason at the

@@ -83,12 +83,14 @@ CommandLine::CommandLine()
             tr("End time T, a whole number from 0 to %1 (default 20).")
                 .arg(integerText(MALVORA1::MaxEndTime)),
             QStringLiteral("T"), QStringLiteral("20")),
-      m_output(QStringLiteral("output"),
-               tr("Write the data file of the run to <file>, or to standard output for -. A "
-                  "regular file is replaced only once the new one is whole and on the disk, "
-                  "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
-                  "is written into; a symbolic link is followed."),
-               QStringLiteral("file")),
+      m_output(
+          QStringLiteral("output"),
+          tr("Write the data file of the run to <file>, or to standard output for -. A "
+             "regular file is replaced only once the new one is whole and on the disk, "
+             "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
+             "is written into, waiting as a shell does for a program to read it; a symbolic link "
+             "is followed."),
+          QStringLiteral("file")),
       m_zoom(QStringLiteral("zoom"),
              tr("Open the windows at this zoom, a whole number from %1 to %2, for this start "
                 "only; without it they open at the zoom last chosen with the keys.")

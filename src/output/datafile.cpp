@@ -31,10 +31,10 @@ QByteArray dataFileText()
     return text;
 }
 
-bool writeDataFile(const QByteArray &fileName, QString *problem)
+bool writeDataFile(const QByteArray &fileName, QString *problem, const Waiting &waiting)
 {
     QString reason;
-    if (writeFile(fileName, dataFileText(), &reason)) return true;
+    if (writeFile(fileName, dataFileText(), &reason, waiting)) return true;
     *problem = QCoreApplication::translate("DataFile", "Cannot write %1:\n%2.")
                    .arg(QDir::toNativeSeparators(displayName(fileName)), reason);
     return false;

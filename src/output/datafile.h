@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/filewrite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,5 +19,6 @@ QByteArray dataFileText();
 
 // Writes the file whole or not at all (model/filewrite.h): the old file of
 // that name is replaced only once the new one is complete and on the disk; a
-// FIFO or a device is written into. On failure *problem says why, for the user.
-bool writeDataFile(const QByteArray &fileName, QString *problem);
+// FIFO or a device is written into, waiting for its reader through `waiting`
+// where one is given. On failure *problem says why, for the user.
+bool writeDataFile(const QByteArray &fileName, QString *problem, const Waiting &waiting = {});

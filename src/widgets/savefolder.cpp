@@ -1,8 +1,9 @@
 #include "widgets/savefolder.h"
 
+#include "model/settingsfile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace
@@ -12,7 +13,7 @@ const QString Key = QStringLiteral("saveFolder");
 
 QString saveFolder()
 {
-    const QString kept = QSettings().value(Key).toString();
+    const QString kept = KeptSettings::value(Key).toString();
     if (!kept.isEmpty() && QFileInfo(kept).isDir()) return kept;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
@@ -20,5 +21,5 @@ QString saveFolder()
 
 void rememberSaveFolder(const QString &fileName)
 {
-    QSettings().setValue(Key, QFileInfo(fileName).absolutePath());
+    KeptSettings::setValue(Key, QFileInfo(fileName).absolutePath());
 }

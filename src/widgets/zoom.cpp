@@ -1,6 +1,6 @@
 #include "widgets/zoom.h"
 
-#include <QSettings>
+#include "model/settingsfile.h"
 
 #include <algorithm>
 #include <iterator>
@@ -18,7 +18,7 @@ Zoom &Zoom::program()
 
 void Zoom::start(int percent)
 {
-    setPercent(percent ? percent : QSettings().value(Key, Least).toInt());
+    setPercent(percent ? percent : KeptSettings::value(Key, Least).toInt());
 }
 
 void Zoom::setPercent(int percent)
@@ -50,5 +50,5 @@ void Zoom::reset()
 void Zoom::keep(int percent)
 {
     setPercent(percent);
-    QSettings().setValue(Key, m_percent);
+    KeptSettings::setValue(Key, m_percent);
 }

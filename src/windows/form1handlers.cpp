@@ -13,6 +13,7 @@
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
 #include "widgets/printing.h"
+#include "widgets/readerwait.h"
 #include "widgets/savefolder.h"
 #include "windows/backform.h"
 #include "windows/titlform.h"
@@ -145,7 +146,8 @@ void Form1::Command10_Click()
     rememberSaveFolder(fileName);
     const std::optional<QByteArray> file = fileNameBytes(fileName);
     QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(fileName));
-    if (file && writeDataFile(*file, &problem))
+    ReaderWait wait(this, fileName);
+    if (file && writeDataFile(*file, &problem, wait.waiting()))
         hideNotice(this, "save");
     else
         showNotice(this, "save", problem);
