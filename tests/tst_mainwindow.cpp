@@ -6,6 +6,9 @@
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
+#include <QInputMethodEvent>
+
+#include <algorithm>
 #include <limits>
 
 using namespace MALVORA1;
@@ -24,13 +27,20 @@ class tst_MainWindow : public QObject
         QVERIFY(activate(form));
     }
 
-    // Replaces the box's text by typing, as a user does.
+    // Replaces the box's text by typing, as a user does; text beyond ASCII comes from an input
+    // method, as full-width digits do.
     void type(QLineEdit *box, const QString &text)
     {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
+            QTest::keyClicks(box, text);
+            return;
+        }
+        QInputMethodEvent committed;
+        committed.setCommitString(text);
+        QApplication::sendEvent(box, &committed);
     }
 
     QList<QPointF> points() const { return curvesOf(form->MSChart1).back().points; }
@@ -130,10 +140,19 @@ class tst_MainWindow : public QObject
         QTest::addRow("t empty") << "en_US" << "txtSimut" << "" << "Enter" << "20" << "Enter takes only end times above 0, so the end time went back to 20. To run to t = 0, type 0 and click Run." << defaults;
         QTest::addRow("t after a run") << "en_US" << "txtSimut" << "50" << "Run, Enter" << "20" << unchanged + "20. Type a new end time, or click Run." << defaults;
         QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0" + point << "10";
-        QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54" + point << "2948,30010178979";
-        QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5" + point << "136,495375082861";
-        QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12" + point << "110.231763806416";
-        QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0" + point + "\n" + size << defaults;
+        QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "" << "2980,95798704173";
+        QTest::addRow("comma locale, Run, r with a comma") << "de_DE" << "txtRrate" << "0,3" << "Run" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, r with a comma") << "de_DE" << "txtRrate" << "0,3" << "Enter" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, a point still reads") << "de_DE" << "txtRrate" << "0.3" << "Enter" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, end time with a comma") << "de_DE" << "txtSimut" << "12,5" << "Enter" << "20" << "Enter takes only whole end times, so the end time went back to 20. Type a whole number and press Enter." << "545,981500331442";
+        QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5: a number takes one decimal comma and no thousands separators." << "136,495375082861";
+        QTest::addRow("comma locale, Enter, full-width") << "de_DE" << "txtRrate" << "０，３" << "Enter" << "0.2" << "Read \"０，３\" as 0: the number ends before \"，3\".\nEnter takes only rates above 0, so the rate went back to 0.2. To run with r = 0, type 0 and click Run." << "545,981500331442";
+        QTest::addRow("zh_CN, Enter, full-width rate") << "zh_CN" << "txtRrate" << "０．３" << "Enter" << "" << "" << "4034.28793492735";
+        QTest::addRow("zh_CN, Run, full-width signs") << "zh_CN" << "txtRrate" << "－０．２" << "Run" << "" << "" << "0.183156388887342";
+        QTest::addRow("zh_CN, Enter, full-width plus") << "zh_CN" << "n0" << "＋２５" << "Enter" << "" << "" << "1364.95375082861";
+        QTest::addRow("zh_CN, Run, comma stays a comma") << "zh_CN" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0" + point << "10";
+        QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12: the number ends before \"abc\"." << "110.231763806416";
+        QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0: it does not begin with a number.\n" + size << defaults;
         QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
         QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
         QTest::addRow("r 0, Run") << "en_US" << "txtRrate" << "0" << "Run" << "" << "" << "10";

@@ -26,6 +26,19 @@ std::optional<double> Val(QStringView text);
 // "abc"; true for a number alone, with or without blanks, and for no text.
 bool valReadsWhole(QStringView text);
 
+// What Val leaves of the text after the number, blanks dropped: ",5" of
+// "1,5", "abc" of "12abc", all of "abc", nothing of "25".
+QString valRest(QStringView text);
+
+/*
+ * A box's text as Val is to read it in a window: full-width digits and signs
+ * (U+FF10 to U+FF19, U+FF0E, U+FF0D, U+FF0B, as an input method gives them)
+ * become their ASCII forms in every language, and where the window's
+ * language writes a decimal comma, a comma becomes the decimal point, so that
+ * the window reads back the numbers it writes itself. All else is left to Val.
+ */
+QString typedNumberText(QStringView text, QStringView decimalPoint);
+
 // The nearest whole number, exact halves going to the even neighbour
 // (20.5 -> 20, 21.5 -> 22), independent of the processor's rounding mode.
 double roundHalfEven(double x);
@@ -50,6 +63,11 @@ double roundToPlaces(double x, double scale);
 // not 10.500000000000002), and E notation starts at a million (1.5E+14, not
 // 150000000000000), so that a tick label stays short enough to read.
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
+
+// x in plain decimals, never E notation, rounded to the given significant
+// digits, with the zeros that show them (0.029515, 3956452, 23.48, 0.20000),
+// the decimal separator of the locale and no thousands separators.
+QString significantNumber(double x, int digits, const QLocale &locale);
 
 // The number form of the data file, written as ASCII at out: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),
