@@ -27,6 +27,8 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/malvora.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY ${PROJECT_BINARY_DIR}/share/malvora/translations/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/malvora/translations FILES_MATCHING PATTERN "*.qm")
+install(FILES resources/census-1790-1860.csv
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/malvora/examples)
 install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/malvora)
 
