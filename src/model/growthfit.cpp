@@ -77,26 +77,40 @@ std::optional<GrowthFit> fitGrowth(std::span<const Observation> observations, QS
     return fit;
 }
 
+namespace
+{
+
+// A figure to the given significant digits.
+QString significant(double x, int digits, const QLocale &locale)
+{
+    return decimalNumber(x, significantDecimals(x, digits), locale);
+}
+
+} // namespace
+
 QStringList fitFigures(const GrowthFit &fit, const QLocale &locale)
 {
+    // r to five significant digits, its error to as many decimals: what is
+    // below them is noise.
+    const int rateDecimals = significantDecimals(fit.rate, 5);
     QStringList lines;
     //: The fitted growth rate and its standard error
     lines << Observations::tr("r = %1 ± %2")
-                 .arg(significantNumber(fit.rate, 5, locale),
-                      significantNumber(fit.rateError, 3, locale));
+                 .arg(decimalNumber(fit.rate, rateDecimals, locale),
+                      decimalNumber(fit.rateError, rateDecimals, locale));
     //: The fitted count at the first observation's time
-    lines << Observations::tr("N(0) = %1").arg(significantNumber(fit.initialSize, 7, locale));
+    lines << Observations::tr("N(0) = %1").arg(significant(fit.initialSize, 7, locale));
     if (fit.rate > 0)
         lines << Observations::tr("doubling time = %1")
-                     .arg(significantNumber(fit.doublingTime(), 4, locale));
+                     .arg(significant(fit.doublingTime(), 4, locale));
     else if (fit.rate < 0)
         //: The time in which the fitted counts halve, for a negative rate
         lines << Observations::tr("halving time = %1")
-                     .arg(significantNumber(-fit.doublingTime(), 4, locale));
+                     .arg(significant(-fit.doublingTime(), 4, locale));
     else
         lines << Observations::tr("doubling time = none: the counts do not grow");
     //: The coefficient of determination of the fit on the logarithms
-    lines << Observations::tr("R² = %1").arg(significantNumber(fit.rSquared, 5, locale));
+    lines << Observations::tr("R² = %1").arg(significant(fit.rSquared, 5, locale));
     lines << Observations::tr("counts fitted = %1").arg(integerText(fit.fitted));
     lines << Observations::tr("counts left out (0 or below) = %1").arg(integerText(fit.leftOut));
     return lines;

@@ -290,17 +290,23 @@ QString generalNumber(double x, const QLocale &locale, int digits)
     return text.replace(u'.', locale.decimalPoint());
 }
 
-QString significantNumber(double x, int digits, const QLocale &locale)
+QString decimalNumber(double x, int decimals, const QLocale &locale)
 {
     if (!std::isfinite(x)) return generalNumber(x, locale);
+    decimals = std::clamp(decimals, 0, 340);
     const int order = x == 0 ? 0 : int(std::floor(std::log10(std::abs(x))));
-    const int decimals = std::clamp(digits - 1 - order, 0, 340);
-    std::string text(size_t(order > 0 ? order : 0) + size_t(decimals) + 8, '\0');
+    std::string text(size_t(std::max(order, 0)) + size_t(decimals) + 8, '\0');
     const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
                                        std::chars_format::fixed, decimals);
     text.resize(size_t(written.ptr - text.data()));
-    if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     return QString::fromStdString(text).replace(u'.', locale.decimalPoint());
+}
+
+int significantDecimals(double x, int digits)
+{
+    if (x == 0 || !std::isfinite(x)) return std::max(digits - 1, 0);
+    return std::max(digits - 1 - int(std::floor(std::log10(std::abs(x)))), 0);
 }
 
 char *writeFileNumber(char *out, double x)

@@ -64,10 +64,14 @@ double roundToPlaces(double x, double scale);
 // 150000000000000), so that a tick label stays short enough to read.
 QString generalNumber(double x, const QLocale &locale, int digits = 15);
 
-// x in plain decimals, never E notation, rounded to the given significant
-// digits, with the zeros that show them (0.029515, 3956452, 23.48, 0.20000),
-// the decimal separator of the locale and no thousands separators.
-QString significantNumber(double x, int digits, const QLocale &locale);
+// x in plain decimals, never E notation, with the given number of decimals
+// kept, zeros included (0.00000), the decimal separator of the locale and no
+// thousands separators.
+QString decimalNumber(double x, int decimals, const QLocale &locale);
+
+// The decimals that show x to the given significant digits: 6 for 0.029515
+// at 5 digits, 0 for 3956452 at 7.
+int significantDecimals(double x, int digits);
 
 // The number form of the data file, written as ASCII at out: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),
