@@ -1,13 +1,21 @@
 #include "windows/datatabl.h"
 
+#include "model/filewrite.h"
+#include "model/keptruns.h"
+#include "model/observations.h"
 #include "output/datatablemodel.h"
+#include "output/workbook.h"
 #include "widgets/formlayout.h"
+#include "widgets/notice.h"
+#include "widgets/savefolder.h"
 #include "windows/windowflow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -150,6 +158,18 @@ void DataTabl::setUpGrid()
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetShortcut);
     MSFlexGrid1->addAction(copyAction);
+    //: In the data table's context menu: writes the table and the kept runs as a workbook
+    saveWorkbookAction = new QAction(tr("Save as spreadsheet…"), MSFlexGrid1);
+    saveWorkbookAction->setObjectName(QStringLiteral("saveWorkbookAction"));
+    saveWorkbookAction->setShortcut(QKeySequence::Save);
+    saveWorkbookAction->setShortcutContext(Qt::WindowShortcut);
+    MSFlexGrid1->addAction(saveWorkbookAction);
+    WorkbookDialog = [](QWidget *parent) {
+        return QFileDialog::getSaveFileName(parent, tr("Save as spreadsheet"),
+                                            saveFolder() + QStringLiteral("/malvora.xlsx"),
+                                            //: The file type of the workbook dialog
+                                            tr("Workbooks (*.xlsx)"));
+    };
     MSFlexGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Tab moves on to the buttons, as everywhere else in the program; the
     // arrow keys move between the cells.
@@ -240,6 +260,24 @@ void DataTabl::fill()
     MSFlexGrid1->scrollToTop();
 }
 
+void DataTabl::saveWorkbook_Triggered()
+{
+    QString fileName = WorkbookDialog(this);
+    if (fileName.isEmpty()) return;
+    if (!fileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        fileName += QStringLiteral(".xlsx");
+    rememberSaveFolder(fileName);
+    std::vector<RunSeries> runs{m_model->run()};
+    for (const KeptRun &kept : MALVORA1::Kept.runs())
+        runs.push_back(kept.series());
+    const std::optional<QByteArray> file = fileNameBytes(fileName);
+    QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(fileName));
+    if (file && writeWorkbook(*file, runs, &MALVORA1::Observed, &problem))
+        hideNotice(this, "save");
+    else
+        showNotice(this, "save", problem);
+}
+
 void DataTabl::Command1_Click()
 {
     WindowFlow::moveOn(*this, WindowFlow::Way::DataTabl_Command1);
@@ -261,4 +299,5 @@ void DataTabl::connectHandlers()
     connect(Command1, &QPushButton::clicked, this, &DataTabl::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DataTabl::Command2_Click);
     connect(copyAction, &QAction::triggered, this, &DataTabl::copy_Triggered);
+    connect(saveWorkbookAction, &QAction::triggered, this, &DataTabl::saveWorkbook_Triggered);
 }
