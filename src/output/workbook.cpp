@@ -50,11 +50,15 @@ void writeText(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t column, const QStr
     worksheet_write_string(sheet, row, column, text.toUtf8().constData(), format);
 }
 
-// A quotient of the table where N(t) is 0 has no value: its cell stays empty.
+// A quotient of the table where N(t) is 0 has no value: its cell stays empty,
+// with the column's format for a value typed into it.
 void writeQuotient(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t column, double over, double under,
                    lxw_format *format)
 {
-    if (under != 0) worksheet_write_number(sheet, row, column, over / under, format);
+    if (under != 0)
+        worksheet_write_number(sheet, row, column, over / under, format);
+    else
+        worksheet_write_blank(sheet, row, column, format);
 }
 
 void writeParameters(lxw_worksheet *sheet, const RunSeries &run, const Formats &formats)
