@@ -122,26 +122,28 @@ void addObservationsSheet(lxw_workbook *book, const Observations &observed, cons
     //: The name of the workbook's sheet of a class's counts
     lxw_worksheet *sheet =
         workbook_add_worksheet(book, Workbook::tr("Observed").toUtf8().constData());
+    worksheet_freeze_panes(sheet, 1, 0);
     writeText(sheet, 0, 0, DataTableModel::timeHeader(), formats.bold);
     //: Column headers of the workbook's sheet of counts
     writeText(sheet, 0, 1, Workbook::tr("Count"), formats.bold);
     writeText(sheet, 0, 2, Workbook::tr("Fitted count"), formats.bold);
-    worksheet_freeze_panes(sheet, 1, 0);
-    lxw_row_t row = 1;
-    for (const Observation &o : observed.observations()) {
-        worksheet_write_number(sheet, row, 0, o.time, nullptr);
-        worksheet_write_number(sheet, row, 1, o.count, nullptr);
-        if (observed.fit()) worksheet_write_number(sheet, row, 2, observed.fitted(o.time), nullptr);
-        ++row;
-    }
     writeText(sheet, 0, 4, observed.fileName(), formats.bold);
-    if (!observed.fit()) {
-        writeText(sheet, 1, 4, observed.fitProblem());
-        return;
+    // The fit beside the counts; rows are written in order, as the library
+    // keeps them row by row.
+    const QStringList figures = observed.fit() ? fitFigures(*observed.fit(), QLocale::c())
+                                               : QStringList{observed.fitProblem()};
+    const std::vector<Observation> &counts = observed.observations();
+    const size_t rows = std::max(counts.size(), size_t(figures.size()));
+    for (size_t k = 0; k < rows; ++k) {
+        const auto row = lxw_row_t(k + 1);
+        if (k < counts.size()) {
+            worksheet_write_number(sheet, row, 0, counts[k].time, nullptr);
+            worksheet_write_number(sheet, row, 1, counts[k].count, nullptr);
+            if (observed.fit())
+                worksheet_write_number(sheet, row, 2, observed.fitted(counts[k].time), nullptr);
+        }
+        if (k < size_t(figures.size())) writeText(sheet, row, 4, figures[qsizetype(k)]);
     }
-    const QStringList figures = fitFigures(*observed.fit(), QLocale::c());
-    for (qsizetype k = 0; k < figures.size(); ++k)
-        writeText(sheet, lxw_row_t(k + 1), 4, figures[k]);
 }
 
 QString workbookProblem(lxw_error error)
@@ -156,11 +158,18 @@ QString workbookProblem(lxw_error error)
 QByteArray workbookBytes(std::span<const RunSeries> runs, const Observations *observed,
                          QString *problem)
 {
-    // The library writes a named file only: one in a folder of this program's own.
+    // The library writes a named file only: one in a folder of this program's own,
+    // where it also keeps its rows as it goes, row by row, rather than hold
+    // every cell of five sheets in memory until the end.
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("workbook.xlsx"));
-    lxw_workbook *book =
-        folder.isValid() ? workbook_new(QFile::encodeName(path).constData()) : nullptr;
+    QByteArray scratch = QFile::encodeName(folder.path());
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratch.data();
+    lxw_workbook *book = folder.isValid()
+                             ? workbook_new_opt(QFile::encodeName(path).constData(), &options)
+                             : nullptr;
     if (!book) {
         *problem = workbookProblem(LXW_ERROR_CREATING_TMPFILE);
         return {};
