@@ -26,6 +26,8 @@ class CommandLine
     QString helpText() const { return m_parser.helpText(); }
 
   private:
+    QString notAlone(const QCommandLineOption &alone, const char *withOther) const;
+
     QCommandLineParser m_parser;
     QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output, m_fit, m_zoom;
 };
@@ -123,6 +125,19 @@ CommandLine::CommandLine()
     m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output, m_fit, m_zoom});
 }
 
+// Why an option that goes alone cannot be taken: another option given with
+// it (withOther names that one in %1), or an argument; empty when it is alone.
+QString CommandLine::notAlone(const QCommandLineOption &alone, const char *withOther) const
+{
+    for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output, &m_fit})
+        if (option != &alone && m_parser.isSet(*option))
+            return tr(withOther).arg(option->names().constFirst());
+    if (!m_parser.positionalArguments().isEmpty())
+        return tr("unexpected argument \"%1\"; see malvora --help")
+            .arg(m_parser.positionalArguments().constFirst());
+    return {};
+}
+
 CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
 {
     CommandLineRequest request;
@@ -160,14 +175,11 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     }
     if (m_parser.isSet(m_zoom)) {
         const QString zoom = m_parser.value(m_zoom);
-        for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output, &m_fit})
-            if (m_parser.isSet(*option))
-                return refuse(tr("--zoom opens the windows and goes with no other option, not "
-                                 "with --%1")
-                                  .arg(option->names().constFirst()));
-        if (!m_parser.positionalArguments().isEmpty())
-            return refuse(tr("unexpected argument \"%1\"; see malvora --help")
-                              .arg(m_parser.positionalArguments().constFirst()));
+        if (const QString problem = notAlone(
+                m_zoom, QT_TR_NOOP("--zoom opens the windows and goes with no other option, not "
+                                   "with --%1"));
+            !problem.isEmpty())
+            return refuse(problem);
         if (!isWhole(zoom, CommandLineRequest::LeastZoom, CommandLineRequest::MostZoom))
             return refuse(tr("--zoom must be a whole number from %1 to %2, not \"%3\"")
                               .arg(integerText(CommandLineRequest::LeastZoom),
@@ -178,14 +190,11 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     }
 
     if (m_parser.isSet(m_fit)) {
-        for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output})
-            if (m_parser.isSet(*option))
-                return refuse(tr("--fit reads a file of counts and goes with no other option, "
-                                 "not with --%1")
-                                  .arg(option->names().constFirst()));
-        if (!m_parser.positionalArguments().isEmpty())
-            return refuse(tr("unexpected argument \"%1\"; see malvora --help")
-                              .arg(m_parser.positionalArguments().constFirst()));
+        if (const QString problem = notAlone(
+                m_fit, QT_TR_NOOP("--fit reads a file of counts and goes with no other option, "
+                                  "not with --%1"));
+            !problem.isEmpty())
+            return refuse(problem);
         request.input = fileBytes(arguments, "--fit");
         if (request.input.isEmpty())
             return refuse(tr("--fit needs a file name, or - for standard input"));
