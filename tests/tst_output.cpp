@@ -327,9 +327,22 @@ class tst_Output : public QObject
             DataTabl &table = detail();
             runWith("0.9", "1", "5"); // the table goes on showing its run
             table.show();
-            table.WorkbookDialog = [this](QWidget *) { return path("book"); };
+            // A folder that is not there: the notice names the file and why; then the good save
+            // takes it away. The name gets .xlsx where the user left it out.
+            QString typed = path("missing/book");
+            table.WorkbookDialog = [&](QWidget *) { return typed; };
+            QVERIFY(activate(&table));
+            QSignalSpy written(&table, &DataTabl::workbookWritten);
+            QTest::keyClick(&table, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(written.wait(60000));
+            QCOMPARE(written.takeFirst().first().toBool(), false);
+            QVERIFY2(notice(&table).startsWith("Cannot write " + typed + ".xlsx:\nNo such file"),
+                     qPrintable(notice(&table)));
+            typed = path("book");
             QVERIFY(activate(&table));
             QTest::keyClick(&table, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(written.wait(60000));
+            QCOMPARE(written.takeFirst().first().toBool(), true);
             QCOMPARE(notice(&table), QString());
             runs.push_back(table.model()->run());
             for (const KeptRun &kept : MALVORA1::Kept.runs())

@@ -9,25 +9,21 @@ Observations Observed;
 
 void Observations::set(const QString &fileName, std::vector<Observation> observations)
 {
-    m_fileName = fileName;
-    m_observations = std::move(observations);
-    m_fitProblem.clear();
-    m_fit = fitGrowth(m_observations, &m_fitProblem);
+    ObservationSet set{fileName, std::move(observations), std::nullopt, QString()};
+    set.fit = fitGrowth(set.observations, &set.fitProblem);
+    m_set = std::move(set);
     emit changed();
 }
 
 void Observations::forget()
 {
-    if (m_observations.empty()) return;
-    m_fileName.clear();
-    m_observations.clear();
-    m_fit.reset();
-    m_fitProblem.clear();
+    if (m_set.isEmpty()) return;
+    m_set = ObservationSet();
     emit changed();
 }
 
-double Observations::fitted(double time) const
+double ObservationSet::fitted(double time) const
 {
-    if (!m_fit || m_observations.empty()) return 0;
-    return m_fit->initialSize * std::exp(m_fit->rate * (time - m_observations.front().time));
+    if (!fit || observations.empty()) return 0;
+    return fit->initialSize * std::exp(fit->rate * (time - observations.front().time));
 }

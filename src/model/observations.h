@@ -9,6 +9,19 @@
 #include <optional>
 #include <vector>
 
+// One set of a class's counts and the model fitted to them, as a value that
+// can be copied and handed to a writer on another thread.
+struct ObservationSet {
+    QString fileName; // as the user reads it
+    std::vector<Observation> observations;
+    std::optional<GrowthFit> fit;
+    QString fitProblem; // why there is no fit, for the user; empty when there is one
+
+    bool isEmpty() const { return observations.empty(); }
+    // The fitted curve's value at a time of the observations' own clock.
+    double fitted(double time) const;
+};
+
 /*
  * The class's observations that the charts draw beside the model, and the
  * model fitted to them: one set at a time, from the file last opened, for one
@@ -24,24 +37,19 @@ class Observations : public QObject
     void set(const QString &fileName, std::vector<Observation> observations);
     void forget();
 
-    bool isEmpty() const { return m_observations.empty(); }
-    // The file's name as the user reads it.
-    const QString &fileName() const { return m_fileName; }
-    const std::vector<Observation> &observations() const { return m_observations; }
-    const std::optional<GrowthFit> &fit() const { return m_fit; }
-    // Why there is no fit, for the user; empty when there is one or no set.
-    const QString &fitProblem() const { return m_fitProblem; }
-    // The fitted curve's value at time t of the observations' own clock.
-    double fitted(double time) const;
+    const ObservationSet &current() const { return m_set; }
+    bool isEmpty() const { return m_set.isEmpty(); }
+    const QString &fileName() const { return m_set.fileName; }
+    const std::vector<Observation> &observations() const { return m_set.observations; }
+    const std::optional<GrowthFit> &fit() const { return m_set.fit; }
+    const QString &fitProblem() const { return m_set.fitProblem; }
+    double fitted(double time) const { return m_set.fitted(time); }
 
   signals:
     void changed();
 
   private:
-    QString m_fileName;
-    std::vector<Observation> m_observations;
-    std::optional<GrowthFit> m_fit;
-    QString m_fitProblem;
+    ObservationSet m_set;
 };
 
 namespace MALVORA1

@@ -117,7 +117,8 @@ void addRunSheet(lxw_workbook *book, const RunSeries &run, const QString &name,
 }
 
 // The class's counts with the fitted count at each time, and the fit beside them.
-void addObservationsSheet(lxw_workbook *book, const Observations &observed, const Formats &formats)
+void addObservationsSheet(lxw_workbook *book, const ObservationSet &observed,
+                          const Formats &formats)
 {
     //: The name of the workbook's sheet of a class's counts
     lxw_worksheet *sheet =
@@ -127,19 +128,19 @@ void addObservationsSheet(lxw_workbook *book, const Observations &observed, cons
     //: Column headers of the workbook's sheet of counts
     writeText(sheet, 0, 1, Workbook::tr("Count"), formats.bold);
     writeText(sheet, 0, 2, Workbook::tr("Fitted count"), formats.bold);
-    writeText(sheet, 0, 4, observed.fileName(), formats.bold);
+    writeText(sheet, 0, 4, observed.fileName, formats.bold);
     // The fit beside the counts; rows are written in order, as the library
     // keeps them row by row.
-    const QStringList figures = observed.fit() ? fitFigures(*observed.fit(), QLocale::c())
-                                               : QStringList{observed.fitProblem()};
-    const std::vector<Observation> &counts = observed.observations();
+    const QStringList figures =
+        observed.fit ? fitFigures(*observed.fit, QLocale::c()) : QStringList{observed.fitProblem};
+    const std::vector<Observation> &counts = observed.observations;
     const size_t rows = std::max(counts.size(), size_t(figures.size()));
     for (size_t k = 0; k < rows; ++k) {
         const auto row = lxw_row_t(k + 1);
         if (k < counts.size()) {
             worksheet_write_number(sheet, row, 0, counts[k].time, nullptr);
             worksheet_write_number(sheet, row, 1, counts[k].count, nullptr);
-            if (observed.fit())
+            if (observed.fit)
                 worksheet_write_number(sheet, row, 2, observed.fitted(counts[k].time), nullptr);
         }
         if (k < size_t(figures.size())) writeText(sheet, row, 4, figures[qsizetype(k)]);
@@ -155,7 +156,7 @@ QString workbookProblem(lxw_error error)
 
 } // namespace
 
-QByteArray workbookBytes(std::span<const RunSeries> runs, const Observations *observed,
+QByteArray workbookBytes(std::span<const RunSeries> runs, const ObservationSet *observed,
                          QString *problem)
 {
     // The library writes a named file only: one in a folder of this program's own,
@@ -198,7 +199,7 @@ bool isWorkbookName(const QByteArray &fileName)
 }
 
 bool writeWorkbook(const QByteArray &fileName, std::span<const RunSeries> runs,
-                   const Observations *observed, QString *problem)
+                   const ObservationSet *observed, QString *problem)
 {
     const QByteArray bytes = workbookBytes(runs, observed, problem);
     if (bytes.isEmpty()) return false;

@@ -7,7 +7,7 @@
 
 #include <span>
 
-class Observations;
+struct ObservationSet;
 
 /*
  * The workbook of "Save as spreadsheet…" and of --output NAME.xlsx, an Office
@@ -19,7 +19,7 @@ class Observations;
  * line chart of N(t) and of the difference form. Where there are
  * observations, a last sheet holds them, the fitted counts and the fit.
  */
-QByteArray workbookBytes(std::span<const RunSeries> runs, const Observations *observed,
+QByteArray workbookBytes(std::span<const RunSeries> runs, const ObservationSet *observed,
                          QString *problem);
 
 // Whether a name asks for a workbook: it ends in .xlsx, in any case.
@@ -28,4 +28,4 @@ bool isWorkbookName(const QByteArray &fileName);
 // The workbook written through the program's one writer (model/filewrite.h),
 // whole or not at all; on failure *problem says why, for the user.
 bool writeWorkbook(const QByteArray &fileName, std::span<const RunSeries> runs,
-                   const Observations *observed, QString *problem);
+                   const ObservationSet *observed, QString *problem);

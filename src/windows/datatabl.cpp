@@ -26,11 +26,13 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QThread>
 #include <QToolTip>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 
 namespace
 {
@@ -260,6 +262,12 @@ void DataTabl::fill()
     MSFlexGrid1->scrollToTop();
 }
 
+/*
+ * The workbook is made and written on a thread of its own, from copies of the
+ * table's run, the kept runs and the observations as they are at the click:
+ * five long runs take a few hundred milliseconds, and a FIFO may wait for its
+ * reader. The window says how it went once the thread is done.
+ */
 void DataTabl::saveWorkbook_Triggered()
 {
     QString fileName = WorkbookDialog(this);
@@ -267,15 +275,37 @@ void DataTabl::saveWorkbook_Triggered()
     if (!fileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".xlsx");
     rememberSaveFolder(fileName);
-    std::vector<RunSeries> runs{m_model->run()};
-    for (const KeptRun &kept : MALVORA1::Kept.runs())
-        runs.push_back(kept.series());
     const std::optional<QByteArray> file = fileNameBytes(fileName);
-    QString problem = file ? QString() : unusableNameProblem(QDir::toNativeSeparators(fileName));
-    if (file && writeWorkbook(*file, runs, &MALVORA1::Observed, &problem))
-        hideNotice(this, "save");
-    else
-        showNotice(this, "save", problem);
+    if (!file) {
+        showNotice(this, "save", unusableNameProblem(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    struct Job {
+        std::vector<KeptRun> runs;
+        ObservationSet observed;
+        QString problem;
+        bool written = false;
+    };
+    auto job = std::make_shared<Job>();
+    job->runs.emplace_back(m_model->run());
+    for (const KeptRun &kept : MALVORA1::Kept.runs())
+        job->runs.push_back(kept);
+    job->observed = MALVORA1::Observed.current();
+    QThread *writer = QThread::create([job, name = *file] {
+        std::vector<RunSeries> runs;
+        for (const KeptRun &run : job->runs)
+            runs.push_back(run.series());
+        job->written = writeWorkbook(name, runs, &job->observed, &job->problem);
+    });
+    connect(writer, &QThread::finished, this, [this, job] {
+        if (job->written)
+            hideNotice(this, "save");
+        else
+            showNotice(this, "save", job->problem);
+        emit workbookWritten(job->written);
+    });
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    writer->start();
 }
 
 void DataTabl::Command1_Click()

@@ -40,6 +40,10 @@ class DataTabl : public Form
     // Writes the table's run, the kept runs and the observations as a workbook.
     void saveWorkbook_Triggered();
 
+  signals:
+    // A workbook that "Save as spreadsheet…" started is written, or failed.
+    void workbookWritten(bool written);
+
   protected:
     void Form_Unload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
