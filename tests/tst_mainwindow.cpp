@@ -234,18 +234,19 @@ class tst_MainWindow : public QObject
         QTest::addColumn<QString>("shown"); // the fit beside the window, or the notice
         QTest::addColumn<QString>("rate");  // the rate box after "Use the fitted values"
         QTest::addColumn<QString>("size");  // and the N(0) box; empty: no fit to use
+        QTest::addColumn<QString>("end");   // and the end time: the span of the counts
         QFile census(QFINDTESTDATA("../resources/census-1790-1860.csv"));
         QVERIFY(census.open(QIODevice::ReadOnly));
         const QByteArray counts = census.readAll();
         const QString figures = "r = 0.029515 ± 0.000143\nN(0) = 3956452\ndoubling time = 23.48\n"
                                 "R² = 0.99986\ncounts fitted = 8\ncounts left out (0 or below) = 0";
         // clang-format off
-        QTest::addRow("census") << "en_US" << counts << "Observed: counts.csv (8 counts)\n" + figures << "0.0295149955539769" << "3956451.84651189";
-        QTest::addRow("census, German window") << "de_DE" << QByteArray(counts).replace(',', ';') << "Observed: counts.csv (8 counts)\n" + QString(figures).replace('.', ',') << "0,0295149955539769" << "3956451,84651189";
-        QTest::addRow("zero and negative counts") << "en_US" << QByteArray("Tag;Anzahl\n0;10\n1;0\n2;12,5\n3;-1\n4;15,625\n") << "Observed: counts.csv (5 counts)\nr = 0.11157 ± 0.00000\nN(0) = 10.00000\ndoubling time = 6.213\nR² = 1.0000\ncounts fitted = 3\ncounts left out (0 or below) = 2" << "0.111571775657105" << "10";
-        QTest::addRow("too few to fit") << "en_US" << QByteArray("1,5\n2,7\n") << "Observed: counts.csv (2 counts)\nA fit needs at least 3 counts above 0, taken at two times or more." << "" << "";
-        QTest::addRow("a text cell") << "en_US" << QByteArray("t,N\n1,2\n2,many\n") << "counts.csv, line 3: not two numbers, time and count: \"2,many\"." << "" << "";
-        QTest::addRow("empty file") << "en_US" << QByteArray() << "counts.csv holds no observations: it needs lines of two numbers, time and count." << "" << "";
+        QTest::addRow("census") << "en_US" << counts << "Observed: counts.csv (8 counts)\n" + figures << "0.0295149955539769" << "3956451.84651189" << "70";
+        QTest::addRow("census, German window") << "de_DE" << QByteArray(counts).replace(',', ';') << "Observed: counts.csv (8 counts)\n" + QString(figures).replace('.', ',') << "0,0295149955539769" << "3956451,84651189" << "70";
+        QTest::addRow("zero and negative counts") << "en_US" << QByteArray("Tag;Anzahl\n0;10\n1;0\n2;12,5\n3;-1\n4;15,625\n") << "Observed: counts.csv (5 counts)\nr = 0.11157 ± 0.00000\nN(0) = 10.00000\ndoubling time = 6.213\nR² = 1.0000\ncounts fitted = 3\ncounts left out (0 or below) = 2" << "0.111571775657105" << "10" << "4";
+        QTest::addRow("too few to fit") << "en_US" << QByteArray("1,5\n2,7\n") << "Observed: counts.csv (2 counts)\nA fit needs at least 3 counts above 0, taken at two times or more." << "" << "" << "20";
+        QTest::addRow("a text cell") << "en_US" << QByteArray("t,N\n1,2\n2,many\n") << "counts.csv, line 3: not two numbers, time and count: \"2,many\"." << "" << "" << "20";
+        QTest::addRow("empty file") << "en_US" << QByteArray() << "counts.csv holds no observations: it needs lines of two numbers, time and count." << "" << "" << "20";
         // clang-format on
     }
 
@@ -259,6 +260,7 @@ class tst_MainWindow : public QObject
         QFETCH(QString, shown);
         QFETCH(QString, rate);
         QFETCH(QString, size);
+        QFETCH(QString, end);
         QLocale::setDefault(QLocale(locale));
         start();
         QTemporaryDir folder;
@@ -283,12 +285,14 @@ class tst_MainWindow : public QObject
         QTest::mouseClick(form->useFitButton, Qt::LeftButton);
         QCOMPARE(form->txtRrate->text(), rate);
         QCOMPARE(form->n0->text(), size);
+        QCOMPARE(form->txtSimut->text(), end);
         QVERIFY(form->Command2->isEnabled());
         QTest::mouseClick(form->Command2, Qt::LeftButton);
         QCOMPARE(::notice(form), QString());
         // The boxes hold 15 digits of each.
         QVERIFY(std::abs(Rrate / Observed.fit()->rate - 1) < 1e-14);
         QVERIFY(std::abs(Nt[0] / Observed.fit()->initialSize - 1) < 1e-14);
+        QCOMPARE(Simut, end.toInt());
     }
 
     // Values that Run refuses: the boxes and a word of the message the user reads beside the

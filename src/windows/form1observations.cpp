@@ -3,6 +3,7 @@
 #include "windows/form1.h"
 
 #include "model/filewrite.h"
+#include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "model/observationfile.h"
 #include "model/observations.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using MALVORA1::Observed;
@@ -104,12 +107,19 @@ void Form1::showFit()
     fitPanel->raise();
 }
 
-// The fitted r and N(0) go into their boxes, as if typed: Run then draws the
-// model through the class's points.
+// The fitted r and N(0) go into their boxes, as if typed, and the end time
+// becomes the span of the counts where a run can reach it: Run then draws the
+// model through all of the class's points, from the first at t = 0.
 void Form1::useFit_Click()
 {
     const auto &fit = Observed.fit();
     if (!fit) return;
     txtRrate->setText(generalNumber(fit->rate, locale()));
     n0->setText(generalNumber(fit->initialSize, locale()));
+    const auto &counts = Observed.observations();
+    double last = counts.front().time;
+    for (const Observation &o : counts)
+        last = std::max(last, o.time);
+    const double span = std::ceil(last - counts.front().time);
+    if (span >= 1 && span <= MALVORA1::MaxEndTime) txtSimut->setText(integerText(int(span)));
 }
