@@ -29,7 +29,7 @@ dpkg-deb -x "$deb" "$contents"
 for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     usr/share/icons/hicolor/32x32/apps/malvora.png usr/share/icons/hicolor/256x256/apps/malvora.png \
     usr/share/metainfo/org.example.malvora.metainfo.xml usr/share/man/man1/malvora.1.gz \
-    usr/share/doc/malvora/copyright \
+    usr/share/doc/malvora/copyright usr/share/malvora/examples/census-1790-1860.csv \
     usr/share/malvora/translations/malvora_{de,es,fr,pt_BR,tr,zh_CN}.qm; do
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
 done
