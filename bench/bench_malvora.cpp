@@ -6,9 +6,12 @@
 #include "charts/chartroutines.h"
 #include "forms/forms.h"
 #include "forms/language.h"
+#include "model/growthfit.h"
 #include "model/keptruns.h"
 #include "model/malvora1.h"
+#include "model/observationfile.h"
 #include "output/datafile.h"
+#include "output/workbook.h"
 #include "widgets/zoom.h"
 #include "windows/datatabl.h"
 #include "windows/form1.h"
@@ -24,6 +27,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <fstream>
 #include <unistd.h>
 
@@ -145,6 +149,39 @@ void WriteDataFile(benchmark::State &state)
         benchmark::DoNotOptimize(writeDataFile(name, &problem));
 }
 BENCHMARK(WriteDataFile)->Unit(benchmark::kMillisecond);
+
+// "Save as spreadsheet…" at T = 2999 with four kept runs: five sheets of
+// 3000 rows, each with its chart, made in memory and written whole.
+void WriteWorkbook(benchmark::State &state)
+{
+    mainWindowWithFourKeptRuns();
+    std::vector<RunSeries> runs{currentRun()};
+    for (const KeptRun &kept : MALVORA1::Kept.runs())
+        runs.push_back(kept.series());
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath(QStringLiteral("growth.xlsx")));
+    QString problem;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeWorkbook(name, runs, nullptr, &problem));
+    state.counters["bytes"] = double(QFileInfo(QFile::decodeName(name)).size());
+}
+BENCHMARK(WriteWorkbook)->Unit(benchmark::kMillisecond);
+
+// A class's file of 10,000 counts read and fitted, from its bytes in memory.
+void ReadAndFitObservations(benchmark::State &state)
+{
+    QByteArray bytes = "day;fronds\r\n";
+    for (int day = 0; day < 10000; ++day)
+        bytes += QByteArray::number(day) + ';' +
+                 QByteArray::number(12.5 * std::exp(0.001 * day), 'f', 3).replace('.', ',') +
+                 "\r\n";
+    QString problem;
+    for (auto _ : state) {
+        const ObservationFile file = readObservations(bytes, QStringLiteral("counts.csv"));
+        benchmark::DoNotOptimize(fitGrowth(file.observations, &problem));
+    }
+}
+BENCHMARK(ReadAndFitObservations)->Unit(benchmark::kMillisecond);
 
 // "Save chart as..." of the large window's N(t) chart at T = 2999, drawn
 // and shown: the image made in memory and written whole (CPU time leaves out

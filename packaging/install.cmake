@@ -25,6 +25,8 @@ install(FILES resources/malvora-256.png RENAME malvora.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/malvora.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES resources/census-1790-1860.csv
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/malvora/examples)
 install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/malvora)
 

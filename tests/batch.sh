@@ -54,7 +54,8 @@ printf '"T","N(t)","DeltaN(t)"\r\n0,10,2.214\r\n' | cmp -s - "$work/out" || fail
 expect 0 "" --help
 grep -q -- '--output <file>' "$work/out" || fail "--help lists no --output"
 listed=$(grep -o -- '--[a-z-]*' "$work/out" | sort -u | tr '\n' ' ')
-[ "$listed" = "--end --help --initial --output --rate --version --zoom " ] || fail "--help lists $listed"
+[ "$listed" = "--end --fit --help --initial --output --rate --version --zoom " ] || fail "--help lists $listed"
+grep -q 'U.S. Census Bureau decennial census counts' "$work/out" || fail "--help names no source of the census"
 grep -q -- 'Ctrl+0 ' "$work/out" || fail "--help lists no zoom keys"
 for option in -h -v --version; do expect 0 "" "$option"; done
 expect 0 "" --version
@@ -109,6 +110,23 @@ expect 2 'malvora: --zoom must be a whole number from 100 to 250, not "300"' --z
 expect 2 'malvora: --zoom opens the windows and goes with no other option, not with --output' --zoom 150 --output -
 expect 2 "malvora: --output needs a file name, or - for standard output" --output=
 expect 2 "malvora: --output is needed: the file to write, or - for standard output; see malvora --help" --rate 0.3
+
+# --fit prints the fit of a class's counts, one figure a line; a file that is not counts exits 2
+# with one line naming the file and the line.
+census=$(dirname "$0")/../resources/census-1790-1860.csv
+expect 0 "" --fit "$census"
+printf '%s\n' "r = 0.029515 ± 0.000143" "N(0) = 3956452" "doubling time = 23.48" "R² = 0.99986" \
+    "counts fitted = 8" "counts left out (0 or below) = 0" | cmp -s - "$work/out" ||
+    fail "--fit census: printed $(cat "$work/out")"
+expect 0 "" --fit - <"$census"
+printf 'Jahr;Anzahl\r\n0;1,5\r\n1;0\r\n2;x\r\n' >"$work/counts.csv"
+expect 2 "malvora: $work/counts.csv, line 4: not two numbers, time and count: \"2;x\"." --fit "$work/counts.csv"
+: >"$work/empty.csv"
+expect 2 "malvora: $work/empty.csv holds no observations: it needs lines of two numbers, time and count." --fit "$work/empty.csv"
+printf '1,5\n2,7\n' >"$work/two.csv"
+expect 2 "malvora: $work/two.csv: A fit needs at least 3 counts above 0, taken at two times or more." --fit "$work/two.csv"
+expect 2 "malvora: Cannot read $work/none.csv: No such file or directory." --fit "$work/none.csv"
+expect 2 "malvora: --fit reads a file of counts and goes with no other option, not with --end" --fit "$census" --end 3
 
 # A number too small for a double is 0, and leading zeros count for nothing, as in the window.
 expect 0 "" --rate 0 --initial 0 --output "$work/zero.csv"

@@ -3,9 +3,13 @@
 #include "driving.h"
 #include "model/clock.h"
 #include "model/keptruns.h"
+#include "model/observations.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
+#include <QInputMethodEvent>
+
+#include <algorithm>
 #include <limits>
 
 using namespace MALVORA1;
@@ -24,13 +28,20 @@ class tst_MainWindow : public QObject
         QVERIFY(activate(form));
     }
 
-    // Replaces the box's text by typing, as a user does.
+    // Replaces the box's text by typing, as a user does; text beyond ASCII comes from an input
+    // method, as full-width digits do.
     void type(QLineEdit *box, const QString &text)
     {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
+            QTest::keyClicks(box, text);
+            return;
+        }
+        QInputMethodEvent committed;
+        committed.setCommitString(text);
+        QApplication::sendEvent(box, &committed);
     }
 
     QList<QPointF> points() const { return curvesOf(form->MSChart1).back().points; }
@@ -130,10 +141,19 @@ class tst_MainWindow : public QObject
         QTest::addRow("t empty") << "en_US" << "txtSimut" << "" << "Enter" << "20" << "Enter takes only end times above 0, so the end time went back to 20. To run to t = 0, type 0 and click Run." << defaults;
         QTest::addRow("t after a run") << "en_US" << "txtSimut" << "50" << "Run, Enter" << "20" << unchanged + "20. Type a new end time, or click Run." << defaults;
         QTest::addRow("C, Run, comma") << "C" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0" + point << "10";
-        QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "Read \"54,5981500331442\" as 54" + point << "2948,30010178979";
-        QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5" + point << "136,495375082861";
-        QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12" + point << "110.231763806416";
-        QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0" + point + "\n" + size << defaults;
+        QTest::addRow("comma locale, Run, N(T) typed back") << "de_DE" << "n0" << "54,5981500331442" << "Run" << "" << "" << "2980,95798704173";
+        QTest::addRow("comma locale, Run, r with a comma") << "de_DE" << "txtRrate" << "0,3" << "Run" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, r with a comma") << "de_DE" << "txtRrate" << "0,3" << "Enter" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, a point still reads") << "de_DE" << "txtRrate" << "0.3" << "Enter" << "" << "" << "4034,28793492735";
+        QTest::addRow("comma locale, Enter, end time with a comma") << "de_DE" << "txtSimut" << "12,5" << "Enter" << "20" << "Enter takes only whole end times, so the end time went back to 20. Type a whole number and press Enter." << "545,981500331442";
+        QTest::addRow("comma locale, Enter, point then comma") << "de_DE" << "n0" << "2.5,3" << "Enter" << "" << "Read \"2.5,3\" as 2,5: a number takes one decimal comma and no thousands separators." << "136,495375082861";
+        QTest::addRow("comma locale, Enter, full-width") << "de_DE" << "txtRrate" << "０，３" << "Enter" << "0.2" << "Read \"０，３\" as 0: the number ends before \"，3\".\nEnter takes only rates above 0, so the rate went back to 0.2. To run with r = 0, type 0 and click Run." << "545,981500331442";
+        QTest::addRow("zh_CN, Enter, full-width rate") << "zh_CN" << "txtRrate" << "０．３" << "Enter" << "" << "" << "4034.28793492735";
+        QTest::addRow("zh_CN, Run, full-width signs") << "zh_CN" << "txtRrate" << "－０．２" << "Run" << "" << "" << "0.183156388887342";
+        QTest::addRow("zh_CN, Enter, full-width plus") << "zh_CN" << "n0" << "＋２５" << "Enter" << "" << "" << "1364.95375082861";
+        QTest::addRow("zh_CN, Run, comma stays a comma") << "zh_CN" << "txtRrate" << "0,3" << "Run" << "" << "Read \"0,3\" as 0" + point << "10";
+        QTest::addRow("C, Enter, letters after the end time") << "C" << "txtSimut" << "12abc" << "Enter" << "" << "Read \"12abc\" as 12: the number ends before \"abc\"." << "110.231763806416";
+        QTest::addRow("C, Enter, letters only") << "C" << "n0" << "abc" << "Enter" << "10" << "Read \"abc\" as 0: it does not begin with a number.\n" + size << defaults;
         QTest::addRow("C, Run, empty end time") << "C" << "txtSimut" << "" << "Run" << "" << "" << "10";
         QTest::addRow("C, Run, blanks around") << "C" << "n0" << " 25 " << "Run" << "" << "" << "1364.95375082861";
         QTest::addRow("r 0, Run") << "en_US" << "txtRrate" << "0" << "Run" << "" << "" << "10";
@@ -205,6 +225,74 @@ class tst_MainWindow : public QObject
         // DN/N still draws into the hidden chart and takes Run away again.
         QTest::mouseClick(form->Command8, Qt::LeftButton);
         QVERIFY(form->MSChart1->isHidden() && !form->Command2->isEnabled());
+    }
+
+    void observations_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown"); // the fit beside the window, or the notice
+        QTest::addColumn<QString>("rate");  // the rate box after "Use the fitted values"
+        QTest::addColumn<QString>("size");  // and the N(0) box; empty: no fit to use
+        QTest::addColumn<QString>("end");   // and the end time: the span of the counts
+        QFile census(QFINDTESTDATA("../resources/census-1790-1860.csv"));
+        QVERIFY(census.open(QIODevice::ReadOnly));
+        const QByteArray counts = census.readAll();
+        const QString figures = "r = 0.029515 ± 0.000143\nN(0) = 3956452\ndoubling time = 23.48\n"
+                                "R² = 0.99986\ncounts fitted = 8\ncounts left out (0 or below) = 0";
+        // clang-format off
+        QTest::addRow("census") << "en_US" << counts << "Observed: counts.csv (8 counts)\n" + figures << "0.0295149955539769" << "3956451.84651189" << "70";
+        QTest::addRow("census, German window") << "de_DE" << QByteArray(counts).replace(',', ';') << "Observed: counts.csv (8 counts)\n" + QString(figures).replace('.', ',') << "0,0295149955539769" << "3956451,84651189" << "70";
+        QTest::addRow("zero and negative counts") << "en_US" << QByteArray("Tag;Anzahl\n0;10\n1;0\n2;12,5\n3;-1\n4;15,625\n") << "Observed: counts.csv (5 counts)\nr = 0.11157 ± 0.00000\nN(0) = 10.00000\ndoubling time = 6.213\nR² = 1.0000\ncounts fitted = 3\ncounts left out (0 or below) = 2" << "0.111571775657105" << "10" << "4";
+        QTest::addRow("too few to fit") << "en_US" << QByteArray("1,5\n2,7\n") << "Observed: counts.csv (2 counts)\nA fit needs at least 3 counts above 0, taken at two times or more." << "" << "" << "20";
+        QTest::addRow("a text cell") << "en_US" << QByteArray("t,N\n1,2\n2,many\n") << "counts.csv, line 3: not two numbers, time and count: \"2,many\"." << "" << "" << "20";
+        QTest::addRow("empty file") << "en_US" << QByteArray() << "counts.csv holds no observations: it needs lines of two numbers, time and count." << "" << "" << "20";
+        // clang-format on
+    }
+
+    // Ctrl+O reads a class's counts off the window's thread and shows their fit beside the
+    // window; "Use the fitted values" puts r and N(0) into the boxes, and Run runs with them. A
+    // file that cannot be read says which line, and changes nothing.
+    void observations()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QString, rate);
+        QFETCH(QString, size);
+        QFETCH(QString, end);
+        QLocale::setDefault(QLocale(locale));
+        start();
+        QTemporaryDir folder;
+        QFile file(folder.filePath("counts.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        form->ObservationsDialog = [&](QWidget *) { return file.fileName(); };
+        QSignalSpy changed(&Observed, &Observations::changed);
+        QTest::keyClick(form, Qt::Key_O, Qt::ControlModifier);
+        const QString name = QDir::toNativeSeparators(file.fileName());
+        if (rate.isEmpty() && !shown.startsWith("Observed")) {
+            QTRY_COMPARE(::notice(form), QString(shown).replace("counts.csv", name));
+            QCOMPARE(changed.count(), 0);
+            QVERIFY(Observed.isEmpty() && !form->fitPanel);
+            return;
+        }
+        QTRY_VERIFY(form->fitPanel && form->fitPanel->isVisible());
+        QCOMPARE(form->fitPanel->text(), QString(shown).replace("counts.csv", name));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(form->useFitButton->isEnabled(), !rate.isEmpty());
+        if (rate.isEmpty()) return;
+        QTest::mouseClick(form->useFitButton, Qt::LeftButton);
+        QCOMPARE(form->txtRrate->text(), rate);
+        QCOMPARE(form->n0->text(), size);
+        QCOMPARE(form->txtSimut->text(), end);
+        QVERIFY(form->Command2->isEnabled());
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QCOMPARE(::notice(form), QString());
+        // The boxes hold 15 digits of each.
+        QVERIFY(std::abs(Rrate / Observed.fit()->rate - 1) < 1e-14);
+        QVERIFY(std::abs(Nt[0] / Observed.fit()->initialSize - 1) < 1e-14);
+        QCOMPARE(Simut, end.toInt());
     }
 
     // Values that Run refuses: the boxes and a word of the message the user reads beside the

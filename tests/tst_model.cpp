@@ -1,6 +1,8 @@
 // The model: how boxes are read, how numbers are written, and Run's computation.
+#include "model/growthfit.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
+#include "model/observationfile.h"
 #include "model/simulation.h"
 
 #include <QLocale>
@@ -8,8 +10,15 @@
 
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 using namespace MALVORA1;
+
+// The decennial counts of the U.S. census, 1790 to 1860, as the program ships them.
+static const QByteArray Census = "year,population of the United States\r\n"
+                                 "1790,3929214\r\n1800,5308483\r\n1810,7239881\r\n"
+                                 "1820,9638453\r\n1830,12866020\r\n1840,17069453\r\n"
+                                 "1850,23191876\r\n1860,31443321\r\n";
 
 // A number as the data file writes it.
 static QByteArray fileText(double x)
@@ -127,6 +136,128 @@ class tst_Model : public QObject
         QCOMPARE(shown,
                  (QByteArrayList{"545.981500331442", "109.196300066288", "120.881810077809",
                                  "383.375999244748", "76.6751998489495", "666.863310409252"}));
+    }
+
+    void observationFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>(
+            "read"); // every observation as "t N", or the first two ... the last
+        QTest::addColumn<int>("refused"); // the line refused; 0: none
+        QByteArray many;
+        for (int t = 0; t < 10000; ++t)
+            many += QByteArray::number(t) + ';' + QByteArray::number(t + 1) + ",5\n";
+        // clang-format off
+        QTest::addRow("commas, header, CR LF") << Census << "1790 3929214, 1800 5308483 ... 1860 31443321" << 0;
+        QTest::addRow("semicolons, decimal commas") << QByteArray("Tag;Anzahl\n0;12,5\n2;20\n") << "0 12.5, 2 20" << 0;
+        QTest::addRow("tabs, decimal commas, no header") << QByteArray("0\t1,5\n1,5\t2e3\n") << "0 1.5, 1.5 2000" << 0;
+        QTest::addRow("commas, periods, no header") << QByteArray("0,1.5\n2,4\n") << "0 1.5, 2 4" << 0;
+        QTest::addRow("byte-order mark") << QByteArray("\xEF\xBB\xBFt;N\r\n1;2\r\n") << "1 2" << 0;
+        QTest::addRow("quotes and blanks") << QByteArray("\"t\";\"N\"\n \"3\" ; +4 \n") << "3 4" << 0;
+        QTest::addRow("blank lines hold nothing") << QByteArray("\n1,2\n\r\n3,4\n\n") << "1 2, 3 4" << 0;
+        QTest::addRow("one line") << QByteArray("5,7") << "5 7" << 0;
+        QTest::addRow("zero and negative counts are read") << QByteArray("0,0\n1,-3\n2,4\n") << "0 0, 1 -3, 2 4" << 0;
+        QTest::addRow("10,000 lines") << many << "0 1.5, 1 2.5 ... 9999 10000.5" << 0;
+        QTest::addRow("empty file") << QByteArray() << "" << 0;
+        QTest::addRow("header alone") << QByteArray("time,count\r\n") << "" << 0;
+        QTest::addRow("a text cell") << QByteArray("t,N\n1,2\n2,many\n3,4\n") << "" << 3;
+        QTest::addRow("a number and a text on line 1") << QByteArray("1790,abc\n1800,5\n") << "" << 1;
+        QTest::addRow("three cells") << QByteArray("1,2\n2,3,4\n") << "" << 2;
+        QTest::addRow("one cell") << QByteArray("1;2\n3\n") << "" << 2;
+        QTest::addRow("decimal comma in a comma file") << QByteArray("0,1,5\n") << "" << 1;
+        QTest::addRow("thousands separator") << QByteArray("t;N\n1790;3.929.214\n") << "" << 2;
+        QTest::addRow("infinity") << QByteArray("1,inf\n") << "" << 1;
+        QTest::addRow("full-width digits") << QByteArray("1,\xEF\xBC\x92\n") << "" << 1;
+        QTest::addRow("second header") << QByteArray("t,N\nt,N\n1,2\n") << "" << 2;
+        // clang-format on
+    }
+
+    // A file is read whole or refused at the first line that is not two numbers, naming it.
+    void observationFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, read);
+        QFETCH(int, refused);
+        const ObservationFile file = readObservations(bytes, QStringLiteral("counts.csv"));
+        QStringList texts;
+        for (const Observation &o : file.observations)
+            texts << QString::number(o.time) + u' ' + QString::number(o.count, 'g', 12);
+        if (texts.size() > 3) texts = {texts[0], texts[1] + QStringLiteral(" ... ") + texts.last()};
+        QCOMPARE(texts.join(u", "), read);
+        QCOMPARE(file.refusedLine, refused);
+        QCOMPARE(file.problem.isEmpty(), !read.isEmpty());
+        if (refused)
+            QVERIFY2(file.problem.startsWith("counts.csv, line " + QString::number(refused) + ":"),
+                     qPrintable(file.problem));
+        else if (read.isEmpty())
+            QCOMPARE(file.problem, "counts.csv holds no observations: it needs lines of two "
+                                   "numbers, time and count.");
+    }
+
+    void growthFit_data()
+    {
+        QTest::addColumn<QList<double>>("times");
+        QTest::addColumn<QList<double>>("counts");
+        QTest::addColumn<double>("rate");    // NaN: no fit
+        QTest::addColumn<double>("initial"); // at the first time
+        QTest::addColumn<int>("leftOut");
+        // clang-format off
+        QTest::addRow("exact growth from t = 2") << QList<double>{2, 4, 6, 8} << QList<double>{5 * std::exp(0.6), 5 * std::exp(1.2), 5 * std::exp(1.8), 5 * std::exp(2.4)} << 0.3 << 5 * std::exp(0.6) << 0;
+        QTest::addRow("exact decay, uneven times") << QList<double>{0, 1, 3.5, 10} << QList<double>{80, 80 * std::exp(-0.05), 80 * std::exp(-0.175), 80 * std::exp(-0.5)} << -0.05 << 80.0 << 0;
+        QTest::addRow("zero and negative counts left out") << QList<double>{0, 1, 2, 3, 4} << QList<double>{0, 2 * std::exp(0.1), -1, 2 * std::exp(0.3), 2 * std::exp(0.4)} << 0.1 << 2.0 << 2;
+        QTest::addRow("two counts are too few") << QList<double>{0, 1, 2} << QList<double>{1, 2, 0} << std::nan("") << 0.0 << 1;
+        QTest::addRow("one time is too few") << QList<double>{3, 3, 3} << QList<double>{1, 2, 4} << std::nan("") << 0.0 << 0;
+        // clang-format on
+    }
+
+    // On counts that lie on an exponential the fit gives it back, with no error and R² = 1.
+    void growthFit()
+    {
+        QFETCH(QList<double>, times);
+        QFETCH(QList<double>, counts);
+        QFETCH(double, rate);
+        QFETCH(double, initial);
+        QFETCH(int, leftOut);
+        std::vector<Observation> observations;
+        for (qsizetype k = 0; k < times.size(); ++k)
+            observations.push_back({times[k], counts[k]});
+        QString problem;
+        const auto fit = fitGrowth(observations, &problem);
+        QCOMPARE(fit.has_value(), !std::isnan(rate));
+        if (!fit) {
+            QCOMPARE(problem, "A fit needs at least 3 counts above 0, taken at two times or more.");
+            return;
+        }
+        QVERIFY(std::abs(fit->rate - rate) < 1e-12);
+        QVERIFY(std::abs(fit->initialSize / initial - 1) < 1e-12);
+        QVERIFY(fit->rateError < 1e-12);
+        QVERIFY(std::abs(fit->rSquared - 1) < 1e-12);
+        QCOMPARE(fit->leftOut, leftOut);
+        QCOMPARE(fit->fitted, int(times.size()) - leftOut);
+    }
+
+    // The census by the textbook's sums (n Σxy - Σx Σy over n Σx² - (Σx)², in long double on the
+    // years as they stand), and the figures as --fit prints them.
+    void censusFit()
+    {
+        const ObservationFile file = readObservations(Census, QStringLiteral("census"));
+        QString problem;
+        const auto fit = fitGrowth(file.observations, &problem);
+        QVERIFY(fit);
+        long double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (const Observation &o : file.observations) {
+            const long double y = std::log((long double)o.count);
+            n += 1, sx += o.time, sy += y, sxx += o.time * o.time, sxy += o.time * y;
+        }
+        const long double rate = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        const long double atFirst = std::exp((sy - rate * sx) / n + rate * 1790);
+        QVERIFY(std::abs(fit->rate / double(rate) - 1) < 1e-9);
+        QVERIFY(std::abs(fit->initialSize / double(atFirst) - 1) < 1e-9);
+        QCOMPARE(
+            fitFigures(*fit, QLocale::c()),
+            (QStringList{"r = 0.029515 ± 0.000143", "N(0) = 3956452", "doubling time = 23.48",
+                         "R² = 0.99986", "counts fitted = 8", "counts left out (0 or below) = 0"}));
+        QCOMPARE(fitFigures(*fit, QLocale(QLocale::German)).first(), "r = 0,029515 ± 0,000143");
     }
 };
 

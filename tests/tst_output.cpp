@@ -2,7 +2,10 @@
 #include "charts/chartmenu.h"
 #include "driving.h"
 #include "model/clock.h"
+#include "model/keptruns.h"
+#include "model/observations.h"
 #include "output/datafile.h"
+#include "output/datatablemodel.h"
 #include "windows/datatabl.h"
 
 #include <future>
@@ -119,6 +122,66 @@ const auto detail = []() -> DataTabl & {
     QTest::mouseClick(Forms::form<larggraf>().Command10, Qt::LeftButton);
     return Forms::form<DataTabl>();
 };
+
+// A workbook as a reader that is not ours sees it (openpyxl, from Debian): each sheet's name, its
+// frozen cell, its charts' series, the display formats of its first data row and every cell's
+// value, numbers as JSON numbers with all of their digits.
+QJsonArray workbookSeen(const QString &path)
+{
+    static const char *const script = R"(
+import json, sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+print(json.dumps([{"name": s.title, "freeze": s.freeze_panes,
+                   "charts": [len(c.series) for c in s._charts],
+                   "formats": [c.number_format for c in s[6]] if s.max_row >= 6 else [],
+                   "rows": [list(r) for r in s.iter_rows(values_only=True)]} for s in book]))
+)";
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", script, path});
+    if (!python.waitForFinished(60000) || python.exitCode() != 0) {
+        qWarning() << python.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+}
+
+// Debian's libxlsxwriter writes a number with 16 significant digits (%.16G): one or two units
+// in the last place of a double may differ, never a digit that a spreadsheet shows (15).
+constexpr int WorkbookDigits = 16;
+
+QString workbookNumber(double x)
+{
+    char text[40];
+    return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.*G", WorkbookDigits, x));
+}
+
+// The first seven cells of a row: numbers to the workbook's digits, texts as they are, empty
+// ones empty.
+QStringList firstSeven(const QJsonArray &cells)
+{
+    QStringList texts;
+    for (qsizetype c = 0; c < 7; ++c)
+        texts << (cells[c].isDouble() ? workbookNumber(cells[c].toDouble()) : cells[c].toString());
+    return texts;
+}
+
+// The seven columns of a run as the workbook holds them: unrounded numbers, an empty cell for a
+// quotient over N(t) = 0.
+QStringList stepCells(const RunSeries &run, int t)
+{
+    const auto k = size_t(t);
+    const auto number = workbookNumber;
+    const auto quotient = [&](double over, double under) {
+        return under == 0 ? QString() : number(over / under);
+    };
+    return {number(t),
+            number(run.Nt[k]),
+            number(run.DeltaN[k]),
+            quotient(run.DeltaN[k], run.Nt[k]),
+            number(run.dNdt[k]),
+            quotient(run.dNdt[k], run.Nt[k]),
+            number(run.NtDifference[k])};
+}
 
 } // namespace
 
@@ -285,6 +348,116 @@ class tst_Output : public QObject
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
         }
         QCOMPARE(heard, told);
+    }
+
+    void workbook_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addRow("data table: a run, four kept runs, observations") << "table";
+        QTest::addRow("--output NAME.xlsx: one run of 3000 steps") << "--output";
+        QTest::addRow("LibreOffice in German reads numbers") << "soffice";
+    }
+
+    // The workbook read back by a reader that is not ours: every cell against the model, the
+    // header row frozen, the table's decimals as display formats, a chart of two lines on each
+    // run's sheet. "Save" and --output with another name still write the data file.
+    void workbook()
+    {
+        QFETCH(QString, writer);
+        if (!QFile::exists("/usr/bin/python3")) QSKIP("python3 with openpyxl is not installed.");
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (writer == "soffice" && soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed: the workbook is not converted.");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        std::vector<RunSeries> runs;
+        QString book = path("book.xlsx");
+        if (writer == "table") {
+            for (const QString rate : {"0.1", "0.2", "-0.3", "0"}) {
+                ChartControl *chart = runWith(rate, rate == "0" ? "0" : "10", "30").MSChart1;
+                chart->menu().keepAction->trigger();
+            }
+            runWith("0,25", "7", "40");
+            MALVORA1::Observed.set("counts.csv", {{1, 3}, {2, 0}, {3, 6}, {5, 11}});
+            DataTabl &table = detail();
+            runWith("0.9", "1", "5"); // the table goes on showing its run
+            table.show();
+            // A folder that is not there: the notice names the file and why; then the good save
+            // takes it away. The name gets .xlsx where the user left it out.
+            QString typed = path("missing/book");
+            table.WorkbookDialog = [&](QWidget *) { return typed; };
+            QVERIFY(activate(&table));
+            QSignalSpy written(&table, &DataTabl::workbookWritten);
+            QTest::keyClick(&table, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(written.wait(60000));
+            QCOMPARE(written.takeFirst().first().toBool(), false);
+            QVERIFY2(notice(&table).startsWith("Cannot write " + typed + ".xlsx:\nNo such file"),
+                     qPrintable(notice(&table)));
+            typed = path("book");
+            QVERIFY(activate(&table));
+            QTest::keyClick(&table, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(written.wait(60000));
+            QCOMPARE(written.takeFirst().first().toBool(), true);
+            QCOMPARE(notice(&table), QString());
+            runs.push_back(table.model()->run());
+            for (const KeptRun &kept : MALVORA1::Kept.runs())
+                runs.push_back(kept.series());
+        } else {
+            QProcess program;
+            program.start(MALVORA_PROGRAM, {"--rate", "0.2", "--end", "2999", "--output", book});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitCode(), 0);
+            program.start(MALVORA_PROGRAM, {"--end", "20", "--output", path("run.csv")});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(contents("run.csv"), testData("defaults.csv"));
+            runWith("0.2", "10", "2999");
+            runs.push_back(currentRun());
+        }
+        if (writer == "soffice") {
+            // Converted back to a workbook in a German session: numbers stay numbers.
+            QProcess office;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("LC_ALL", "de_DE.UTF-8");
+            environment.insert("HOME", m_dir->path());
+            office.setProcessEnvironment(environment);
+            office.start(soffice, {"--headless", "--convert-to", "xlsx:Calc MS Excel 2007 XML",
+                                   "--outdir", path("office"), book});
+            QVERIFY(office.waitForFinished(120000));
+            book = path("office/book.xlsx");
+        }
+        const QJsonArray sheets = workbookSeen(book);
+        QCOMPARE(sheets.size(), qsizetype(runs.size()) + (writer == "table"));
+        for (size_t k = 0; k < runs.size(); ++k) {
+            const QJsonObject sheet = sheets[qsizetype(k)].toObject();
+            const QJsonArray rows = sheet["rows"].toArray();
+            const RunSeries &run = runs[k];
+            QCOMPARE(sheet["name"].toString(), k == 0 ? "Run" : "Kept run " + QString::number(k));
+            QCOMPARE(rows[0].toArray()[1].toDouble(), run.rate);
+            QCOMPARE(rows[1].toArray()[1].toDouble(), run.initialSize());
+            QCOMPARE(rows[2].toArray()[1].toInt(), int(run.endTime));
+            QCOMPARE(firstSeven(rows[4].toArray()),
+                     QStringList({"Time", "N(t)=N(0)*exp(rt)", "N(t+1)-N(t)", "[N(t+1)-N(t)]/N(t)",
+                                  "dN(t)=r*N(t)", "dN(t)/N(t)", "N(t)=N(t-1)+dN(t)"}));
+            QCOMPARE(rows.size(), run.endTime + 6);
+            for (int t = 0; t <= run.endTime; ++t)
+                QCOMPARE(firstSeven(rows[t + 5].toArray()), stepCells(run, t));
+            if (writer == "soffice") continue; // LibreOffice writes its own formats and panes
+            QCOMPARE(sheet["freeze"].toString(), "A6");
+            QCOMPARE(firstSeven(sheet["formats"].toArray()),
+                     QStringList({"0", "0.00", "0.00", "0.0000", "0.00", "0.0000", "0.00"}));
+            QCOMPARE(sheet["charts"].toArray(), QJsonArray({2}));
+        }
+        if (writer != "table") return;
+        const QJsonArray counts = sheets.last()["rows"].toArray();
+        QCOMPARE(sheets.last()["name"].toString(), "Observed");
+        QCOMPARE(counts.size(), 7); // the header and the fit's six figures beside the counts
+        for (int k = 0; k < 4; ++k) {
+            const Observation &o = MALVORA1::Observed.observations()[size_t(k)];
+            const QJsonArray cells = counts[k + 1].toArray();
+            QCOMPARE(cells[0].toDouble(), o.time);
+            QCOMPARE(cells[1].toDouble(), o.count);
+            QCOMPARE(cells[2].toDouble(), MALVORA1::Observed.fitted(o.time));
+        }
+        QCOMPARE(counts[5].toArray()[4].toString(), "counts fitted = 3");
     }
 
     // One table of what a name may stand for, through every writer of the program: the window's

@@ -279,8 +279,20 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
         <translation>--zoom muss eine ganze Zahl von %1 bis %2 sein, nicht „%3“</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben, wobei wie in einer Shell gewartet wird, bis ein Programm liest; einem symbolischen Link wird gefolgt.</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>Die Datendatei des Laufs nach &lt;file&gt; schreiben, oder mit - in die Standardausgabe. Eine gewöhnliche Datei wird erst ersetzt, wenn die neue vollständig auf der Platte steht, und behält ihre Rechte; in eine FIFO, ein Terminal oder ein Gerät wie /dev/stdout wird hineingeschrieben, wobei wie in einer Shell gewartet wird, bis ein Programm liest; einem symbolischen Link wird gefolgt. Ein Name, der auf .xlsx endet, erhält eine Arbeitsmappe: die Parameter, die Spalten der Datentabelle als Zahlen und ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>Die Zählungen einer Klasse aus &lt;file&gt; lesen (zwei Spalten, Zeit und Anzahl, getrennt durch Kommas, Semikolons oder Tabulatoren; - für die Standardeingabe), N(t) = N(0) exp(rt) daran anpassen, mit t ab der ersten Zählung gerechnet, und r mit seinem Standardfehler, N(0), die Verdopplungszeit und R² ausgeben, je eine Zeile. Das Programm liefert ein Beispiel mit: %1, die Volkszählungen der USA alle zehn Jahre, 1790 bis 1860 (Quelle: U.S. Census Bureau, decennial census counts).</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit liest eine Datei mit Zählungen und steht mit keiner anderen Option, nicht mit --%1</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit braucht einen Dateinamen, oder - für die Standardeingabe</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>Als Tabellendokument speichern…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>Als Tabellendokument speichern</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>Arbeitsmappen (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Anmerkungen gern per E-Mail an %1.</translation>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>„%1“ als %2 gelesen: Bitte einen Punkt als Dezimalzeichen verwenden.</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Anmerkungen gern per E-Mail an %1.</translation>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Enter in einem Feld, das seit der Berechnung nicht geändert wurde, setzt es auf %1 zurück. Eine neue Endzeit eingeben oder auf Start klicken.</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>Beobachtungen öffnen</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>Zählungen (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>Beobachtungen öffnen…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>Angepasste Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>Beobachtet: %1 (%2 Zählungen)</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>„%1“ als 0 gelesen: Es beginnt nicht mit einer Zahl.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>„%1“ als %2 gelesen: Die Zahl endet vor „%3“.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>„%1“ als %2 gelesen: Eine Zahl hat ein Dezimalkomma und keine Tausendertrennzeichen.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</tr
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 ist keine gewöhnliche Datei von Ihnen mit höchstens 64 KB; sie bleibt unberührt, und keine Einstellung wird aus ihr gelesen oder in ihr gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>Eine Anpassung braucht mindestens %1 Zählungen über 0, zu zwei oder mehr Zeitpunkten.</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>Verdopplungszeit = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>Halbierungszeit = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>Verdopplungszeit = keine: Die Zählungen wachsen nicht</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>angepasste Zählungen = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>ausgelassene Zählungen (0 oder weniger) = %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1, Zeile %2: nicht zwei Zahlen, Zeit und Anzahl: „%3“.</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 enthält keine Beobachtungen: Nötig sind Zeilen mit zwei Zahlen, Zeit und Anzahl.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ halten: bei konstanter Temperatur, laufender Ernte und frischem Nährmedium.</tr
     <message>
         <source>Dedication portrait</source>
         <translation>Bild zur Widmung</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>Wachstumsrate r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>Anfangsgröße N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>Endzeit T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>Beobachtet</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>Angepasste Anzahl</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>Die Arbeitsmappe kann nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>Behaltener Lauf %1</translation>
     </message>
 </context>
 <context>

@@ -279,8 +279,20 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
         <translation>--zoom debe ser un número entero de %1 a %2, no «%3»</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>Escribe el archivo de datos de la simulación en &lt;file&gt;, o en la salida estándar con -. Un archivo normal solo se reemplaza cuando el nuevo está completo y en el disco, y conserva sus permisos; en una FIFO, una terminal o un dispositivo como /dev/stdout se escribe dentro, esperando como una shell a que un programa lo lea; un enlace simbólico se sigue.</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>Escribe el archivo de datos de la simulación en &lt;file&gt;, o en la salida estándar con -. Un archivo normal solo se reemplaza cuando el nuevo está completo y en el disco, y conserva sus permisos; en una FIFO, una terminal o un dispositivo como /dev/stdout se escribe dentro, esperando como una shell a que un programa lo lea; un enlace simbólico se sigue. Un nombre que termina en .xlsx recibe un libro de cálculo: los parámetros, las columnas de la tabla de datos como números y un gráfico.</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>Lee los recuentos de una clase de &lt;file&gt; (dos columnas, tiempo y recuento, separadas por comas, puntos y comas o tabuladores; - para la entrada estándar), ajusta N(t) = N(0) exp(rt) a ellos con t contado desde el primer recuento, e imprime r con su error estándar, N(0), el tiempo de duplicación y R², uno por línea. El programa incluye un ejemplo: %1, los recuentos decenales de la población de EE. UU., 1790 a 1860 (fuente: U.S. Census Bureau, decennial census counts).</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit lee un archivo de recuentos y no va con ninguna otra opción, tampoco con --%1</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit necesita un nombre de archivo, o - para la entrada estándar</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>Guardar como hoja de cálculo…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>Guardar como hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>Libros de cálculo (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Sus comentarios son bienvenidos (escriba a %1).</translation>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>Se leyó «%1» como %2: use un punto como separador decimal.</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Sus comentarios son bienvenidos (escriba a %1).</translation>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Enter en una casilla que no ha cambiado desde el cálculo la devuelve a %1. Escriba un nuevo tiempo final o haga clic en Calcular.</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>Abrir observaciones</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>Recuentos (*.csv *.tsv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>Abrir observaciones…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>Usar los valores ajustados</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>Observado: %1 (%2 recuentos)</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>Se leyó «%1» como 0: no empieza por un número.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>Se leyó «%1» como %2: el número termina antes de «%3».</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>Se leyó «%1» como %2: un número lleva una sola coma decimal y ningún separador de miles.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ con temperatura constante, cosecha continua y aporte de medio fresco.</translati
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 no es un archivo normal suyo de 64 KB como máximo; se deja como está, y no se lee de él ni se guarda en él ningún ajuste.</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>Un ajuste necesita al menos %1 recuentos mayores que 0, tomados en dos o más tiempos.</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>tiempo de duplicación = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>tiempo de reducción a la mitad = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>tiempo de duplicación = ninguno: los recuentos no crecen</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>recuentos ajustados = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>recuentos omitidos (0 o menos) = %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1, línea %2: no son dos números, tiempo y recuento: «%3».</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 no contiene observaciones: necesita líneas de dos números, tiempo y recuento.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ con temperatura constante, cosecha continua y aporte de medio fresco.</translati
     <message>
         <source>Dedication portrait</source>
         <translation>Retrato de la dedicatoria</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>Tasa de crecimiento r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>Tamaño inicial N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>Tiempo final T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>Observado</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>Recuento ajustado</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>No se puede crear el libro de cálculo: %1.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>Simulación</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>Simulación guardada %1</translation>
     </message>
 </context>
 <context>

@@ -279,8 +279,20 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
         <translation>--zoom doit être un nombre entier de %1 à %2, et non « %3 »</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement, après avoir attendu comme un shell qu&apos;un programme les lise ; un lien symbolique est suivi.</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>Écrit le fichier de données de la simulation dans &lt;file&gt;, ou sur la sortie standard avec -. Un fichier ordinaire n&apos;est remplacé qu&apos;une fois le nouveau complet et sur le disque, et garde ses permissions ; une FIFO, un terminal ou un périphérique comme /dev/stdout reçoit les données directement, après avoir attendu comme un shell qu&apos;un programme les lise ; un lien symbolique est suivi. Un nom qui se termine par .xlsx reçoit un classeur : les paramètres, les colonnes du tableau de données sous forme de nombres et un graphique.</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>Lit les comptages d&apos;une classe dans &lt;file&gt; (deux colonnes, temps et comptage, séparées par des virgules, des points-virgules ou des tabulations ; - pour l&apos;entrée standard), y ajuste N(t) = N(0) exp(rt) avec t compté depuis le premier comptage, et affiche r avec son erreur type, N(0), le temps de doublement et R², un par ligne. Le programme fournit un exemple : %1, les recensements décennaux de la population des États-Unis, 1790 à 1860 (source : U.S. Census Bureau, decennial census counts).</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit lit un fichier de comptages et ne va avec aucune autre option, pas avec --%1</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit a besoin d&apos;un nom de fichier, ou de - pour l&apos;entrée standard</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>Enregistrer comme classeur…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>Enregistrer comme classeur</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>Classeurs (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>« %1 » lu comme %2 : utilisez un point comme séparateur décimal.</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Entrée dans une case non modifiée depuis le calcul la remet à %1. Tapez un nouveau temps final ou cliquez sur Calculer.</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>Ouvrir des observations</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>Comptages (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>Ouvrir des observations…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>Utiliser les valeurs ajustées</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>Observé : %1 (%2 comptages)</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>« %1 » lu comme 0 : il ne commence pas par un nombre.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>« %1 » lu comme %2 : le nombre s&apos;arrête avant « %3 ».</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>« %1 » lu comme %2 : un nombre prend une seule virgule décimale et aucun séparateur de milliers.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ température constante, avec récolte continue et apport de milieu de culture fr
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 n&apos;est pas un fichier ordinaire à vous d&apos;au plus 64 Ko ; il est laissé tel quel, et aucun réglage n&apos;y est lu ni gardé.</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>Un ajustement demande au moins %1 comptages supérieurs à 0, pris à deux instants ou plus.</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>temps de doublement = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>temps de division par deux = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>temps de doublement = aucun : les comptages ne croissent pas</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>comptages ajustés = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>comptages écartés (0 ou moins) = %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1, ligne %2 : pas deux nombres, temps et comptage : « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 ne contient aucune observation : il faut des lignes de deux nombres, temps et comptage.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ température constante, avec récolte continue et apport de milieu de culture fr
     <message>
         <source>Dedication portrait</source>
         <translation>Portrait de la dédicace</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>Taux de croissance r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>Taille initiale N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>Temps final T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>Observé</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>Comptage</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>Comptage ajusté</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>Impossible de créer le classeur : %1.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>Simulation gardée %1</translation>
     </message>
 </context>
 <context>

@@ -279,8 +279,20 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
         <translation>--zoom deve ser um número inteiro de %1 a %2, não &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>Grava o arquivo de dados da simulação em &lt;file&gt;, ou na saída padrão com -. Um arquivo comum só é substituído quando o novo está completo e no disco, mantendo suas permissões; numa FIFO, num terminal ou num dispositivo como /dev/stdout os dados são escritos diretamente, esperando como um shell que um programa os leia; um link simbólico é seguido.</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>Grava o arquivo de dados da simulação em &lt;file&gt;, ou na saída padrão com -. Um arquivo comum só é substituído quando o novo está completo e no disco, mantendo suas permissões; numa FIFO, num terminal ou num dispositivo como /dev/stdout os dados são escritos diretamente, esperando como um shell que um programa os leia; um link simbólico é seguido. Um nome terminado em .xlsx recebe uma pasta de trabalho: os parâmetros, as colunas da tabela de dados como números e um gráfico.</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>Lê as contagens de uma turma de &lt;file&gt; (duas colunas, tempo e contagem, separadas por vírgulas, pontos e vírgulas ou tabulações; - para a entrada padrão), ajusta N(t) = N(0) exp(rt) a elas com t contado a partir da primeira contagem e imprime r com seu erro padrão, N(0), o tempo de duplicação e R², um por linha. O programa traz um exemplo: %1, as contagens decenais da população dos EUA, 1790 a 1860 (fonte: U.S. Census Bureau, decennial census counts).</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit lê um arquivo de contagens e não vai com nenhuma outra opção, nem com --%1</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit precisa de um nome de arquivo, ou - para a entrada padrão</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>Salvar como planilha…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>Salvar como planilha</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>Pastas de trabalho (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Comentários são bem-vindos (escreva para %1).</translation>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>&quot;%1&quot; foi lido como %2: use ponto como separador decimal.</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Comentários são bem-vindos (escreva para %1).</translation>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Enter em uma caixa que não mudou desde o cálculo a devolve para %1. Digite um novo tempo final ou clique em Executar.</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>Abrir observações</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>Contagens (*.csv *.tsv *.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>Abrir observações…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>Usar os valores ajustados</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>Observado: %1 (%2 contagens)</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>&quot;%1&quot; lido como 0: não começa com um número.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>&quot;%1&quot; lido como %2: o número termina antes de &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>&quot;%1&quot; lido como %2: um número leva uma só vírgula decimal e nenhum separador de milhar.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ temperatura constante, colheita contínua e reposição de meio de cultura fresc
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 não é um arquivo comum seu de no máximo 64 KB; ele é deixado como está, e nenhuma configuração é lida dele ou guardada nele.</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>Um ajuste precisa de pelo menos %1 contagens acima de 0, feitas em dois ou mais tempos.</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>tempo de duplicação = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>tempo de redução à metade = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>tempo de duplicação = nenhum: as contagens não crescem</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>contagens ajustadas = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>contagens deixadas de fora (0 ou menos) = %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1, linha %2: não são dois números, tempo e contagem: &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 não contém observações: precisa de linhas de dois números, tempo e contagem.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>Não é possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ temperatura constante, colheita contínua e reposição de meio de cultura fresc
     <message>
         <source>Dedication portrait</source>
         <translation>Retrato da dedicatória</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>Taxa de crescimento r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>Tamanho inicial N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>Tempo final T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>Observado</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>Contagem ajustada</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>Não é possível criar a pasta de trabalho: %1.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>Simulação</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>Simulação guardada %1</translation>
     </message>
 </context>
 <context>

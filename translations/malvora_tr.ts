@@ -279,8 +279,20 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
         <translation>--zoom, %1 ile %2 arasında bir tam sayı olmalıdır, &quot;%3&quot; değil</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>Çalıştırmanın veri dosyasını &lt;file&gt; dosyasına, - ile standart çıktıya yaz. Normal bir dosya, yenisi tamamlanıp diske yazıldıktan sonra değiştirilir ve izinlerini korur; FIFO, terminal ya da /dev/stdout gibi bir aygıtın içine, bir kabukta olduğu gibi bir programın okumasını bekleyerek yazılır; sembolik bağlantı izlenir.</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>Çalıştırmanın veri dosyasını &lt;file&gt; dosyasına, - ile standart çıktıya yaz. Normal bir dosya, yenisi tamamlanıp diske yazıldıktan sonra değiştirilir ve izinlerini korur; FIFO, terminal ya da /dev/stdout gibi bir aygıtın içine, bir kabukta olduğu gibi bir programın okumasını bekleyerek yazılır; sembolik bağlantı izlenir. .xlsx ile biten bir ad bir çalışma kitabı alır: parametreler, veri tablosunun sütunları sayı olarak ve bir grafik.</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>Bir sınıfın sayımlarını &lt;file&gt; dosyasından oku (iki sütun, zaman ve sayım; virgül, noktalı virgül ya da sekmeyle ayrılmış; standart girdi için -), t ilk sayımdan başlayarak N(t) = N(0) exp(rt) modelini bunlara uydur ve r&apos;yi standart hatasıyla, N(0)&apos;ı, ikiye katlanma süresini ve R²&apos;yi her biri bir satırda yazdır. Program bir örnekle gelir: %1, ABD nüfusunun on yıllık sayımları, 1790–1860 (kaynak: U.S. Census Bureau, decennial census counts).</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit bir sayım dosyası okur ve başka hiçbir seçenekle kullanılmaz, --%1 ile de</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit bir dosya adı ister, ya da standart girdi için -</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>Elektronik tablo olarak kaydet…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>Elektronik tablo olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>Çalışma kitapları (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Görüşlerinizi bekliyoruz (lütfen %1 adresine yazın).</translation>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>&quot;%1&quot;, %2 olarak okundu: ondalık ayırıcı olarak nokta kullanın.</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Görüşlerinizi bekliyoruz (lütfen %1 adresine yazın).</translation>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Çalıştırmadan beri değiştirilmemiş bir kutuda Enter&apos;a basmak onu %1 değerine geri döndürür. Yeni bir bitiş zamanı yazın ya da Çalıştır&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>Gözlemleri aç</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>Sayımlar (*.csv *.tsv *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>Gözlemleri aç…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>Uydurulan değerleri kullan</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>Gözlenen: %1 (%2 sayım)</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>&quot;%1&quot;, 0 olarak okundu: bir sayıyla başlamıyor.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>&quot;%1&quot;, %2 olarak okundu: sayı &quot;%3&quot; öncesinde bitiyor.</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>&quot;%1&quot;, %2 olarak okundu: bir sayıda tek bir ondalık virgül olur, binlik ayırıcı olmaz.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ korunabilir.</translation>
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 size ait, en çok 64 KB büyüklüğünde normal bir dosya değil; olduğu gibi bırakılıyor, ondan hiçbir ayar okunmuyor ve ona hiçbir ayar yazılmıyor.</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>Bir uydurma, iki ya da daha fazla zamanda alınmış, 0&apos;ın üzerinde en az %1 sayım ister.</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>ikiye katlanma süresi = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>yarılanma süresi = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>ikiye katlanma süresi = yok: sayımlar artmıyor</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>uydurulan sayımlar = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>dışarıda bırakılan sayımlar (0 ya da altı) = %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1, satır %2: iki sayı, zaman ve sayım değil: &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 hiç gözlem içermiyor: iki sayılık satırlar, zaman ve sayım gerekir.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>%1 okunamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ korunabilir.</translation>
     <message>
         <source>Dedication portrait</source>
         <translation>İthaf portresi</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>Büyüme hızı r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>Başlangıç büyüklüğü N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>Bitiş zamanı T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>Gözlenen</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>Sayım</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>Uydurulan sayım</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>Çalışma kitabı oluşturulamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>Çalıştırma</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>Saklanan çalıştırma %1</translation>
     </message>
 </context>
 <context>

@@ -279,8 +279,20 @@ The zoom chosen with these keys is kept for the next start.</source>
         <translation>--zoom 必须是 %1 到 %2 的整数，而不是“%3”</translation>
     </message>
     <message>
-        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed.</source>
-        <translation>将本次运行的数据文件写入 &lt;file&gt;，用 - 则写到标准输出。普通文件只在新文件完整写入磁盘后才被替换，并保留其权限；FIFO、终端或 /dev/stdout 之类的设备则直接写入，并像 shell 一样等待有程序读取；符号链接会被跟随。</translation>
+        <source>Write the data file of the run to &lt;file&gt;, or to standard output for -. A regular file is replaced only once the new one is whole and on the disk, keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout is written into, waiting as a shell does for a program to read it; a symbolic link is followed. A name ending in .xlsx gets a workbook: the parameters, the data table&apos;s columns as numbers and a chart.</source>
+        <translation>将本次运行的数据文件写入 &lt;file&gt;，用 - 则写到标准输出。普通文件只在新文件完整写入磁盘后才被替换，并保留其权限；FIFO、终端或 /dev/stdout 之类的设备则直接写入，并像 shell 一样等待有程序读取；符号链接会被跟随。以 .xlsx 结尾的文件名则得到一个工作簿：参数、数据表的各列（以数字形式）和一张图表。</translation>
+    </message>
+    <message>
+        <source>Read a class&apos;s counts from &lt;file&gt; (two columns, time and count, separated by commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) to them with t counted from the first count, and print r with its standard error, N(0), the doubling time and R², one a line. The program ships an example: %1, the decennial counts of the U.S. population, 1790 to 1860 (source: U.S. Census Bureau decennial census counts).</source>
+        <translation>从 &lt;file&gt; 读取一个班级的计数（两列：时间和计数，以逗号、分号或制表符分隔；- 表示标准输入），以第一次计数起算的 t 拟合 N(t) = N(0) exp(rt)，并逐行输出 r 及其标准误差、N(0)、倍增时间和 R²。程序附带一个示例：%1，美国 1790 至 1860 年每十年一次的人口普查数（来源：U.S. Census Bureau, decennial census counts）。</translation>
+    </message>
+    <message>
+        <source>--fit reads a file of counts and goes with no other option, not with --%1</source>
+        <translation>--fit 读取计数文件，不能与其他选项同用，包括 --%1</translation>
+    </message>
+    <message>
+        <source>--fit needs a file name, or - for standard input</source>
+        <translation>--fit 需要一个文件名，或用 - 表示标准输入</translation>
     </message>
 </context>
 <context>
@@ -310,6 +322,20 @@ The zoom chosen with these keys is kept for the next start.</source>
         <source>Copy</source>
         <extracomment>In the data table&apos;s context menu: puts the selected cells, or all, on the clipboard</extracomment>
         <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet…</source>
+        <extracomment>In the data table&apos;s context menu: writes the table and the kept runs as a workbook</extracomment>
+        <translation>另存为电子表格…</translation>
+    </message>
+    <message>
+        <source>Save as spreadsheet</source>
+        <translation>另存为电子表格</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <extracomment>The file type of the workbook dialog</extracomment>
+        <translation>工作簿 (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -528,6 +554,7 @@ Comments are welcome (please e-maile to %1).</source>
     </message>
     <message>
         <source>Read &quot;%1&quot; as %2: use a period as the decimal point.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>已将“%1”读作 %2：请用句点作小数点。</translation>
     </message>
     <message>
@@ -593,6 +620,45 @@ Comments are welcome (please e-maile to %1).</source>
         <source>Enter in a box you have not changed since the run sets it back to %1. Type a new end time, or click Run.</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>在运行后未改动的输入框中按 Enter，会将其恢复为 %1。请输入新的结束时间，或单击“运行”。</translation>
+    </message>
+    <message>
+        <source>Open observations</source>
+        <translation>打开观测数据</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.tsv *.txt);;All files (*)</source>
+        <extracomment>The file types of the observations dialog; keep the patterns in brackets</extracomment>
+        <translation>计数 (*.csv *.tsv *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open observations…</source>
+        <extracomment>In the main window&apos;s keys and the chart&apos;s context menu: reads a class&apos;s file of counts</extracomment>
+        <translation>打开观测数据…</translation>
+    </message>
+    <message>
+        <source>Use the fitted values</source>
+        <extracomment>Puts the fitted r and N(0) into the boxes of the main window</extracomment>
+        <translation>使用拟合值</translation>
+    </message>
+    <message>
+        <source>Observed: %1 (%2 counts)</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 the number of counts in it</extracomment>
+        <translation>观测：%1（%2 个计数）</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as 0: it does not begin with a number.</source>
+        <extracomment>%1 is the text typed in a box, which holds no number at its start</extracomment>
+        <translation>将“%1”读作 0：它不以数字开头。</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: the number ends before &quot;%3&quot;.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start, %3 what follows it</extracomment>
+        <translation>将“%1”读作 %2：数字在“%3”之前结束。</translation>
+    </message>
+    <message>
+        <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
+        <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
+        <translation>将“%1”读作 %2：一个数只能有一个小数逗号，且不带千位分隔符。</translation>
     </message>
 </context>
 <context>
@@ -668,6 +734,70 @@ constant temperature, continuous harvest and input of fresh culture media.</sour
     <message>
         <source>%1 is not a regular file of yours of at most 64 KB; it is left alone, and no setting is read from it or kept in it.</source>
         <translation>%1 不是属于您的、不超过 64 KB 的普通文件；程序不会改动它，也不会从中读取或向其中保存任何设置。</translation>
+    </message>
+</context>
+<context>
+    <name>Observations</name>
+    <message>
+        <source>A fit needs at least %1 counts above 0, taken at two times or more.</source>
+        <extracomment>%1 is the least number of counts a fit takes, &quot;3&quot;</extracomment>
+        <translation>拟合至少需要 %1 个大于 0 的计数，且取自两个或更多时刻。</translation>
+    </message>
+    <message>
+        <source>r = %1 ± %2</source>
+        <extracomment>The fitted growth rate and its standard error</extracomment>
+        <translation>r = %1 ± %2</translation>
+    </message>
+    <message>
+        <source>N(0) = %1</source>
+        <extracomment>The fitted count at the first observation&apos;s time</extracomment>
+        <translation>N(0) = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = %1</source>
+        <translation>倍增时间 = %1</translation>
+    </message>
+    <message>
+        <source>halving time = %1</source>
+        <extracomment>The time in which the fitted counts halve, for a negative rate</extracomment>
+        <translation>减半时间 = %1</translation>
+    </message>
+    <message>
+        <source>doubling time = none: the counts do not grow</source>
+        <translation>倍增时间 = 无：计数没有增长</translation>
+    </message>
+    <message>
+        <source>R² = %1</source>
+        <extracomment>The coefficient of determination of the fit on the logarithms</extracomment>
+        <translation>R² = %1</translation>
+    </message>
+    <message>
+        <source>counts fitted = %1</source>
+        <translation>参与拟合的计数 = %1</translation>
+    </message>
+    <message>
+        <source>counts left out (0 or below) = %1</source>
+        <translation>被排除的计数（0 或以下）= %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not two numbers, time and count: &quot;%3&quot;.</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 a line number, %3 that line</extracomment>
+        <translation>%1，第 %2 行：不是两个数（时间和计数）：“%3”。</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations: it needs lines of two numbers, time and count.</source>
+        <extracomment>%1 is the observations file&apos;s name</extracomment>
+        <translation>%1 不含观测数据：需要每行两个数，时间和计数。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +929,52 @@ constant temperature, continuous harvest and input of fresh culture media.</sour
     <message>
         <source>Dedication portrait</source>
         <translation>献词肖像</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Growth rate r</source>
+        <extracomment>In the workbook, beside the run&apos;s growth rate</extracomment>
+        <translation>增长率 r</translation>
+    </message>
+    <message>
+        <source>Initial size N(0)</source>
+        <extracomment>In the workbook, beside the run&apos;s initial size</extracomment>
+        <translation>初始规模 N(0)</translation>
+    </message>
+    <message>
+        <source>End time T</source>
+        <extracomment>In the workbook, beside the run&apos;s end time</extracomment>
+        <translation>结束时间 T</translation>
+    </message>
+    <message>
+        <source>Observed</source>
+        <extracomment>The name of the workbook&apos;s sheet of a class&apos;s counts</extracomment>
+        <translation>观测</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <extracomment>Column headers of the workbook&apos;s sheet of counts</extracomment>
+        <translation>计数</translation>
+    </message>
+    <message>
+        <source>Fitted count</source>
+        <translation>拟合计数</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be made: %1.</source>
+        <extracomment>%1 is the spreadsheet library&apos;s reason, in English</extracomment>
+        <translation>无法生成工作簿：%1。</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The names of the workbook&apos;s sheets: the run shown, then each kept run</extracomment>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Kept run %1</source>
+        <translation>保留的运行 %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "model/malvora1.h"
 
 #include "model/keptruns.h"
+#include "model/observations.h"
 
 namespace MALVORA1
 {
@@ -20,6 +21,7 @@ void clear()
     Simut = i = j = CurLabel = PrevLabel = GraphNo = 0;
     Rrate = xval = yval = 0;
     Kept.forget();
+    Observed.forget();
 }
 
 } // namespace MALVORA1

@@ -197,9 +197,9 @@ std::string roundedGeneral(double x, int digits, int eFrom, bool scientificAlway
     return text;
 }
 
-// The Val rule, and whether it took the whole text (blanks aside): false when
-// something follows the number, or there is text but no number.
-std::pair<std::optional<double>, bool> reading(QStringView text)
+// The Val rule, and what it left of the text (blanks aside): what follows the
+// number, or all of a text without one.
+std::pair<std::optional<double>, QString> reading(QStringView text)
 {
     QString s;
     s.reserve(text.size());
@@ -214,7 +214,7 @@ std::pair<std::optional<double>, bool> reading(QStringView text)
     } else {
         value = decimalValue(s, &end);
     }
-    return {value, end == s.size()};
+    return {value, s.mid(end)};
 }
 
 } // namespace
@@ -226,7 +226,31 @@ std::optional<double> Val(QStringView text)
 
 bool valReadsWhole(QStringView text)
 {
+    return reading(text).second.isEmpty();
+}
+
+QString valRest(QStringView text)
+{
     return reading(text).second;
+}
+
+QString typedNumberText(QStringView text, QStringView decimalPoint)
+{
+    QString typed = text.toString();
+    for (QChar &c : typed) {
+        const char16_t u = c.unicode();
+        if (u >= u'\uFF10' && u <= u'\uFF19')
+            c = QChar(u'0' + (u - u'\uFF10'));
+        else if (u == u'\uFF0E')
+            c = u'.';
+        else if (u == u'\uFF0D')
+            c = u'-';
+        else if (u == u'\uFF0B')
+            c = u'+';
+        else if (u == u',' && decimalPoint == u",")
+            c = u'.';
+    }
+    return typed;
 }
 
 double roundHalfEven(double x)
@@ -265,6 +289,25 @@ QString generalNumber(double x, const QLocale &locale, int digits)
         text = QString::fromLatin1(chars, general15(chars, x) - chars);
     }
     return text.replace(u'.', locale.decimalPoint());
+}
+
+QString decimalNumber(double x, int decimals, const QLocale &locale)
+{
+    if (!std::isfinite(x)) return generalNumber(x, locale);
+    decimals = std::clamp(decimals, 0, 340);
+    const int order = x == 0 ? 0 : int(std::floor(std::log10(std::abs(x))));
+    std::string text(size_t(std::max(order, 0)) + size_t(decimals) + 8, '\0');
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
+                                       std::chars_format::fixed, decimals);
+    text.resize(size_t(written.ptr - text.data()));
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return QString::fromStdString(text).replace(u'.', locale.decimalPoint());
+}
+
+int significantDecimals(double x, int digits)
+{
+    if (x == 0 || !std::isfinite(x)) return std::max(digits - 1, 0);
+    return std::max(digits - 1 - int(std::floor(std::log10(std::abs(x)))), 0);
 }
 
 char *writeFileNumber(char *out, double x)

@@ -28,6 +28,19 @@ std::optional<double> Val(QStringView text);
 // "abc"; true for a number alone, with or without blanks, and for no text.
 bool valReadsWhole(QStringView text);
 
+// What Val leaves of the text after the number, blanks dropped: ",5" of
+// "1,5", "abc" of "12abc", all of "abc", nothing of "25".
+QString valRest(QStringView text);
+
+/*
+ * A box's text as Val is to read it in a window: full-width digits and signs
+ * (U+FF10 to U+FF19, U+FF0E, U+FF0D, U+FF0B, as an input method gives them)
+ * become their ASCII forms in every language, and where the window's
+ * language writes a decimal comma, a comma becomes the decimal point, so that
+ * the window reads back the numbers it writes itself. All else is left to Val.
+ */
+QString typedNumberText(QStringView text, QStringView decimalPoint);
+
 // The nearest whole number, exact halves going to the even neighbour
 // (20.5 -> 20, 21.5 -> 22), independent of the processor's rounding mode.
 double roundHalfEven(double x);
@@ -62,6 +75,14 @@ QString readoutNumber(double x, double scale, const QLocale &locale);
 // The labels of one axis's ticks, with the significant digits that tell
 // them apart, in one notation and with one number of decimals.
 QStringList axisLabels(std::span<const double> ticks, int digits, const QLocale &locale);
+// x in plain decimals, never E notation, with the given number of decimals
+// kept, zeros included (0.00000), the decimal separator of the locale and no
+// thousands separators.
+QString decimalNumber(double x, int decimals, const QLocale &locale);
+
+// The decimals that show x to the given significant digits: 6 for 0.029515
+// at 5 digits, 0 for 3956452 at 7.
+int significantDecimals(double x, int digits);
 
 // The number form of the data file, written as ASCII at out: up to 15
 // significant digits, always a period, no leading zero before it (.5, -.25),

@@ -1,9 +1,11 @@
 #include "output/batchrun.h"
 
 #include "model/filewrite.h"
+#include "model/keptruns.h"
 #include "model/simulation.h"
 #include "output/datafile.h"
 #include "output/runproblem.h"
+#include "output/workbook.h"
 
 #include <QCoreApplication>
 
@@ -32,7 +34,10 @@ bool writeRunData(QStringView endTime, QStringView initialSize, QStringView rate
         return false;
     }
     if (output == "-") return writeStandardOutput(problem);
-    if (writeDataFile(output, problem)) return true;
+    const RunSeries runs[] = {currentRun()};
+    const bool written = isWorkbookName(output) ? writeWorkbook(output, runs, nullptr, problem)
+                                                : writeDataFile(output, problem);
+    if (written) return true;
     problem->replace(u'\n', u' ');
     return false;
 }

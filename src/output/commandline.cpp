@@ -3,6 +3,7 @@
 #include "model/malvora1.h"
 #include "model/numbertext.h"
 #include "output/batchrun.h"
+#include "output/observationinput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,8 +26,10 @@ class CommandLine
     QString helpText() const { return m_parser.helpText(); }
 
   private:
+    QString notAlone(const QCommandLineOption &alone, const char *withOther) const;
+
     QCommandLineParser m_parser;
-    QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output, m_zoom;
+    QCommandLineOption m_help, m_version, m_rate, m_initial, m_end, m_output, m_fit, m_zoom;
 };
 
 // A plain number in C notation: 12, -0.5, .5, 2.5e-3; no blanks, no
@@ -51,18 +54,19 @@ bool isEndTime(const QString &value)
 }
 
 /*
- * The bytes of --output's value as the system gave them: the parser reads
- * text, and bytes that are not UTF-8 come back from it as U+FFFD. The
- * arguments are walked as the parser walks them, up to the one --output.
+ * The bytes of a file option's value (--output, --fit) as the system gave
+ * them: the parser reads text, and bytes that are not UTF-8 come back from it
+ * as U+FFFD. The arguments are walked as the parser walks them, up to the one
+ * option.
  */
-QByteArray outputBytes(const QList<QByteArray> &arguments)
+QByteArray fileBytes(const QList<QByteArray> &arguments, const QByteArray &option)
 {
-    const QByteArray valued[] = {"--rate", "--initial", "--end"};
+    const QByteArray valued[] = {"--rate", "--initial", "--end", "--output", "--fit", "--zoom"};
     for (qsizetype k = 1; k < arguments.size(); ++k) {
         const QByteArray &argument = arguments[k];
         if (argument == "--") break;
-        if (argument == "--output") return arguments.value(k + 1);
-        if (argument.startsWith("--output=")) return argument.mid(9);
+        if (argument == option) return arguments.value(k + 1);
+        if (argument.startsWith(option + '=')) return argument.mid(option.size() + 1);
         if (std::find(std::begin(valued), std::end(valued), argument) != std::end(valued)) ++k;
     }
     return {};
@@ -83,14 +87,23 @@ CommandLine::CommandLine()
             tr("End time T, a whole number from 0 to %1 (default 20).")
                 .arg(integerText(MALVORA1::MaxEndTime)),
             QStringLiteral("T"), QStringLiteral("20")),
-      m_output(
-          QStringLiteral("output"),
-          tr("Write the data file of the run to <file>, or to standard output for -. A "
-             "regular file is replaced only once the new one is whole and on the disk, "
-             "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
-             "is written into, waiting as a shell does for a program to read it; a symbolic link "
-             "is followed."),
-          QStringLiteral("file")),
+      m_output(QStringLiteral("output"),
+               tr("Write the data file of the run to <file>, or to standard output for -. A "
+                  "regular file is replaced only once the new one is whole and on the disk, "
+                  "keeping its permissions; a FIFO, a terminal or a device such as /dev/stdout "
+                  "is written into, waiting as a shell does for a program to read it; a "
+                  "symbolic link is followed. A name ending in .xlsx gets a workbook: the "
+                  "parameters, the data table's columns as numbers and a chart."),
+               QStringLiteral("file")),
+      m_fit(QStringLiteral("fit"),
+            tr("Read a class's counts from <file> (two columns, time and count, separated by "
+               "commas, semicolons or tabs; - for standard input), fit N(t) = N(0) exp(rt) "
+               "to them with t counted from the first count, and print r with its standard "
+               "error, N(0), the doubling time and R², one a line. The program ships an "
+               "example: %1, the decennial counts of the U.S. population, 1790 to 1860 "
+               "(source: U.S. Census Bureau decennial census counts).")
+                .arg(exampleObservationsPath()),
+            QStringLiteral("file")),
       m_zoom(QStringLiteral("zoom"),
              tr("Open the windows at this zoom, a whole number from %1 to %2, for this start "
                 "only; without it they open at the zoom last chosen with the keys.")
@@ -109,7 +122,20 @@ CommandLine::CommandLine()
            "  Ctrl+-             zoom out (down to 100 %)\n"
            "  Ctrl+0             back to 100 %\n"
            "The zoom chosen with these keys is kept for the next start."));
-    m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output, m_zoom});
+    m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output, m_fit, m_zoom});
+}
+
+// Why an option that goes alone cannot be taken: another option given with
+// it (withOther names that one in %1), or an argument; empty when it is alone.
+QString CommandLine::notAlone(const QCommandLineOption &alone, const char *withOther) const
+{
+    for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output, &m_fit})
+        if (option != &alone && m_parser.isSet(*option))
+            return tr(withOther).arg(option->names().constFirst());
+    if (!m_parser.positionalArguments().isEmpty())
+        return tr("unexpected argument \"%1\"; see malvora --help")
+            .arg(m_parser.positionalArguments().constFirst());
+    return {};
 }
 
 CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
@@ -126,7 +152,7 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
 
     // An option given twice is a script's mistake: neither value is taken.
     const QCommandLineOption *const options[] = {&m_help, &m_version, &m_rate, &m_initial,
-                                                 &m_end,  &m_output,  &m_zoom};
+                                                 &m_end,  &m_output,  &m_fit,  &m_zoom};
     for (const QCommandLineOption *option : options) {
         qsizetype given = 0;
         for (const QString &name : m_parser.optionNames())
@@ -149,20 +175,30 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     }
     if (m_parser.isSet(m_zoom)) {
         const QString zoom = m_parser.value(m_zoom);
-        for (const QCommandLineOption *option : {&m_rate, &m_initial, &m_end, &m_output})
-            if (m_parser.isSet(*option))
-                return refuse(tr("--zoom opens the windows and goes with no other option, not "
-                                 "with --%1")
-                                  .arg(option->names().constFirst()));
-        if (!m_parser.positionalArguments().isEmpty())
-            return refuse(tr("unexpected argument \"%1\"; see malvora --help")
-                              .arg(m_parser.positionalArguments().constFirst()));
+        if (const QString problem = notAlone(
+                m_zoom, QT_TR_NOOP("--zoom opens the windows and goes with no other option, not "
+                                   "with --%1"));
+            !problem.isEmpty())
+            return refuse(problem);
         if (!isWhole(zoom, CommandLineRequest::LeastZoom, CommandLineRequest::MostZoom))
             return refuse(tr("--zoom must be a whole number from %1 to %2, not \"%3\"")
                               .arg(integerText(CommandLineRequest::LeastZoom),
                                    integerText(CommandLineRequest::MostZoom), zoom));
         request.zoom = int(*Val(zoom));
         request.action = CommandLineRequest::OpenWindows;
+        return request;
+    }
+
+    if (m_parser.isSet(m_fit)) {
+        if (const QString problem = notAlone(
+                m_fit, QT_TR_NOOP("--fit reads a file of counts and goes with no other option, "
+                                  "not with --%1"));
+            !problem.isEmpty())
+            return refuse(problem);
+        request.input = fileBytes(arguments, "--fit");
+        if (request.input.isEmpty())
+            return refuse(tr("--fit needs a file name, or - for standard input"));
+        request.action = CommandLineRequest::Fit;
         return request;
     }
 
@@ -197,7 +233,7 @@ CommandLineRequest CommandLine::read(const QList<QByteArray> &arguments)
     if (!m_parser.isSet(m_output))
         return refuse(tr("--output is needed: the file to write, or - for standard output; see "
                          "malvora --help"));
-    request.output = outputBytes(arguments);
+    request.output = fileBytes(arguments, "--output");
     if (request.output.isEmpty())
         return refuse(tr("--output needs a file name, or - for standard output"));
     request.action = CommandLineRequest::Write;
@@ -214,6 +250,16 @@ int print(const QString &text)
 {
     std::fputs(qPrintable(text), stdout);
     return std::fflush(stdout) == 0 ? Done : Failed;
+}
+
+// The fit of a file of counts, one figure a line; a file that cannot be read
+// or fitted is a bad argument, as a bad number is.
+int printFit(const QByteArray &input)
+{
+    QString problem;
+    const std::optional<QStringList> figures = fitObservationFile(input, &problem);
+    if (!figures) return complain(BadUsage, problem);
+    return print(figures->join(u'\n') + u'\n');
 }
 
 } // namespace
@@ -236,6 +282,8 @@ int runCommandLine(const QList<QByteArray> &arguments)
     case CommandLineRequest::Version:
         return print(QCoreApplication::applicationName() + u' ' +
                      QCoreApplication::applicationVersion() + u'\n');
+    case CommandLineRequest::Fit:
+        return printFit(request.input);
     case CommandLineRequest::OpenWindows: // not for the command line to do
     case CommandLineRequest::Write:
         if (!writeRunData(request.end, request.initial, request.rate, request.output, &problem))

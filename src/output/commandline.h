@@ -18,12 +18,13 @@
  * name is the argument's bytes, exactly.
  */
 struct CommandLineRequest {
-    enum Action { Write, Help, Version, Refuse, OpenWindows };
+    enum Action { Write, Fit, Help, Version, Refuse, OpenWindows };
     Action action = Refuse;
     QString problem; // Refuse: the line for standard error
     QString rate, initial, end;
     QByteArray output;
-    int zoom = 0; // OpenWindows: the zoom in percent for this start; 0: the one kept
+    QByteArray input; // Fit: the file of counts, "-" for standard input
+    int zoom = 0;     // OpenWindows: the zoom in percent for this start; 0: the one kept
     static constexpr int LeastZoom = 100, MostZoom = 250; // those of the windows' zoom keys
 };
 

@@ -36,12 +36,23 @@ void DataTableModel::fill(const QLocale &locale)
     m_steps.resize(size_t(steps));
     for (size_t t = 0; t < m_steps.size(); ++t)
         m_steps[t] = {Nt[t], DeltaN[t], dNdt[t], NtDifference[t]};
+    m_run.emplace(currentRun());
     endResetModel();
 }
 
 QString DataTableModel::timeHeader()
 {
     return tr("Time");
+}
+
+QString DataTableModel::header(int column)
+{
+    return tr(Headers[column]);
+}
+
+RunSeries DataTableModel::run() const
+{
+    return m_run ? m_run->series() : currentRun();
 }
 
 int DataTableModel::rowCount(const QModelIndex &parent) const

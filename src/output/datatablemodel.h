@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/keptruns.h"
+
 #include <QAbstractTableModel>
 #include <QLocale>
 
@@ -49,6 +51,11 @@ class DataTableModel : public QAbstractTableModel
 
     // The header of the time column, shown above the row headers.
     static QString timeHeader();
+    // The header of a value column, 0 ... ValueColumns - 1.
+    static QString header(int column);
+
+    // The run that the table shows, as it was at the last fill.
+    RunSeries run() const;
 
     // The text of a value cell as the table shows it; empty for a quotient
     // without a value.
@@ -71,5 +78,6 @@ class DataTableModel : public QAbstractTableModel
     static std::optional<double> cellValue(const Step &step, int column);
 
     std::vector<Step> m_steps;
+    std::optional<KeptRun> m_run;
     QLocale m_locale;
 };

@@ -1,13 +1,21 @@
 #include "windows/datatabl.h"
 
+#include "model/filewrite.h"
+#include "model/keptruns.h"
+#include "model/observations.h"
 #include "output/datatablemodel.h"
+#include "output/workbook.h"
 #include "widgets/formlayout.h"
+#include "widgets/notice.h"
+#include "widgets/savefolder.h"
 #include "windows/windowflow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -18,11 +26,13 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QThread>
 #include <QToolTip>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 
 namespace
 {
@@ -150,6 +160,18 @@ void DataTabl::setUpGrid()
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetShortcut);
     MSFlexGrid1->addAction(copyAction);
+    //: In the data table's context menu: writes the table and the kept runs as a workbook
+    saveWorkbookAction = new QAction(tr("Save as spreadsheet…"), MSFlexGrid1);
+    saveWorkbookAction->setObjectName(QStringLiteral("saveWorkbookAction"));
+    saveWorkbookAction->setShortcut(QKeySequence::Save);
+    saveWorkbookAction->setShortcutContext(Qt::WindowShortcut);
+    MSFlexGrid1->addAction(saveWorkbookAction);
+    WorkbookDialog = [](QWidget *parent) {
+        return QFileDialog::getSaveFileName(parent, tr("Save as spreadsheet"),
+                                            saveFolder() + QStringLiteral("/malvora.xlsx"),
+                                            //: The file type of the workbook dialog
+                                            tr("Workbooks (*.xlsx)"));
+    };
     MSFlexGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Tab moves on to the buttons, as everywhere else in the program; the
     // arrow keys move between the cells.
@@ -240,6 +262,52 @@ void DataTabl::fill()
     MSFlexGrid1->scrollToTop();
 }
 
+/*
+ * The workbook is made and written on a thread of its own, from copies of the
+ * table's run, the kept runs and the observations as they are at the click:
+ * five long runs take a few hundred milliseconds, and a FIFO may wait for its
+ * reader. The window says how it went once the thread is done.
+ */
+void DataTabl::saveWorkbook_Triggered()
+{
+    QString fileName = WorkbookDialog(this);
+    if (fileName.isEmpty()) return;
+    if (!fileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        fileName += QStringLiteral(".xlsx");
+    rememberSaveFolder(fileName);
+    const std::optional<QByteArray> file = fileNameBytes(fileName);
+    if (!file) {
+        showNotice(this, "save", unusableNameProblem(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    struct Job {
+        std::vector<KeptRun> runs;
+        ObservationSet observed;
+        QString problem;
+        bool written = false;
+    };
+    auto job = std::make_shared<Job>();
+    job->runs.emplace_back(m_model->run());
+    for (const KeptRun &kept : MALVORA1::Kept.runs())
+        job->runs.push_back(kept);
+    job->observed = MALVORA1::Observed.current();
+    QThread *writer = QThread::create([job, name = *file] {
+        std::vector<RunSeries> runs;
+        for (const KeptRun &run : job->runs)
+            runs.push_back(run.series());
+        job->written = writeWorkbook(name, runs, &job->observed, &job->problem);
+    });
+    connect(writer, &QThread::finished, this, [this, job] {
+        if (job->written)
+            hideNotice(this, "save");
+        else
+            showNotice(this, "save", job->problem);
+        emit workbookWritten(job->written);
+    });
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    writer->start();
+}
+
 void DataTabl::Command1_Click()
 {
     WindowFlow::moveOn(*this, WindowFlow::Way::DataTabl_Command1);
@@ -261,4 +329,5 @@ void DataTabl::connectHandlers()
     connect(Command1, &QPushButton::clicked, this, &DataTabl::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DataTabl::Command2_Click);
     connect(copyAction, &QAction::triggered, this, &DataTabl::copy_Triggered);
+    connect(saveWorkbookAction, &QAction::triggered, this, &DataTabl::saveWorkbook_Triggered);
 }

@@ -2,6 +2,8 @@
 
 #include "forms/form.h"
 
+#include <functional>
+
 class DataTableModel;
 class QAction;
 class QPushButton;
@@ -26,11 +28,21 @@ class DataTabl : public Form
     QPushButton *Command1, *Command2;
     // "Copy" in the grid's context menu, and Ctrl+C
     QAction *copyAction;
+    // "Save as spreadsheet…" in the grid's context menu, and Ctrl+S
+    QAction *saveWorkbookAction;
+    // Its dialog: returns the chosen file name, empty when cancelled.
+    std::function<QString(QWidget *parent)> WorkbookDialog;
 
     void Command1_Click();
     void Command2_Click();
     // Puts the selected cells on the clipboard, or the whole table when none is selected.
     void copy_Triggered();
+    // Writes the table's run, the kept runs and the observations as a workbook.
+    void saveWorkbook_Triggered();
+
+  signals:
+    // A workbook that "Save as spreadsheet…" started is written, or failed.
+    void workbookWritten(bool written);
 
   protected:
     void Form_Unload() override;

@@ -33,10 +33,17 @@ Form1::Form1(QWidget *parent) : Form(parent)
     CommonDialog1 = [](QWidget *parent) {
         return QFileDialog::getSaveFileName(parent, QString(), saveFolder());
     };
+    ObservationsDialog = [](QWidget *parent) {
+        return QFileDialog::getOpenFileName(
+            parent, tr("Open observations"), saveFolder(),
+            //: The file types of the observations dialog; keep the patterns in brackets
+            tr("Counts (*.csv *.tsv *.txt);;All files (*)"));
+    };
     layOut();
     chainTabOrder({Command2, n0, txtRrate, Text4, txtSimut, Command6, Command9, Command8, Command5,
                    command4, Command3, Command7, Command10, Command1, Command11, MSChart1});
     connectHandlers();
+    setUpObservations();
 }
 
 void Form1::layOut()

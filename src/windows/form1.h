@@ -10,7 +10,9 @@ class ChartControl;
 class ClickLabel;
 class QGroupBox;
 class QLabel;
+class QAction;
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 class QTimer;
 
@@ -28,6 +30,8 @@ class Form1 : public Form
 
     // The save dialog: returns the chosen file name, empty when cancelled.
     std::function<QString(QWidget *parent)> CommonDialog1;
+    // The dialog of "Open observations…": the chosen file's name, empty when cancelled.
+    std::function<QString(QWidget *parent)> ObservationsDialog;
 
     ClickLabel *Label9;
     QLabel *Label8;
@@ -47,6 +51,10 @@ class Form1 : public Form
     // Author
     ClickLabel *Label10, *Image1;
     QPushButton *Command11;
+    // "Open observations…" (Ctrl+O), and the fit of the counts read, shown beside the window
+    QAction *openObservationsAction;
+    QMessageBox *fitPanel = nullptr;
+    QPushButton *useFitButton = nullptr;
 
     // Run and parameter entry
     void Command2_Click();
@@ -76,6 +84,10 @@ class Form1 : public Form
     void Image1_Click();
     void Command11_Click();
 
+    // A class's counts
+    void openObservations_Triggered();
+    void useFit_Click();
+
   protected:
     void Form_Unload() override;
 
@@ -87,7 +99,10 @@ class Form1 : public Form
     void layOutGraph();
     void layOutAuthor();
     void connectHandlers();
+    void setUpObservations();
+    void showFit();
     void parameterChanged(QLineEdit *box);
     void confirmOrReset(QLineEdit *box, const QString &fallback, unsigned refusal);
+    QString typedText(const QLineEdit *box) const;
     QString readingNote(const QLineEdit *box) const;
 };

@@ -108,17 +108,38 @@ const ResetText ResetTexts[] = {
 
 } // namespace
 
-// Text after the number is easy to miss: "1,5" reads as 1, and a comma
-// locale shows N(T) with a comma. Run and Enter go on with the value read,
-// and say what they read. An empty box, or a value beyond the double range
+// A box's text as Run and Enter read it: as the window writes numbers, with a
+// decimal comma where its language has one, and with full-width digits.
+QString Form1::typedText(const QLineEdit *box) const
+{
+    return typedNumberText(box->text(), locale().decimalPoint());
+}
+
+// Text after the number is easy to miss: "1,5" reads as 1 where the window
+// writes a decimal point. Run and Enter go on with the value read, and say
+// what they read and why. An empty box, or a value beyond the double range
 // (which Run refuses anyway), says nothing here.
 QString Form1::readingNote(const QLineEdit *box) const
 {
-    const QString text = box->text();
+    const QString text = typedText(box);
     const auto value = Val(text);
-    if (valReadsWhole(text) || !value) return {};
-    return tr("Read \"%1\" as %2: use a period as the decimal point.")
-        .arg(text, generalNumber(*value, locale()));
+    const QString rest = valRest(text);
+    if (rest.isEmpty() || !value) return {};
+    const QString typed = box->text(), read = generalNumber(*value, locale());
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; };
+    if (rest.size() == QString(text).removeIf(blank).size())
+        //: %1 is the text typed in a box, which holds no number at its start
+        return tr("Read \"%1\" as 0: it does not begin with a number.").arg(typed);
+    if (!rest.startsWith(u',') && !rest.startsWith(u'.'))
+        //: %1 is the text typed in a box, %2 the number read from its start, %3 what follows it
+        return tr("Read \"%1\" as %2: the number ends before \"%3\".").arg(typed, read, rest);
+    if (locale().decimalPoint() == u",")
+        //: %1 is the text typed in a box, %2 the number read from its start
+        return tr("Read \"%1\" as %2: a number takes one decimal comma and no thousands "
+                  "separators.")
+            .arg(typed, read);
+    //: %1 is the text typed in a box, %2 the number read from its start
+    return tr("Read \"%1\" as %2: use a period as the decimal point.").arg(typed, read);
 }
 
 void Form1::Command2_Click()
@@ -126,7 +147,7 @@ void Form1::Command2_Click()
     QStringList notes;
     for (const QLineEdit *box : {txtRrate, n0, txtSimut})
         if (const QString note = readingNote(box); !note.isEmpty()) notes.append(note);
-    const RunProblem problem = simulate(txtSimut->text(), n0->text(), txtRrate->text());
+    const RunProblem problem = simulate(typedText(txtSimut), typedText(n0), typedText(txtRrate));
     if (problem != RunProblem::None) {
         notes.prepend(runProblemText(problem) + u' ' + Form1::tr("Nothing was run."));
         showNotice(this, RunCause, notes.join(u'\n'));
@@ -216,20 +237,20 @@ void Form1::confirmOrReset(QLineEdit *box, const QString &fallback, unsigned ref
 
 void Form1::n0_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == Enter) confirmOrReset(n0, QStringLiteral("10"), refusalOf(Val(n0->text())));
+    if (KeyAscii == Enter) confirmOrReset(n0, QStringLiteral("10"), refusalOf(Val(typedText(n0))));
 }
 
 void Form1::txtRrate_KeyPress(int KeyAscii)
 {
     if (KeyAscii == Enter)
-        confirmOrReset(txtRrate, QStringLiteral("0.2"), refusalOf(Val(txtRrate->text())));
+        confirmOrReset(txtRrate, QStringLiteral("0.2"), refusalOf(Val(typedText(txtRrate))));
 }
 
 // The end time must also be whole and within what a run can hold.
 void Form1::txtSimut_KeyPress(int KeyAscii)
 {
     if (KeyAscii != Enter) return;
-    const auto value = Val(txtSimut->text());
+    const auto value = Val(typedText(txtSimut));
     unsigned refusal = refusalOf(value);
     if (refusal == Accepted && *value != std::floor(*value))
         refusal = NotWhole;

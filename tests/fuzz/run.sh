@@ -6,7 +6,7 @@ folder=${1:?usage: run.sh build/tests/fuzz seconds}
 seconds=${2:-60}
 seeds=$(dirname "$0")/seeds
 status=0
-for target in fuzz_val fuzz_commandline fuzz_datafile; do
+for target in fuzz_val fuzz_commandline fuzz_datafile fuzz_observations; do
     corpus=$(mktemp -d)
     echo "== $target, $seconds s"
     if ! "$folder/$target" -max_total_time="$seconds" -print_final_stats=1 \
