@@ -1,5 +1,6 @@
 // The main window as a student uses it: entering parameters, Run, the chart
 // buttons, the messages for values that cannot be run.
+#include "charts/chartreadout.h"
 #include "driving.h"
 #include "model/clock.h"
 #include "model/keptruns.h"
@@ -293,6 +294,37 @@ class tst_MainWindow : public QObject
         QVERIFY(std::abs(Rrate / Observed.fit()->rate - 1) < 1e-14);
         QVERIFY(std::abs(Nt[0] / Observed.fit()->initialSize - 1) < 1e-14);
         QCOMPARE(Simut, end.toInt());
+        // Drawn beside the model on N(t) and ln N(t): a marker a count (ln N(t) leaves out those
+        // of 0 or below), named in the legend; the fitted curve lies on the model run with it.
+        const double first = Observed.observations().front().time;
+        for (QPushButton *button : {form->command4, form->Command3}) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            const bool ln = button == form->Command3;
+            const std::vector<ContentCurve> &curves = curvesOf(form->MSChart1);
+            QCOMPARE(curves.size(), 3u);
+            const QStringList legend = legendOf(form->MSChart1);
+            QCOMPARE(legend.at(1),
+                     QString("observed (%1 counts)").arg(Observed.observations().size()));
+            QVERIFY2(legend.at(2).startsWith("fitted (r = " + rate.left(6)),
+                     qPrintable(legend.at(2)));
+            QList<QPointF> markers;
+            for (const Observation &o : Observed.observations())
+                if (!ln || o.count > 0)
+                    markers << QPointF(o.time - first, ln ? std::log(o.count) : o.count);
+            QCOMPARE(curves[1].points, markers);
+            QVERIFY(curves[1].markers && form->MSChart1->drawn().curves[1].markers);
+            for (const QPointF &p : curves[2].points)
+                QVERIFY(std::abs(p.y() - curves[0].points[int(p.x())].y()) <=
+                        1e-9 * std::abs(p.y()));
+        }
+        // The read-out names the count taken at the step.
+        QTest::mouseClick(form->command4, Qt::LeftButton);
+        QTest::keyClick(form->MSChart1, Qt::Key_Home);
+        QVERIFY2(form->MSChart1->readout().text().contains(
+                     "observed: N(t) = " +
+                     QString::number(Observed.observations().front().count, 'g', 15)
+                         .replace('.', QLocale().decimalPoint())),
+                 qPrintable(form->MSChart1->readout().text()));
     }
 
     // Values that Run refuses: the boxes and a word of the message the user reads beside the

@@ -799,6 +799,21 @@ température constante, avec récolte continue et apport de milieu de culture fr
         <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>observed (%1 counts)</source>
+        <extracomment>Legend: a class&apos;s counts drawn as markers; %1 is how many</extracomment>
+        <translation>observé (%1 comptages)</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <extracomment>Read-out: a class&apos;s count at a time</extracomment>
+        <translation>observé</translation>
+    </message>
+    <message>
+        <source>fitted (r = %1)</source>
+        <extracomment>Legend and read-out: the curve fitted to a class&apos;s counts, with its rate</extracomment>
+        <translation>ajusté (r = %1)</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

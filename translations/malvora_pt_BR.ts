@@ -799,6 +799,21 @@ temperatura constante, colheita contínua e reposição de meio de cultura fresc
         <extracomment>%1 is the observations file&apos;s name, %2 why its counts cannot be fitted</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>observed (%1 counts)</source>
+        <extracomment>Legend: a class&apos;s counts drawn as markers; %1 is how many</extracomment>
+        <translation>observado (%1 contagens)</translation>
+    </message>
+    <message>
+        <source>observed</source>
+        <extracomment>Read-out: a class&apos;s count at a time</extracomment>
+        <translation>observado</translation>
+    </message>
+    <message>
+        <source>fitted (r = %1)</source>
+        <extracomment>Legend and read-out: the curve fitted to a class&apos;s counts, with its rate</extracomment>
+        <translation>ajustado (r = %1)</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

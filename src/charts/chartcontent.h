@@ -41,7 +41,8 @@ struct ContentCurve {
     QPen pen;
     QString legendName;
     QString name;
-    bool current = true; // of the current run; otherwise of a kept one
+    bool current = true;  // of the current run; otherwise of a kept one or the observations
+    bool markers = false; // a marker at each point, no line: a class's observations
     ValueRange x, y;
     bool whole = true; // every point finite
 

@@ -5,6 +5,7 @@
 #include "charts/chartpainter.h"
 #include "charts/chartreadout.h"
 #include "model/keptruns.h"
+#include "model/observations.h"
 #include "widgets/formlayout.h"
 
 #include <QKeyEvent>
@@ -31,7 +32,7 @@ bool sameAxis(const ChartAxis &a, const ChartAxis &b)
 bool sameCurve(const ContentCurve &a, const ContentCurve &b)
 {
     return a.points.size() == b.points.size() && a.pen == b.pen && a.current == b.current &&
-           a.legendName == b.legendName &&
+           a.markers == b.markers && a.legendName == b.legendName &&
            std::memcmp(a.points.constData(), b.points.constData(),
                        size_t(a.points.size()) * sizeof(QPointF)) == 0;
 }
@@ -59,6 +60,7 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_readout = new ChartReadout(this);
     m_menu = new ChartMenu(this);
     connect(&MALVORA1::Kept, &KeptRuns::changed, this, &ChartControl::redraw);
+    connect(&MALVORA1::Observed, &Observations::changed, this, &ChartControl::redraw);
 }
 
 void ChartControl::setTitleText(const QString &title)

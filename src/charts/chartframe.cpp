@@ -17,7 +17,7 @@ QFont arial10()
 
 void drawChart(ChartControl &chart, const ChartPlan &plan)
 {
-    chart.setShowLegend(plan.legend || !MALVORA1::Kept.runs().empty());
+    chart.setShowLegend(plan.legend || !MALVORA1::Kept.runs().empty() || showsObservations(plan));
     chart.titleFont() = arial10();
     chart.setTitleText(plan.title);
     chart.setNoValueText(plan.noValue);

@@ -32,6 +32,9 @@ struct ChartPlan {
     QString xName = {};   // x's name in the read-out, where it is not the X axis title
     double yScale = 100;  // read-out values of y rounded to 1 / yScale, as in the data table
     bool growth = false;  // the read-out gives the doubling (or halving) time
+    // A class's observations drawn beside the model, their counts so (N, or
+    // ln N); none: not drawn on this chart.
+    double (*observed)(double count) = nullptr;
 };
 
 /*

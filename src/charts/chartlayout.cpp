@@ -209,7 +209,7 @@ class Layout
     {
         for (const ContentCurve &curve : c.curves) {
             const ValueRange x = curve.x, y = curve.y;
-            const bool spot = isSpot(x, y);
+            const bool spot = curve.markers || isSpot(x, y);
             markers |= spot;
             spots.push_back(spot);
             drawable.push_back(!x.empty());
@@ -378,25 +378,25 @@ class Layout
             const bool many = width > 0 && height > 0 && curve.points.size() > std::max(width, 2.0);
             // Mapped as they are thinned, only the points kept are written:
             // every point is finite and inside the axes' ranges, so is its pixel.
-            QList<QPointF> drawn = curve.whole && many
+            QList<QPointF> drawn = curve.whole && many && !curve.markers
                                        ? thinnedPixels(curve.points, d.map, Tolerance)
-                                       : placed(curve.points);
+                                       : placed(curve.points, !curve.markers);
             spots[k] = spots[k] || withinOnePixel(drawn);
             d.curves.push_back({std::move(drawn), curve.pen, spots[k]});
         }
         markLegend();
     }
 
-    // A curve with points that have no value, or too few to thin, in
-    // pixels: each finite point, thinned if the points outnumber the plot's
-    // pixel columns.
-    QList<QPointF> placed(const QList<QPointF> &points) const
+    // A curve with points that have no value, too few to thin, or drawn as
+    // markers, in pixels: each finite point, thinned (unless they are markers)
+    // if the points outnumber the plot's pixel columns.
+    QList<QPointF> placed(const QList<QPointF> &points, bool thin) const
     {
         QList<QPointF> drawn;
         drawn.reserve(points.size());
         for (const QPointF &p : points)
             if (finite(p)) drawn.append(d.position(p));
-        if (drawn.size() > d.plot.width() && d.plot.width() > 0 && d.plot.height() > 0)
+        if (thin && drawn.size() > d.plot.width() && d.plot.width() > 0 && d.plot.height() > 0)
             thinPixels(drawn, Tolerance);
         return drawn;
     }

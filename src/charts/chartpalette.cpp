@@ -30,6 +30,18 @@ QPen currentRunPen(CurveKind kind)
     return pen;
 }
 
+QPen observedPen()
+{
+    return QPen(QColor(0xb3, 0x4d, 0x00), 1);
+}
+
+QPen fittedPen()
+{
+    QPen pen(QColor(0xb3, 0x4d, 0x00), 1.5, Qt::DashDotLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
 // A run's second curve (the difference form beside the differential) is thinner still.
 QPen keptRunPen(std::size_t run, std::size_t curve)
 {

@@ -15,4 +15,8 @@
 enum class CurveKind { Differential, Difference, Reference };
 
 QPen currentRunPen(CurveKind kind);
+// A class's observations, drawn as markers, and the curve fitted to them:
+// dark orange, 4.6:1 on white, the fitted curve dash-dotted.
+QPen observedPen();
+QPen fittedPen();
 QPen keptRunPen(std::size_t run, std::size_t curve);

@@ -136,8 +136,8 @@ void ChartReadout::paint(QPainter &painter) const
     painter.setBrush(Qt::white);
     const int t = m_row - 1;
     for (const ContentCurve &curve : m_chart->content().curves)
-        if (t < curve.points.size() && finite(curve.points[t]))
-            painter.drawEllipse(drawn.position(curve.points[t]), MarkerRadius, MarkerRadius);
+        if (const QPointF *p = pointAt(curve, t, xAt(m_row)))
+            painter.drawEllipse(drawn.position(*p), MarkerRadius, MarkerRadius);
     const QRectF at = box();
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(at);
@@ -149,6 +149,18 @@ void ChartReadout::paint(QPainter &painter) const
 QString ChartReadout::number(double x, double scale) const
 {
     return readoutNumber(x, scale, m_chart->locale());
+}
+
+// A curve's point at step t, whose x is x; a class's observations hold one
+// where a count was taken at that time.
+const QPointF *ChartReadout::pointAt(const ContentCurve &curve, int t, double x)
+{
+    if (curve.markers) {
+        const auto found = std::find_if(curve.points.begin(), curve.points.end(),
+                                        [x](QPointF p) { return p.x() == x && finite(p); });
+        return found == curve.points.end() ? nullptr : &*found;
+    }
+    return t < curve.points.size() && finite(curve.points[t]) ? &curve.points[t] : nullptr;
 }
 
 // The steps of the current run's first curve, whose x the read-out follows.
@@ -194,9 +206,9 @@ QString ChartReadout::text() const
     //: Read-out line: a variable's name and its value ("t = 5")
     QStringList lines{tr("%1 = %2").arg(xName, number(x, 100))};
     for (const ContentCurve &curve : m_chart->content().curves) {
-        if (t >= curve.points.size() || !finite(curve.points[t])) continue;
-        if (!curve.current && curve.name.isEmpty()) continue;
-        const QPointF p = curve.points[t];
+        const QPointF *at = pointAt(curve, t, x);
+        if (!at || (!curve.current && curve.name.isEmpty())) continue;
+        const QPointF p = *at;
         const QString value = number(p.y(), m_settings.yScale);
         if (curve.name.isEmpty())
             lines << tr("%1 = %2").arg(yName, value);

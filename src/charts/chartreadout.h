@@ -49,6 +49,7 @@ class ChartReadout : public QObject
     QRectF box() const;
 
   private:
+    static const QPointF *pointAt(const ContentCurve &curve, int t, double x);
     const ContentCurve *currentCurve() const;
     int steps() const;         // of the current run; 0: none to read
     double xAt(int row) const; // x of the step in a row, counted from 1

@@ -27,7 +27,8 @@ double population(const RunSeries &run, int t)
 
 // A chart against time: one curve, or two with a legend. The read-out names x "t".
 ChartPlan againstTime(const QString &title, const QString &yTitle, std::vector<ChartCurve> curves,
-                      const QString &noValue = {}, bool growth = false)
+                      const QString &noValue = {}, bool growth = false,
+                      double (*observed)(double) = nullptr)
 {
     return {.title = title,
             .yTitle = yTitle,
@@ -37,7 +38,8 @@ ChartPlan againstTime(const QString &title, const QString &yTitle, std::vector<C
             .noValue = noValue,
             //: The time variable t, as it stands in the read-out ("t = 5")
             .xName = ChartRoutines::tr("t"),
-            .growth = growth};
+            .growth = growth,
+            .observed = observed};
 }
 
 QString differential()
@@ -57,7 +59,8 @@ void ShowNtvsT(ChartControl &MSChart1)
 {
     drawChart(MSChart1,
               againstTime(ChartRoutines::tr("Curve of N(t) vs. time"), ChartRoutines::tr("N(t)"),
-                          {{{}, time, population, CurveKind::Differential}}, {}, true));
+                          {{{}, time, population, CurveKind::Differential}}, {}, true,
+                          [](double count) { return count; }));
 }
 
 void ShowlnNtvsT(ChartControl &MSChart1)
@@ -68,7 +71,8 @@ void ShowlnNtvsT(ChartControl &MSChart1)
                            CurveKind::Differential};
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of lnN(t) vs. time"),
                                     ChartRoutines::tr("lnN(t)"), {curve},
-                                    ChartRoutines::tr("ln N(t) needs N(t) > 0"), true));
+                                    ChartRoutines::tr("ln N(t) needs N(t) > 0"), true,
+                                    [](double count) { return std::log(count); }));
 }
 
 void ShowdNvsT(ChartControl &MSChart1)

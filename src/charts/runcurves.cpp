@@ -5,11 +5,13 @@
 #include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
+#include "model/observations.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 QString runName(const RunSeries &run, const QLocale &locale)
 {
@@ -57,7 +59,49 @@ void addKeptRun(std::vector<ContentCurve> &curves, const ChartPlan &plan, std::s
     }
 }
 
+/*
+ * A class's observations on the model's clock (t from the first count), as
+ * markers, and the curve fitted to them at each whole t of their span, on
+ * top of the runs. A count of 0 or below, which the fit leaves out, has no
+ * logarithm: it is left out of ln N(t) too.
+ */
+void addObservations(std::vector<ContentCurve> &curves, const ChartPlan &plan,
+                     const QLocale &locale)
+{
+    const ObservationSet &set = Observed.current();
+    const double first = set.observations.front().time;
+    ContentCurve counts;
+    counts.pen = observedPen();
+    counts.markers = true;
+    counts.current = false;
+    //: Legend: a class's counts drawn as markers; %1 is how many
+    counts.legendName = QCoreApplication::translate("Observations", "observed (%1 counts)")
+                            .arg(set.observations.size());
+    //: Read-out: a class's count at a time
+    counts.name = QCoreApplication::translate("Observations", "observed");
+    for (const Observation &o : set.observations)
+        if (const double y = plan.observed(o.count); std::isfinite(y))
+            counts.append(QPointF(o.time - first, y));
+    curves.push_back(std::move(counts));
+    if (!set.fit) return;
+    ContentCurve fitted;
+    fitted.pen = fittedPen();
+    fitted.current = false;
+    //: Legend and read-out: the curve fitted to a class's counts, with its rate
+    fitted.legendName = fitted.name = QCoreApplication::translate("Observations", "fitted (r = %1)")
+                                          .arg(generalNumber(set.fit->rate, locale, 5));
+    const double span = set.observations.back().time - first;
+    for (int t = 0; t <= int(std::ceil(span)); ++t)
+        fitted.append(QPointF(t, plan.observed(set.fitted(first + t))));
+    curves.push_back(std::move(fitted));
+}
+
 } // namespace
+
+bool showsObservations(const ChartPlan &plan)
+{
+    return plan.observed && !Observed.isEmpty();
+}
 
 std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale)
 {
@@ -68,13 +112,16 @@ std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale
     for (std::size_t k = 0; k < kept.size(); ++k)
         addKeptRun(curves, plan, k, kept[k],
                    kept[k].isRunOf(current) ? QString() : runName(kept[k].series(), locale));
-    const QString alone = !plan.legend && !kept.empty() ? runName(current, locale) : QString();
+    const QString alone = !plan.legend && (!kept.empty() || showsObservations(plan))
+                              ? runName(current, locale)
+                              : QString();
     for (const ChartCurve &rule : plan.curves) {
         ContentCurve curve = curveOf(current, rule);
         curve.pen = currentRunPen(rule.kind);
         curve.legendName = curve.name = plan.legend ? rule.label : alone;
         curves.push_back(std::move(curve));
     }
+    if (showsObservations(plan)) addObservations(curves, plan, locale);
     return curves;
 }
 

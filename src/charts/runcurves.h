@@ -33,6 +33,9 @@ QString runName(const RunSeries &run, const QLocale &locale);
  */
 std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale);
 
+// Whether the chart draws a class's observations (and the curve fitted to them).
+bool showsObservations(const ChartPlan &plan);
+
 // The plan's fixed Y range (minimum, maximum) for the current run, from 0 to
 // its limit (from the limit to 0 below 0), widened to hold every kept run's.
 std::pair<double, double> fixedRange(const ChartPlan &plan);

@@ -2,6 +2,9 @@
 // beside the window, and "Use the fitted values".
 #include "windows/form1.h"
 
+#include "charts/chartcontrol.h"
+#include "charts/chartmenu.h"
+
 #include "model/filewrite.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
@@ -44,6 +47,8 @@ void Form1::setUpObservations()
     openObservationsAction->setShortcut(QKeySequence::Open);
     openObservationsAction->setShortcutContext(Qt::WindowShortcut);
     addAction(openObservationsAction);
+    MSChart1->menu().addSeparator();
+    MSChart1->menu().addAction(openObservationsAction);
     connect(openObservationsAction, &QAction::triggered, this, &Form1::openObservations_Triggered);
 }
 
