@@ -59,7 +59,11 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_content.legendFont = designFont(QStringLiteral("Arial"), 7.5);
     m_readout = new ChartReadout(this);
     m_menu = new ChartMenu(this);
-    connect(&MALVORA1::Kept, &KeptRuns::changed, this, &ChartControl::redraw);
+    // The kept runs' places change with each keep: their curves are computed afresh.
+    connect(&MALVORA1::Kept, &KeptRuns::changed, this, [this] {
+        m_keptCurves.clear();
+        redraw();
+    });
     connect(&MALVORA1::Observed, &Observations::changed, this, &ChartControl::redraw);
 }
 

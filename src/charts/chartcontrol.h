@@ -3,6 +3,7 @@
 #include "charts/chartcontent.h"
 #include "charts/chartlayout.h"
 #include "charts/drawnchart.h"
+#include "charts/keptcurvecache.h"
 
 #include <QFont>
 #include <QPen>
@@ -57,6 +58,8 @@ class ChartControl : public QWidget
     // out anew when it is next painted or read, unless they and everything
     // else are as it was laid out from.
     void setCurves(std::vector<ContentCurve> curves);
+    // The kept runs' curves this chart has computed; emptied as they change.
+    KeptCurveCache &keptCurves() { return m_keptCurves; }
 
     // Draws the chart again as its chart routine last drew it.
     void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
@@ -93,6 +96,7 @@ class ChartControl : public QWidget
 
     ChartContent m_content;
     mutable TextMeasures m_measures; // of the texts laid out, kept from one layout to the next
+    KeptCurveCache m_keptCurves;
     mutable DrawnChart m_drawn;
     mutable ChartContent m_laidOutFrom; // the content m_drawn was laid out from
     mutable bool m_laidOut = false;

@@ -41,7 +41,7 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
 
     chart.readout().setUp({plan.xName.isEmpty() ? plan.xTitle : plan.xName, plan.yScale,
                            plan.growth ? MALVORA1::Rrate : 0});
-    chart.setCurves(runCurves(plan, chart.locale()));
+    chart.setCurves(runCurves(plan, chart.locale(), chart.keptCurves()));
     // Last: the redraw that runs this routine again may be the one running now.
     chart.setRedraw([&chart, plan] { drawChart(chart, plan); });
 }

@@ -2,6 +2,7 @@
 
 #include "charts/chartframe.h"
 #include "charts/chartpalette.h"
+#include "charts/keptcurvecache.h"
 #include "model/keptruns.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
@@ -42,12 +43,12 @@ ContentCurve curveOf(const RunSeries &run, const ChartCurve &curve)
 }
 
 void addKeptRun(std::vector<ContentCurve> &curves, const ChartPlan &plan, std::size_t index,
-                const KeptRun &kept, const QString &name)
+                const KeptRun &kept, const QString &name, KeptCurveCache &cache)
 {
     const RunSeries run = kept.series();
     for (std::size_t c = 0; c < plan.curves.size(); ++c) {
         const ChartCurve &rule = plan.curves[c];
-        ContentCurve curve = curveOf(run, rule);
+        ContentCurve curve = cache.curve(index, rule, [&] { return curveOf(run, rule); });
         curve.pen = keptRunPen(index, c);
         curve.legendName = c == 0 ? name : QString();
         curve.name = name.isEmpty() || plan.curves.size() == 1
@@ -103,7 +104,8 @@ bool showsObservations(const ChartPlan &plan)
     return plan.observed && !Observed.isEmpty();
 }
 
-std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale)
+std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale,
+                                    KeptCurveCache &cache)
 {
     const RunSeries current = currentRun();
     const std::vector<KeptRun> &kept = Kept.runs();
@@ -111,7 +113,7 @@ std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale
     curves.reserve((kept.size() + 1) * plan.curves.size());
     for (std::size_t k = 0; k < kept.size(); ++k)
         addKeptRun(curves, plan, k, kept[k],
-                   kept[k].isRunOf(current) ? QString() : runName(kept[k].series(), locale));
+                   kept[k].isRunOf(current) ? QString() : runName(kept[k].series(), locale), cache);
     const QString alone = !plan.legend && (!kept.empty() || showsObservations(plan))
                               ? runName(current, locale)
                               : QString();

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class KeptCurveCache;
 class QLocale;
 struct ChartPlan;
 struct RunSeries;
@@ -20,9 +21,9 @@ QString runName(const RunSeries &run, const QLocale &locale);
  * oldest first, so that they lie beneath, then the current run's. Each
  * curve is computed by the plan's rule from its own run, on the one path
  * every run takes (t = 0 ... its T, each point passed through j, xval and
- * yval, which are left at the current run's last point), and nothing of it
- * is kept from one call to the next: a chart can never draw one run under
- * another's name.
+ * yval, which are left at the current run's last point). A kept run's
+ * curve is computed once into the chart's cache, which the chart empties
+ * whenever the kept runs change (keptcurvecache.h).
  *
  * The current run is drawn in its models' pens and named by the plan's
  * labels, or by its run name when kept runs share a single-curve chart. A
@@ -31,7 +32,8 @@ QString runName(const RunSeries &run, const QLocale &locale);
  * draws two. A kept run equal to the current one is drawn but named
  * nowhere: the current run's curves name it.
  */
-std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale);
+std::vector<ContentCurve> runCurves(const ChartPlan &plan, const QLocale &locale,
+                                    KeptCurveCache &kept);
 
 // Whether the chart draws a class's observations (and the curve fitted to them).
 bool showsObservations(const ChartPlan &plan);
