@@ -562,6 +562,7 @@ class tst_Larggraf : public QObject
         QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "" << en;
         QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "" << en;
         QTest::addRow("dN/N over a kept run, German, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73,89\nr = 0,5; N(0) = 10: N(t) = 1484,13; dN/Ndt = 0,5\nr = 0,2; N(0) = 10: dN/Ndt = 0,2" << "" << de;
+        QTest::addRow("N(t) over a long-named kept run, main, hover") << "0.123456789012345" << "0.2" << -1 << true << "t = 10\nr = 0.123456789012345, N(0) = 10: N(t) = 34.37\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en;
         QTest::addRow("N(t), tiny, hover") << "" << "0.2 0.001" << -1 << true << "t = 10\nN(t) = 0.007389\nDoubling time ln 2 / r = 3.47" << "" << en;
         // clang-format on
     }
@@ -614,6 +615,9 @@ class tst_Larggraf : public QObject
         QCOMPARE(chart->readout().text(), text);
         QCOMPARE(chart->readout().step(), 10);
         QVERIFY(chart->rect().contains(chart->readout().box().toRect()));
+        for (const DrawnAxis &axis : chart->drawn().axes)
+            for (const DrawnTick &tick : axis.ticks)
+                QVERIFY2(!chart->readout().box().intersects(tick.rect), qPrintable(tick.text));
         QCOMPARE(description(), text);
         QTest::keyClick(chart, Qt::Key_Escape);
         QCOMPARE(chart->readout().step(), -1);
@@ -624,8 +628,10 @@ class tst_Larggraf : public QObject
             if (copy == "Ctrl+C") {
                 QTest::keySequence(chart, QKeySequence::Copy);
             } else {
+                QTest::keyClick(chart, Qt::Key_Home); // the read-out goes as the menu opens
                 ChartMenu *menu = openMenu(chart, copy);
                 QVERIFY(menu);
+                QCOMPARE(chart->readout().step(), -1);
                 QStringList items;
                 for (QAction *action : menu->actions())
                     if (!action->isSeparator()) items << action->text();

@@ -2,6 +2,7 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartexport.h"
+#include "charts/chartreadout.h"
 #include "model/filewrite.h"
 #include "model/keptruns.h"
 #include "widgets/notice.h"
@@ -58,6 +59,7 @@ void ChartMenu::open(QPoint at)
 {
     keepAction->setEnabled(!Kept.holds(currentRun()));
     forgetAction->setEnabled(!Kept.runs().empty());
+    m_chart->readout().hide(); // its values would stand stale beside the menu and its dialogs
     popup(at);
 }
 

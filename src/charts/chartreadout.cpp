@@ -116,11 +116,15 @@ QRectF ChartReadout::box() const
     const double x = drawn.position(QPointF(xAt(m_row), 0)).x();
     const QRectF plot = drawn.plot.adjusted(Padding, Padding, -Padding, -Padding);
     QRectF box(QPointF(), size);
-    if (x > drawn.plot.center().x())
+    if (x > drawn.plot.center().x() || size.width() > plot.width())
         box.moveTopLeft(plot.topLeft());
     else
         box.moveTopRight(plot.topRight());
-    // A small chart with many curves lets it reach beyond the plot, never beyond the chart.
+    // A box larger than the plot reaches beyond it where no tick label stands:
+    // to the right (over the legend, at worst) and upwards (over the title),
+    // and left over the Y labels only where the chart ends.
+    box.moveBottom(std::min(box.bottom(), plot.bottom()));
+    box.moveTop(std::max(box.top(), 0.0));
     box.moveRight(std::min(box.right(), drawn.size.width() - 1));
     box.moveLeft(std::max(box.left(), 0.0));
     return box;
