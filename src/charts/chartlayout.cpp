@@ -84,6 +84,19 @@ AxisScale scaleFor(const ChartAxis &axis, ValueRange values, bool markers, int i
 QStringList wrapped(const QString &name, double most, Measure &m)
 {
     if (m.width(name) <= most) return {name};
+    // A run's name breaks between r and N(0) first: "r = 0.2," over "N(0) = 10".
+    QStringList clauses;
+    qsizetype from = 0;
+    for (qsizetype k = 0; k + 1 < name.size(); ++k)
+        if ((name[k] == u',' || name[k] == u';') && name[k + 1] == u' ')
+            clauses << name.mid(from, k + 1 - from), from = k + 2;
+    clauses << name.mid(from);
+    if (clauses.size() > 1) {
+        QStringList lines;
+        for (const QString &part : clauses)
+            lines << wrapped(part, most, m);
+        return lines;
+    }
     QStringList lines;
     QString line;
     for (const QString &word : name.split(u' ')) {
