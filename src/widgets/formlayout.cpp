@@ -3,6 +3,7 @@
 #include "widgets/clicklabel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -135,6 +136,11 @@ double zoomOf(const QWidget *control)
 {
     const QVariant zoom = control->window()->property(WindowZoom);
     return zoom.isValid() ? zoom.toDouble() : 1.0;
+}
+
+void followZoomOf(QWidget *toolkitWindow, const QWidget *window)
+{
+    toolkitWindow->setFont(zoomed(QApplication::font(toolkitWindow), zoomOf(window)));
 }
 
 void place(QWidget *control, const Twips &at)

@@ -45,6 +45,8 @@ constexpr Twips twips(double left, double top, double width, double height)
 void place(QWidget *control, const Twips &at);
 void zoomWindow(QWidget *window, double zoom);
 double zoomOf(const QWidget *control); // of its window
+// A window of the toolkit's that a window opens (a dialog, a notice) at that window's zoom.
+void followZoomOf(QWidget *toolkitWindow, const QWidget *window);
 // A picture shown at a size of its own in twips, whatever its pixels.
 void setPicture(QLabel *label, const QString &resource, double width, double height);
 QColor bgr(unsigned int colour); // &H00BBGGRR&
