@@ -7,13 +7,14 @@
 # libgl-dev: Qt6::Gui's CMake configuration looks for OpenGL; libxcb1-dev: the
 # taskbar hint; openbox and x11-utils (xprop): the end-to-end test; clang and
 # libclang-rt-dev (libFuzzer): the fuzz targets; fonts-wqy-microhei: the Chinese
-# characters; qt6-translations-l10n: Qt's own texts in the program's languages.
+# characters; qt6-translations-l10n: Qt's own texts in the program's languages;
+# libicu-dev: the words of a Chinese line, which breaks only between them.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils libicu-dev \
             clang libclang-rt-dev
 JOBS := $(shell nproc)
 BUILD := build

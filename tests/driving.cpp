@@ -105,7 +105,8 @@ bool activate(QWidget *window)
 QString notice(const QWidget *window)
 {
     const auto *box = window->findChild<QMessageBox *>(QStringLiteral("notice"));
-    return box && box->isVisible() ? box->text() : QString();
+    // without the word joiners that hold a Chinese word on one line
+    return box && box->isVisible() ? box->text().remove(QChar(0x2060)) : QString();
 }
 
 QString accessibleText(QWidget *widget, QAccessible::Text text)

@@ -55,8 +55,13 @@ enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
 QFont designFont(const QString &family, double points, int style = Regular);
 QFont tnr(double points, int style = Regular); // "Times New Roman"
 
-// The pointing-hand cursor of the clickable controls (hot spot at the fingertip).
+// The pointing-hand cursor of the clickable controls (hot spot at the fingertip),
+// and the same at a zoom, its pixels enlarged as blocks; a control that shows
+// it shows it at its window's zoom.
 const QCursor &handCursor();
+QCursor handCursor(double zoom);
+// Tooltips at a window's zoom: the toolkit shows one tooltip at a time, in one font.
+void zoomToolTips(double zoom);
 template <class W> W *withHand(W *control)
 {
     control->setCursor(handCursor());
