@@ -499,7 +499,14 @@ class tst_Shell : public QObject
                  &Forms::show<Form3>(), &Forms::show<Quiz>(), &Forms::show<copyrigh>(),
                  &Forms::show<Vater>(), &Forms::show<titlform>()})
             cut << cutTexts(window);
-        // Every window again at every step of the zoom.
+        // Every window again at every step of the zoom, with no text cut. The main window's
+        // notice, save dialog, tooltips and hand are at its zoom, and its pictures come from
+        // sources as large as they show; a zoom the screen has no room for is said in a notice.
+        const double font = QApplication::font().pointSizeF();
+        const auto noticeText = [&form] {
+            return form.findChild<QMessageBox *>("notice")->findChild<QLabel *>("qt_msgbox_label");
+        };
+        const double noticeFont = noticeText()->font().pointSizeF();
         for (const int percent : Zoom::Steps) {
             Zoom::program().setPercent(percent);
             for (QWidget *window : std::initializer_list<QWidget *>{
@@ -508,8 +515,67 @@ class tst_Shell : public QObject
                      &Forms::show<copyrigh>(), &Forms::show<Vater>(), &Forms::show<titlform>()})
                 for (const QString &text : cutTexts(window))
                     cut << QString("%1 %: %2: %3").arg(percent).arg(window->objectName(), text);
+            Forms::show<Form1>(); // "Detail" hid it
+            const double zoom = zoomOf(&form);
+            const int given = qRound(zoom * 100);
+            const QString capped =
+                tr("Form", "The screen has room for this window at %1 % at most.").arg(given);
+            QCOMPARE(notice(&form) == capped, given < percent);
+            form.txtRrate->setText("0"); // Enter at 0: a notice, made at this zoom
+            QTest::keyClick(form.txtRrate, Qt::Key_Return);
+            QCOMPARE(noticeText()->font().pointSizeF(), noticeFont * zoom);
+            QVERIFY(noticeText()->isVisible() && cutTexts(noticeText()->window()).isEmpty());
+            QFont dialogFont;
+            QTimer::singleShot(0, [&dialogFont] {
+                if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                    dialogFont = dialog->font();
+                    dialog->reject();
+                }
+            });
+            form.CommonDialog1(&form);
+            QCOMPARE(dialogFont.pointSizeF(), font * zoom);
+            QVERIFY(activate(&form));
+            QCOMPARE(QToolTip::font().pointSizeF(), font * zoom);
+            const QCursor hand = form.Command6->cursor();
+            QCOMPARE(hand.pixmap().size(), QSize(32, 32) * zoom);
+            QCOMPARE(hand.hotSpot(), QPoint(int(12.5 * zoom), int(1.5 * zoom)));
+            const QSize quiz = form.Command11->iconSize();
+            QCOMPARE(quiz, QSize(32, 32) * zoom);
+            QCOMPARE(form.Command11->icon().pixmap(quiz).size(), quiz);
+            QVERIFY(form.Image1->pixmap().width() >= form.Image1->width());
+            const Vater &dedication = Forms::form<Vater>();
+            QVERIFY(dedication.Picture2->pixmap().width() >= dedication.Picture2->width());
+            // The data table as wide as its columns, where the screen has room.
+            const DataTabl &table = Forms::form<DataTabl>();
+            QVERIFY(table.MSFlexGrid1->horizontalScrollBar()->maximum() == 0 ||
+                    table.frameGeometry().width() >= table.screen()->availableGeometry().width());
         }
         Zoom::program().setPercent(100);
+        // Chinese lines break between words at every width: "运行" (Run) and the other words of
+        // the notice stay whole, as the label lays its text out.
+        if (language == "zh_CN") {
+            const QString shown = noticeText()->text();
+            QStringList split;
+            for (int width = 30; width < 600; ++width) {
+                QTextLayout layout(shown, noticeText()->font());
+                QTextOption option;
+                option.setWrapMode(QTextOption::WordWrap);
+                layout.setTextOption(option);
+                layout.beginLayout();
+                for (QTextLine line = layout.createLine(); line.isValid();
+                     line = layout.createLine()) {
+                    line.setLineWidth(width);
+                    const int end = line.textStart() + line.textLength();
+                    const QString across = shown.left(end).remove(QChar(0x2060)).right(1) +
+                                           shown.mid(end).remove(QChar(0x2060)).left(1);
+                    for (const char *word :
+                         {"运行", "恢复", "输入", "单击", "接受", "大于", "因此"})
+                        if (across == QString::fromUtf8(word)) split << across;
+                }
+                layout.endLayout();
+            }
+            QVERIFY2(split.isEmpty(), qPrintable(split.join(' ')));
+        }
         cut.removeDuplicates();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 

@@ -150,7 +150,9 @@ void keepWhole(QWidget *widget)
     }
 }
 
-void zoomControl(QWidget *widget, double zoom)
+// A control of the form's own keeps its text whole; the toolkit's windows that the
+// form holds (a notice) lay their texts out for themselves.
+void zoomControl(QWidget *widget, double zoom, bool formsOwn)
 {
     if (const QVariant place = widget->property(PlaceInTwips); place.isValid()) {
         const QRectF t = place.toRectF();
@@ -160,7 +162,7 @@ void zoomControl(QWidget *widget, double zoom)
     }
     if (const QVariant font = widget->property(DesignFont); font.isValid()) {
         widget->setFont(zoomed(font.value<QFont>(), zoom));
-        keepWhole(widget);
+        if (formsOwn) keepWhole(widget);
     }
     if (const QVariant size = widget->property(DesignIconSize); size.isValid())
         static_cast<QAbstractButton *>(widget)->setIconSize(size.toSize() * zoom);
@@ -198,7 +200,7 @@ void zoomWindow(QWidget *window, double zoom)
         noteDesign(widget, window);
     window->setProperty(WindowZoom, zoom);
     for (QWidget *widget : std::as_const(widgets))
-        zoomControl(widget, zoom);
+        zoomControl(widget, zoom, widget->window() == window);
 }
 
 void setPicture(QLabel *label, const QString &resource, double width, double height)
