@@ -81,9 +81,12 @@ static QStringList cutTexts(QWidget *window)
             check(box, box->title(), label & box->rect(), Qt::AlignLeft);
         } else if (auto *header = qobject_cast<QHeaderView *>(w)) {
             const QAbstractItemModel *model = header->model();
+            const bool across = header->orientation() == Qt::Horizontal;
             for (int k = 0; k < header->count(); ++k)
                 check(header, model->headerData(k, header->orientation()).toString(),
-                      QRect(0, 0, header->sectionSize(k) - 4, header->height()), Qt::AlignCenter);
+                      across ? QRect(0, 0, header->sectionSize(k) - 4, header->height())
+                             : QRect(0, 0, header->width() - 4, header->sectionSize(k)),
+                      Qt::AlignCenter);
         } else if (auto *chart = qobject_cast<ChartControl *>(w)) {
             const DrawnChart &drawn = chart->drawn();
             const auto leaves = [&](const QString &text, bool inside, const QRectF &rect) {
@@ -507,6 +510,9 @@ class tst_Shell : public QObject
             return form.findChild<QMessageBox *>("notice")->findChild<QLabel *>("qt_msgbox_label");
         };
         const double noticeFont = noticeText()->font().pointSizeF();
+        runWith("0.5", "10", "100"); // the data table's widest figures
+        clickChart(form.MSChart1);
+        press<larggraf>("Command10");
         for (const int percent : Zoom::Steps) {
             Zoom::program().setPercent(percent);
             for (QWidget *window : std::initializer_list<QWidget *>{
