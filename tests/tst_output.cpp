@@ -536,18 +536,21 @@ class tst_Output : public QObject
         const auto whileOpen = [&] {
             if (changes) chmod(folder, 0);
         };
-        const QString expected = used ? kept : documents;
+        // The folder made unusable under the first dialog is not used by the next (root may
+        // use any folder).
+        const QString first = used ? kept : documents;
+        const QString later = used && (!changes || geteuid() == 0) ? kept : documents;
         Form1 &form1 = runWith();
         const auto save = [&] { QTest::mouseClick(form1.Command10, Qt::LeftButton); };
-        QCOMPARE(folderOfDialog(&form1, save, whileOpen, "Save"), expected);
+        QCOMPARE(folderOfDialog(&form1, save, whileOpen, "Save"), first);
         const auto saveChart = [](ChartControl *chart) {
             return [chart] { chart->menu().saveAction->trigger(); };
         };
-        QCOMPARE(folderOfDialog(&form1, saveChart(form1.MSChart1), whileOpen, "chart"), expected);
+        QCOMPARE(folderOfDialog(&form1, saveChart(form1.MSChart1), whileOpen, "chart"), later);
         clickChart(form1.MSChart1);
         larggraf &large = Forms::form<larggraf>();
         QCOMPARE(folderOfDialog(&large, saveChart(large.MSChart1), whileOpen, "large chart"),
-                 used && (!changes || geteuid() == 0) ? kept : documents);
+                 later);
         chmod(folder, 0755);
         // The dialogs' state is the program's own; the toolkit's file is as it was.
         QVERIFY(QSettings().contains("saveDialog"));
