@@ -566,13 +566,17 @@ class tst_Output : public QObject
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(documents.startsWith(QDir::homePath()) && QDir().mkpath(documents));
-        // The folder the dialog opens in; then the name typed into it, and Save.
-        const auto saveIn = [](const std::function<void()> &save, const QString &name) {
+        // The folder the dialog opens in; then the name typed into it, and Save. The user looks
+        // at the files as a list, and the dialogs show them so from then on.
+        QList<QFileDialog::ViewMode> views;
+        const auto saveIn = [&views](const std::function<void()> &save, const QString &name) {
             QString folder;
             QTimer::singleShot(0, [&] {
                 auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
                 folder = dialog->directory().absolutePath();
+                views << dialog->viewMode();
+                dialog->setViewMode(QFileDialog::List);
                 dialog->selectFile(name);
                 static_cast<QDialog *>(dialog)->accept(); // as Save in the dialog does
             });
@@ -594,6 +598,7 @@ class tst_Output : public QObject
         };
         QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
         QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
+        QCOMPARE(views, QList({QFileDialog::Detail, QFileDialog::List, QFileDialog::List}));
     }
 };
 
