@@ -527,6 +527,12 @@ class tst_Shell : public QObject
             const QString capped =
                 tr("Form", "The screen has room for this window at %1 % at most.").arg(given);
             QCOMPARE(notice(&form) == capped, given < percent);
+            int telling = 0; // once: by the window the user works in alone
+            for (QWidget *w : QApplication::topLevelWidgets())
+                telling += notice(w) == tr("Form", "The screen has room for this window at %1 % "
+                                                   "at most.")
+                                            .arg(qRound(zoomOf(w) * 100));
+            QCOMPARE(telling, int(given < percent));
             form.txtRrate->setText("0"); // Enter at 0: a notice, made at this zoom
             QTest::keyClick(form.txtRrate, Qt::Key_Return);
             QCOMPARE(noticeText()->font().pointSizeF(), noticeFont * zoom);
