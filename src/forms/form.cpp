@@ -87,16 +87,16 @@ double Form::fittingZoom() const
 }
 
 // A zoom the screen has no room for is said once, at the step that asked for it,
-// in the windows on the screen; the notice goes at a zoom that fits.
+// by the window the user works in; the notice goes at a zoom that fits.
 void Form::tellCappedZoom(double zoom)
 {
     if (!isVisible()) return;
     const int wanted = Zoom::program().percent(), given = int(std::lround(zoom * 100));
-    if (given < wanted)
+    if (given < wanted && isActiveWindow())
         showNotice(this, "zoom",
                    //: %1 is a zoom in percent, less than the one the user asked for
                    tr("The screen has room for this window at %1 % at most.").arg(given));
-    else
+    else if (given >= wanted)
         hideNotice(this, "zoom");
 }
 
