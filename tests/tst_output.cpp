@@ -68,7 +68,7 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
         bool done = false;
     };
     auto watch = std::make_shared<Watch>();
-    std::thread([watch, row = row.toStdString()] {
+    std::thread([watch, row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
         std::unique_lock lock(watch->mutex);
         if (watch->answered.wait_for(lock, std::chrono::seconds(10), [&] { return watch->done; }))
             return;
