@@ -563,30 +563,40 @@ class tst_Shell : public QObject
                     table.frameGeometry().width() >= table.screen()->availableGeometry().width());
         }
         Zoom::program().setPercent(100);
-        // Chinese lines break between words at every width: "运行" (Run) and the other words of
-        // the notice stay whole, as the label lays its text out.
+        // Chinese lines break between words at every width, as the notice's label and the
+        // introduction's box lay their texts out: "运行" (Run) and the other words stay whole.
         if (language == "zh_CN") {
-            const QString shown = noticeText()->text();
-            QStringList split;
-            for (int width = 30; width < 600; ++width) {
-                QTextLayout layout(shown, noticeText()->font());
-                QTextOption option;
-                option.setWrapMode(QTextOption::WordWrap);
-                layout.setTextOption(option);
-                layout.beginLayout();
-                for (QTextLine line = layout.createLine(); line.isValid();
-                     line = layout.createLine()) {
-                    line.setLineWidth(width);
-                    const int end = line.textStart() + line.textLength();
-                    const QString across = shown.left(end).remove(QChar(0x2060)).right(1) +
-                                           shown.mid(end).remove(QChar(0x2060)).left(1);
-                    for (const char *word :
-                         {"运行", "恢复", "输入", "单击", "接受", "大于", "因此"})
-                        if (across == QString::fromUtf8(word)) split << across;
+            const auto split = [](const QString &shown, const QFont &font,
+                                  QTextOption::WrapMode wrap,
+                                  std::initializer_list<const char *> words) {
+                QStringList found;
+                for (int width = 30; width < 600; ++width) {
+                    QTextLayout layout(shown, font);
+                    QTextOption option;
+                    option.setWrapMode(wrap);
+                    layout.setTextOption(option);
+                    layout.beginLayout();
+                    for (QTextLine line = layout.createLine(); line.isValid();
+                         line = layout.createLine()) {
+                        line.setLineWidth(width);
+                        const int end = line.textStart() + line.textLength();
+                        const QString across = shown.left(end).remove(QChar(0x2060)).right(1) +
+                                               shown.mid(end).remove(QChar(0x2060)).left(1);
+                        for (const char *word : words)
+                            if (across == QString::fromUtf8(word)) found << across;
+                    }
+                    layout.endLayout();
                 }
-                layout.endLayout();
-            }
-            QVERIFY2(split.isEmpty(), qPrintable(split.join(' ')));
+                found.removeDuplicates();
+                return found;
+            };
+            QCOMPARE(split(noticeText()->text(), noticeText()->font(), QTextOption::WordWrap,
+                           {"运行", "恢复", "输入", "单击", "接受", "大于", "因此"}),
+                     QStringList());
+            const QPlainTextEdit *box = Forms::show<Introfrm>().Text1;
+            QCOMPARE(split(box->toPlainText(), box->font(), box->wordWrapMode(),
+                           {"指数", "种群", "模型", "个体", "参数", "密度", "资源", "昆虫"}),
+                     QStringList());
         }
         cut.removeDuplicates();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));

@@ -1,7 +1,7 @@
 #include "widgets/wordbreaks.h"
 
 #include <QLabel>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <unicode/brkiter.h>
 #include <unicode/unistr.h>
@@ -63,7 +63,7 @@ void joinWordsIn(QWidget *window)
             const QString joined = joinWords(label->text());
             if (joined != label->text()) label->setText(joined);
         }
-    for (QTextEdit *box : window->findChildren<QTextEdit *>())
+    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
         if (box->isReadOnly()) {
             const QString text = box->toPlainText(), joined = joinWords(text);
             if (joined != text) box->setPlainText(joined);
