@@ -523,16 +523,16 @@ class tst_Shell : public QObject
                     cut << QString("%1 %: %2: %3").arg(percent).arg(window->objectName(), text);
             Forms::show<Form1>(); // "Detail" hid it
             const double zoom = zoomOf(&form);
-            const int given = qRound(zoom * 100);
-            const QString capped =
-                tr("Form", "The screen has room for this window at %1 % at most.").arg(given);
-            QCOMPARE(notice(&form) == capped, given < percent);
+            const bool capped = qRound(zoom * 100) < percent;
+            const auto cappedAt = [&tr](const QWidget *window) {
+                return tr("Form", "The screen has room for this window at %1 % at most.")
+                    .arg(qRound(zoomOf(window) * 100));
+            };
+            QCOMPARE(notice(&form) == cappedAt(&form), capped);
             int telling = 0; // once: by the window the user works in alone
             for (QWidget *w : QApplication::topLevelWidgets())
-                telling += notice(w) == tr("Form", "The screen has room for this window at %1 % "
-                                                   "at most.")
-                                            .arg(qRound(zoomOf(w) * 100));
-            QCOMPARE(telling, int(given < percent));
+                telling += notice(w) == cappedAt(w);
+            QCOMPARE(telling, int(capped));
             form.txtRrate->setText("0"); // Enter at 0: a notice, made at this zoom
             QTest::keyClick(form.txtRrate, Qt::Key_Return);
             QCOMPARE(noticeText()->font().pointSizeF(), noticeFont * zoom);
