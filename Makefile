@@ -9,13 +9,14 @@
 # libclang-rt-dev (libFuzzer): the fuzz targets; fonts-wqy-microhei: the Chinese
 # characters; qt6-translations-l10n: Qt's own texts in the program's languages;
 # libxlsxwriter-dev: the workbook; python3-openpyxl: the test's outside reader of it;
-# strace: holds the program mid-write in the output test; zlib1g-dev: a PNG's CRC.
+# strace: holds the program mid-write in the output test; zlib1g-dev: a PNG's CRC;
+# libicu-dev: the words of a Chinese line, which breaks only between them.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils strace \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev libicu-dev \
             clang libclang-rt-dev libxlsxwriter-dev python3-openpyxl
 JOBS := $(shell nproc)
 BUILD := build

@@ -59,5 +59,14 @@ struct Disk {
     ~Disk();
 };
 
+// A mount that never answers, as a network mount whose server has gone: a FUSE file system with
+// no server (in the own mount namespace). Every look at it waits until it goes, then fails.
+struct HungMount {
+    int device = -1;
+    QByteArray folder;
+    bool mount(const QString &on);
+    ~HungMount();
+};
+
 // Fills the folder's disk with a file of its own until `bytes` are left free.
 bool fillTo(const QString &folder, qint64 bytes);

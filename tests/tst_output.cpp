@@ -8,15 +8,22 @@
 #include "output/datatablemodel.h"
 #include "windows/datatabl.h"
 
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <future>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include <csignal>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace
@@ -41,6 +48,67 @@ std::future<QByteArray> readFifo(const QByteArray &fifo)
         close(fd);
         return received;
     });
+}
+
+struct PaintCounter : QObject {
+    explicit PaintCounter(int *paints) : m_paints(paints) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) ++*m_paints;
+        return false;
+    }
+    int *m_paints;
+};
+
+/*
+ * Opens a dialog with `open` and, once it shows, checks that the window behind it still paints
+ * within a second; then closes it. A window thread that stops answering ends the test (a dialog
+ * that hangs would not let it end otherwise). Returns the folder the dialog opened in.
+ */
+QString folderOfDialog(QWidget *window, const std::function<void()> &open,
+                       const std::function<void()> &whileOpen, const QString &row)
+{
+    struct Watch {
+        std::mutex mutex;
+        std::condition_variable answered;
+        bool done = false;
+    };
+    auto watch = std::make_shared<Watch>();
+    std::thread([watch, row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
+        std::unique_lock lock(watch->mutex);
+        if (watch->answered.wait_for(lock, std::chrono::seconds(10), [&] { return watch->done; }))
+            return;
+        // Qt Test cannot tell it from the window thread, nor trace a thread that hangs on a
+        // mount: the test ends here.
+        std::fprintf(stderr,
+                     "FAIL!  : %s: the window thread stopped answering with a save "
+                     "dialog open\n",
+                     row.c_str());
+        std::_Exit(1);
+    }).detach();
+    int paints = 0;
+    const auto counter = std::make_unique<PaintCounter>(&paints);
+    window->installEventFilter(counter.get());
+    QString folder;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        folder = dialog->directory().absolutePath();
+        whileOpen();
+        paints = 0;
+        QElapsedTimer clock;
+        clock.start();
+        window->update();
+        const bool painted = QTest::qWaitFor([&] { return paints > 0; }, 1000);
+        if (painted && clock.elapsed() < 1000) dialog->reject();
+        // else left open: the watch ends the test
+    });
+    open();
+    window->removeEventFilter(counter.get());
+    const std::lock_guard lock(watch->mutex);
+    watch->done = true;
+    watch->answered.notify_all();
+    return folder;
 }
 
 const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
@@ -747,6 +815,100 @@ class tst_Output : public QObject
         QVERIFY2(told.isEmpty() && QFileInfo(typed).size() == bytes.size(), qPrintable(told));
     }
 
+    // The folder the program remembered for its save dialogs, and whether the dialogs open there;
+    // the toolkit's own remembered folder, shared by every Qt program of the user, is /proc
+    // throughout, as a save into /proc left it.
+    void saveDialogsNeverHoldTheWindow_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<bool>("changes"); // its permissions, while the dialog is open
+        const bool root = geteuid() == 0;  // root may read any folder
+        QTest::newRow("the toolkit's only") << "" << false << false;
+        QTest::newRow("/proc") << "/proc" << false << false;
+        QTest::newRow("/proc/self") << "/proc/self" << false << false;
+        QTest::newRow("/sys") << "/sys" << false << false;
+        QTest::newRow("/dev") << "/dev" << false << false;
+        QTest::newRow("FIFOs, a socket, links to /proc/kmsg") << "fifos" << true << false;
+        QTest::newRow("removed") << "removed" << false << false;
+        QTest::newRow("unreadable") << "unreadable" << root << false;
+        QTest::newRow("permissions change while open") << "changing" << true << true;
+        QTest::newRow("a mount that no longer answers") << "hung" << false << false;
+    }
+
+    void saveDialogsNeverHoldTheWindow()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(bool, used);
+        QFETCH(bool, changes);
+        QSettings().clear();
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
+        const QString kept = remembered.startsWith('/') ? remembered : path(remembered);
+        const QByteArray folder = QFile::encodeName(kept);
+        if (remembered == "fifos") {
+            QVERIFY(mkdir(folder, 0755) == 0 && mkfifo(folder + "/pipe", 0644) == 0 &&
+                    mkfifo(folder + "/notes.txt", 0644) == 0 &&
+                    symlink("/proc/kmsg", folder + "/kmsg") == 0 &&
+                    symlink("/proc/kmsg", folder + "/log.csv") == 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, folder + "/socket", sizeof address.sun_path);
+            const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+            QVERIFY(bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+            close(sock);
+        } else if (remembered == "removed") {
+            QVERIFY(mkdir(folder, 0755) == 0 && rmdir(folder) == 0);
+        } else if (remembered == "unreadable" || remembered == "changing") {
+            QVERIFY(mkdir(folder, remembered == "changing" ? 0755 : 0) == 0);
+        }
+        HungMount hung;
+        if (remembered == "hung") {
+            if (!ownMounts) QSKIP("Only root can mount a file system that never answers.");
+            QVERIFY(mkdir(folder, 0755) == 0 && hung.mount(kept));
+        }
+        if (!remembered.isEmpty()) QSettings().setValue("saveFolder", kept);
+        // The toolkit's file as a save into /proc left it, byte for byte.
+        {
+            QSettings shared(QSettings::UserScope, "QtProject");
+            shared.clear();
+            shared.beginGroup("FileDialog");
+            shared.setValue("lastVisited", "file:///proc");
+            shared.setValue("history", QStringList{"file:///proc", "file:///proc/self"});
+            shared.setValue("shortcuts", QStringList{"file:", "file:///proc"});
+            shared.setValue("viewMode", "Detail");
+        }
+        QFile sharedFile(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf");
+        QVERIFY(sharedFile.open(QIODevice::ReadOnly));
+        const QByteArray found = sharedFile.readAll();
+        sharedFile.close();
+
+        const auto whileOpen = [&] {
+            if (changes) chmod(folder, 0);
+        };
+        // The folder made unusable under the first dialog is not used by the next (root may
+        // use any folder).
+        const QString first = used ? kept : documents;
+        const QString later = used && (!changes || geteuid() == 0) ? kept : documents;
+        Form1 &form1 = runWith();
+        const auto save = [&] { QTest::mouseClick(form1.Command10, Qt::LeftButton); };
+        QCOMPARE(folderOfDialog(&form1, save, whileOpen, "Save"), first);
+        const auto saveChart = [](ChartControl *chart) {
+            return [chart] { chart->menu().saveAction->trigger(); };
+        };
+        QCOMPARE(folderOfDialog(&form1, saveChart(form1.MSChart1), whileOpen, "chart"), later);
+        clickChart(form1.MSChart1);
+        larggraf &large = Forms::form<larggraf>();
+        QCOMPARE(folderOfDialog(&large, saveChart(large.MSChart1), whileOpen, "large chart"),
+                 later);
+        if (changes || remembered == "unreadable") chmod(folder, 0755); // for its removal
+        // The dialogs' state is the program's own; the toolkit's file is as it was.
+        QVERIFY(QSettings().contains("saveDialog"));
+        QVERIFY(sharedFile.open(QIODevice::ReadOnly));
+        QCOMPARE(sharedFile.readAll(), found);
+    }
+
     // Both save dialogs open in the documents folder at first, then where the user saved last,
     // after a restart too; the file keeps the name as typed.
     void saveDialogsStartWhereTheLastSaveWent()
@@ -755,13 +917,17 @@ class tst_Output : public QObject
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(documents.startsWith(QDir::homePath()) && QDir().mkpath(documents));
-        // The folder the dialog opens in; then the name typed into it, and Save.
-        const auto saveIn = [](const std::function<void()> &save, const QString &name) {
+        // The folder the dialog opens in; then the name typed into it, and Save. The user looks
+        // at the files as a list, and the dialogs show them so from then on.
+        QList<QFileDialog::ViewMode> views;
+        const auto saveIn = [&views](const std::function<void()> &save, const QString &name) {
             QString folder;
             QTimer::singleShot(0, [&] {
                 auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
                 folder = dialog->directory().absolutePath();
+                views << dialog->viewMode();
+                dialog->setViewMode(QFileDialog::List);
                 dialog->selectFile(name);
                 static_cast<QDialog *>(dialog)->accept(); // as Save in the dialog does
             });
@@ -783,6 +949,7 @@ class tst_Output : public QObject
         };
         QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
         QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
+        QCOMPARE(views, QList({QFileDialog::Detail, QFileDialog::List, QFileDialog::List}));
     }
 };
 

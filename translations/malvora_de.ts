@@ -382,6 +382,14 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
     </message>
 </context>
 <context>
+    <name>Form</name>
+    <message>
+        <source>The screen has room for this window at %1 % at most.</source>
+        <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
+        <translation>Der Bildschirm hat für dieses Fenster höchstens bei %1 % Platz.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Malvora</source>

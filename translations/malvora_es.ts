@@ -382,6 +382,14 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
     </message>
 </context>
 <context>
+    <name>Form</name>
+    <message>
+        <source>The screen has room for this window at %1 % at most.</source>
+        <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
+        <translation>La pantalla tiene espacio para esta ventana como máximo al %1 %.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Malvora</source>

@@ -382,6 +382,14 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
     </message>
 </context>
 <context>
+    <name>Form</name>
+    <message>
+        <source>The screen has room for this window at %1 % at most.</source>
+        <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
+        <translation>L'écran a de la place pour cette fenêtre à %1 % au plus.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Malvora</source>

@@ -382,6 +382,14 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
     </message>
 </context>
 <context>
+    <name>Form</name>
+    <message>
+        <source>The screen has room for this window at %1 % at most.</source>
+        <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
+        <translation>A tela comporta esta janela em no máximo %1%.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Malvora</source>

@@ -382,6 +382,14 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
     </message>
 </context>
 <context>
+    <name>Form</name>
+    <message>
+        <source>The screen has room for this window at %1 % at most.</source>
+        <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
+        <translation>Ekranda bu pencere için en fazla %%1 yakınlaştırmaya yer var.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Malvora</source>

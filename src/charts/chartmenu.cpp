@@ -7,12 +7,12 @@
 #include "model/keptruns.h"
 #include "widgets/notice.h"
 #include "widgets/readerwait.h"
+#include "widgets/savedialog.h"
 #include "widgets/savefolder.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 using MALVORA1::Kept;
@@ -49,10 +49,7 @@ ChartMenu::ChartMenu(ChartControl *chart) : QMenu(chart), m_chart(chart)
     connect(openByKey, &QAction::triggered, this,
             [this] { open(m_chart->mapToGlobal(m_chart->rect().center())); });
 
-    saveDialog = [](QWidget *parent, const QString &filters, QString *filter) {
-        return QFileDialog::getSaveFileName(parent, tr("Save chart as"), saveFolder(), filters,
-                                            filter);
-    };
+    saveDialog = askChartFileName;
 }
 
 void ChartMenu::open(QPoint at)

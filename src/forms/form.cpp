@@ -3,6 +3,8 @@
 #include "forms/forms.h"
 #include "forms/taskbar.h"
 #include "widgets/formlayout.h"
+#include "widgets/notice.h"
+#include "widgets/wordbreaks.h"
 #include "widgets/zoom.h"
 
 #include <QCloseEvent>
@@ -84,11 +86,31 @@ double Form::fittingZoom() const
     return std::max(1.0, std::min(wanted, std::floor(fits * 100) / 100));
 }
 
+// A zoom the screen has no room for is said once, at the step that asked for it,
+// by the window the user works in; the notice goes at a zoom that fits.
+void Form::tellCappedZoom(double zoom)
+{
+    if (!isVisible()) return;
+    const int wanted = Zoom::program().percent(), given = int(std::lround(zoom * 100));
+    if (given < wanted && isActiveWindow())
+        showNotice(this, "zoom",
+                   //: %1 is a zoom in percent, less than the one the user asked for
+                   tr("The screen has room for this window at %1 % at most.").arg(given));
+    else if (given >= wanted)
+        hideNotice(this, "zoom");
+}
+
 void Form::followZoom()
 {
-    // At 100 % from the start there is nothing to do: the layout is as built.
     const double zoom = fittingZoom();
-    if (zoom == zoomOf(this)) return;
+    if (isActiveWindow()) zoomToolTips(zoom);
+    // At 100 % from the start there is nothing to do: the layout is as built.
+    if (zoom != zoomOf(this)) zoomTo(zoom);
+    tellCappedZoom(zoom);
+}
+
+void Form::zoomTo(double zoom)
+{
     const QRect before = frameGeometry();
     zoomWindow(this, zoom);
     if (m_clientArea.isEmpty()) return; // the backdrop: the whole screen at any zoom
@@ -107,6 +129,12 @@ void Form::followZoom()
     move(after.topLeft());
 }
 
+void Form::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) zoomToolTips(zoomOf(this));
+    QWidget::changeEvent(event);
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     Forms::forget(this);
@@ -122,5 +150,6 @@ void Form::showEvent(QShowEvent *event)
             move(screen->availableGeometry().center() - rect().center());
     }
     if (!m_taskbarButton && !event->spontaneous()) skipTaskbar(*this);
+    joinWordsIn(this);
     QWidget::showEvent(event);
 }

@@ -30,9 +30,12 @@ class Form : public QWidget
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     double fittingZoom() const;
+    void zoomTo(double zoom);
+    void tellCappedZoom(double zoom);
     void sizeToZoom();
 
     QSizeF m_clientArea; // in twips; empty for a window of no size of its own

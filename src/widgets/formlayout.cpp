@@ -3,6 +3,7 @@
 #include "widgets/clicklabel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -11,9 +12,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 int twipsToPixels(double twips, double zoom)
 {
@@ -39,6 +44,7 @@ const char *const DesignIconSize = "malvoraIconSize";
 const char *const Picture = "malvoraPicture";
 const char *const PictureSize = "malvoraPictureTwips";
 const char *const WindowZoom = "malvoraZoom";
+const char *const HandCursor = "malvoraHand";
 
 QFont zoomed(QFont font, double zoom)
 {
@@ -76,8 +82,13 @@ void noteDesign(QWidget *widget, const QWidget *window)
         placedByForm(widget, window))
         widget->setProperty(PlaceInPixels, widget->geometry());
     if (!widget->property(DesignFont).isValid() &&
-        (widget->isWindow() || widget->window() != window || widget->testAttribute(Qt::WA_SetFont)))
+        (widget->isWindow() || widget->window() != window ||
+         widget->testAttribute(Qt::WA_SetFont) ||
+         qobject_cast<QGroupBox *>(widget))) // its title may need a font of its own
         widget->setProperty(DesignFont, widget->font());
+    if (widget->testAttribute(Qt::WA_SetCursor) && !widget->property(HandCursor).isValid() &&
+        widget->cursor().pixmap().cacheKey() == handCursor().pixmap().cacheKey())
+        widget->setProperty(HandCursor, true);
     if (auto *button = qobject_cast<QAbstractButton *>(widget);
         button && !button->icon().isNull() && !button->property(DesignIconSize).isValid())
         button->setProperty(DesignIconSize, button->iconSize());
@@ -92,24 +103,56 @@ void showPicture(QLabel *label, double zoom)
                                  Qt::SmoothTransformation));
 }
 
-// A label of one line keeps its whole line: glyphs hinted to whole pixels grow
-// by a little more or less than the zoom, and a line that just fits at 100 %
-// can run past the label's edge at another size. Its font is made as much
-// smaller as it needs.
-void keepOnOneLine(QLabel *label)
+// The room a control has for its text and the room the text needs in the
+// control's font (wrapped where the label wraps); empty rooms for a control
+// whose text the toolkit lays out in room it makes itself.
+std::pair<QRect, QRect> textRooms(const QWidget *widget)
 {
-    const int room = label->contentsRect().width();
-    QFont font = label->font();
-    // Hinted widths do not shrink in proportion either: a few tries at most.
-    for (int tries = 0; tries < 5; ++tries) {
-        const int wide = label->fontMetrics().horizontalAdvance(label->text());
-        if (wide <= room) return;
-        font.setPointSizeF(font.pointSizeF() * std::min(0.99, double(room) / wide));
-        label->setFont(font);
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect room = label->contentsRect();
+        return {room, label->fontMetrics().boundingRect(room, flags, label->text())};
+    }
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect room = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                          QStyle::SC_GroupBoxLabel, frame) &
+                           frame->rect();
+        return {room, frame->fontMetrics().boundingRect(room, Qt::AlignLeft, frame->title())};
+    }
+    return {};
+}
+
+/*
+ * A label or a frame's title keeps its whole text at every zoom: glyphs hinted
+ * to whole pixels grow by a little more or less than the zoom, and a text that
+ * just fits its control at 100 % (a line that fills the label's width, a font
+ * whose lines are a little higher than the label) can run past its edge, or
+ * wrap onto a line the label has no room for, at another size. Its font is made
+ * as much smaller as it needs; a line a pixel or two less high than the font's
+ * is whole, as the descenders do not reach it.
+ */
+void keepWhole(QWidget *widget)
+{
+    QFont font = widget->font();
+    // Hinted widths do not shrink in proportion: a few small steps at most.
+    for (int tries = 0; tries < 8; ++tries) {
+        const auto [room, needs] = textRooms(widget);
+        if (needs.isEmpty() ||
+            (needs.width() <= room.width() && needs.height() <= room.height() + 2))
+            return;
+        const double across = double(room.width()) / needs.width();
+        font.setPointSizeF(font.pointSizeF() * std::clamp(across, 0.97, 0.99));
+        widget->setFont(font);
     }
 }
 
-void zoomControl(QWidget *widget, double zoom)
+// A control of the form's own keeps its text whole; the toolkit's windows that the
+// form holds (a notice) lay their texts out for themselves.
+void zoomControl(QWidget *widget, double zoom, bool formsOwn)
 {
     if (const QVariant place = widget->property(PlaceInTwips); place.isValid()) {
         const QRectF t = place.toRectF();
@@ -119,12 +162,12 @@ void zoomControl(QWidget *widget, double zoom)
     }
     if (const QVariant font = widget->property(DesignFont); font.isValid()) {
         widget->setFont(zoomed(font.value<QFont>(), zoom));
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap())
-            keepOnOneLine(label);
+        if (formsOwn) keepWhole(widget);
     }
     if (const QVariant size = widget->property(DesignIconSize); size.isValid())
         static_cast<QAbstractButton *>(widget)->setIconSize(size.toSize() * zoom);
     if (widget->property(Picture).isValid()) showPicture(static_cast<QLabel *>(widget), zoom);
+    if (widget->property(HandCursor).isValid()) widget->setCursor(handCursor(zoom));
     if (widget->metaObject()->indexOfProperty("textZoom") >= 0)
         widget->setProperty("textZoom", zoom);
 }
@@ -135,6 +178,11 @@ double zoomOf(const QWidget *control)
 {
     const QVariant zoom = control->window()->property(WindowZoom);
     return zoom.isValid() ? zoom.toDouble() : 1.0;
+}
+
+void followZoomOf(QWidget *toolkitWindow, const QWidget *window)
+{
+    toolkitWindow->setFont(zoomed(QApplication::font(toolkitWindow), zoomOf(window)));
 }
 
 void place(QWidget *control, const Twips &at)
@@ -152,7 +200,7 @@ void zoomWindow(QWidget *window, double zoom)
         noteDesign(widget, window);
     window->setProperty(WindowZoom, zoom);
     for (QWidget *widget : std::as_const(widgets))
-        zoomControl(widget, zoom);
+        zoomControl(widget, zoom, widget->window() == window);
 }
 
 void setPicture(QLabel *label, const QString &resource, double width, double height)
@@ -195,6 +243,21 @@ const QCursor &handCursor()
 {
     static const QCursor cursor(QPixmap(QStringLiteral(":/hand.png")), 12, 1);
     return cursor;
+}
+
+QCursor handCursor(double zoom)
+{
+    if (zoom == 1) return handCursor();
+    const int size = int(std::lround(32 * zoom));
+    // The fingertip is the middle of pixel (12, 1), wherever its block falls.
+    return QCursor(QPixmap(QStringLiteral(":/hand.png"))
+                       .scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation),
+                   int(12.5 * zoom), int(1.5 * zoom));
+}
+
+void zoomToolTips(double zoom)
+{
+    QToolTip::setFont(zoomed(QApplication::font(), zoom));
 }
 
 void chainTabOrder(std::initializer_list<QWidget *> order)

@@ -45,6 +45,8 @@ constexpr Twips twips(double left, double top, double width, double height)
 void place(QWidget *control, const Twips &at);
 void zoomWindow(QWidget *window, double zoom);
 double zoomOf(const QWidget *control); // of its window
+// A window of the toolkit's that a window opens (a dialog, a notice) at that window's zoom.
+void followZoomOf(QWidget *toolkitWindow, const QWidget *window);
 // A picture shown at a size of its own in twips, whatever its pixels.
 void setPicture(QLabel *label, const QString &resource, double width, double height);
 QColor bgr(unsigned int colour); // &H00BBGGRR&
@@ -53,8 +55,13 @@ enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
 QFont designFont(const QString &family, double points, int style = Regular);
 QFont tnr(double points, int style = Regular); // "Times New Roman"
 
-// The pointing-hand cursor of the clickable controls (hot spot at the fingertip).
+// The pointing-hand cursor of the clickable controls (hot spot at the fingertip),
+// and the same at a zoom, its pixels enlarged as blocks; a control that shows
+// it shows it at its window's zoom.
 const QCursor &handCursor();
+QCursor handCursor(double zoom);
+// Tooltips at a window's zoom: the toolkit shows one tooltip at a time, in one font.
+void zoomToolTips(double zoom);
 template <class W> W *withHand(W *control)
 {
     control->setCursor(handCursor());

@@ -1,6 +1,8 @@
 #include "widgets/notice.h"
 
 #include "widgets/formlayout.h"
+#include "widgets/wordbreaks.h"
+#include "widgets/zoom.h"
 
 #include <QMessageBox>
 
@@ -26,9 +28,13 @@ void showNotice(QWidget *window, const char *cause, const QString &text)
         box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_ShowWithoutActivating);
         if (zoomOf(window) != 1) zoomWindow(window, zoomOf(window));
+        // A notice takes the size its text and button need at the window's zoom
+        // when it shows them; at another zoom it takes it again.
+        QObject::connect(&Zoom::program(), &Zoom::changed, box,
+                         [box] { box->setText(box->text()); });
     }
     box->setProperty(Cause, QString::fromLatin1(cause));
-    box->setText(text);
+    box->setText(joinWords(text));
     box->show();
     box->raise();
 }

@@ -7,7 +7,9 @@
 #include "output/workbook.h"
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
+#include "widgets/savedialog.h"
 #include "widgets/savefolder.h"
+#include "widgets/zoom.h"
 #include "windows/windowflow.h"
 
 #include <QAbstractButton>
@@ -15,7 +17,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -23,6 +24,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -167,10 +170,9 @@ void DataTabl::setUpGrid()
     saveWorkbookAction->setShortcutContext(Qt::WindowShortcut);
     MSFlexGrid1->addAction(saveWorkbookAction);
     WorkbookDialog = [](QWidget *parent) {
-        return QFileDialog::getSaveFileName(parent, tr("Save as spreadsheet"),
-                                            saveFolder() + QStringLiteral("/malvora.xlsx"),
-                                            //: The file type of the workbook dialog
-                                            tr("Workbooks (*.xlsx)"));
+        return askSaveFileName(parent, tr("Save as spreadsheet"),
+                               //: The file type of the workbook dialog
+                               tr("Workbooks (*.xlsx)"), nullptr, QStringLiteral("malvora.xlsx"));
     };
     MSFlexGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Tab moves on to the buttons, as everywhere else in the program; the
@@ -215,7 +217,8 @@ void DataTabl::fitToFont()
     rows->setFont(MSFlexGrid1->font());
     CellWidth cellWidth(MSFlexGrid1);
     for (int c = 0; c < DataTableModel::ValueColumns; ++c) {
-        int width = std::max(twipsToPixels(ValueWidths[c]), columns->sectionSizeHint(c));
+        int width =
+            std::max(twipsToPixels(ValueWidths[c], zoomOf(this)), columns->sectionSizeHint(c));
         for (int t = 0; t < m_model->rowCount(); ++t)
             width = std::max(width, cellWidth.enoughFor(m_model->text(t, c)));
         columns->resizeSection(c, width);
@@ -223,8 +226,32 @@ void DataTabl::fitToFont()
     rows->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
     const QString lastTime =
         rows->model()->headerData(m_model->rowCount() - 1, Qt::Vertical).toString();
-    rows->setFixedWidth(std::max({twipsToPixels(TimeWidth), headerWidth(rows, lastTime),
-                                  headerWidth(columns, DataTableModel::timeHeader())}));
+    rows->setFixedWidth(
+        std::max({twipsToPixels(TimeWidth, zoomOf(this)), headerWidth(rows, lastTime),
+                  headerWidth(columns, DataTableModel::timeHeader())}));
+}
+
+/*
+ * The window takes the width its columns need, as far as the screen has room,
+ * so that no column is cut at the right: at a larger zoom, or with a long
+ * run's wide figures. The grid grows by as much; the buttons stay where the
+ * layout puts them.
+ */
+void DataTabl::takeColumnsWidth()
+{
+    const int needed = MSFlexGrid1->horizontalHeader()->length() +
+                       MSFlexGrid1->verticalHeader()->width() + 2 * MSFlexGrid1->frameWidth() +
+                       MSFlexGrid1->verticalScrollBar()->sizeHint().width();
+    const QScreen *screen = this->screen();
+    if (!screen || needed <= MSFlexGrid1->width()) return;
+    const QRect room = screen->availableGeometry();
+    const int grow =
+        std::min(needed - MSFlexGrid1->width(), room.width() - frameGeometry().width());
+    if (grow <= 0) return;
+    resize(width() + grow, height());
+    MSFlexGrid1->resize(MSFlexGrid1->width() + grow, MSFlexGrid1->height());
+    if (frameGeometry().right() > room.right())
+        move(std::max(room.left(), x() - (frameGeometry().right() - room.right())), y());
 }
 
 void DataTabl::copy_Triggered()
@@ -259,6 +286,7 @@ void DataTabl::fill()
 {
     m_model->fill(locale());
     fitToFont();
+    takeColumnsWidth();
     MSFlexGrid1->scrollToTop();
 }
 
@@ -330,4 +358,6 @@ void DataTabl::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, &DataTabl::Command2_Click);
     connect(copyAction, &QAction::triggered, this, &DataTabl::copy_Triggered);
     connect(saveWorkbookAction, &QAction::triggered, this, &DataTabl::saveWorkbook_Triggered);
+    // After the window has followed the zoom (connected first, in Form).
+    connect(&Zoom::program(), &Zoom::changed, this, &DataTabl::takeColumnsWidth);
 }

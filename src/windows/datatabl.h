@@ -52,6 +52,7 @@ class DataTabl : public Form
     void layOut();
     void setUpGrid();
     void fitToFont();
+    void takeColumnsWidth();
     void connectHandlers();
 
     DataTableModel *m_model;

@@ -1,12 +1,12 @@
 #include "windows/form1.h"
 
 #include "charts/chartcontrol.h"
+#include "charts/chartmenu.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
-#include "widgets/savefolder.h"
+#include "widgets/savedialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLineEdit>
@@ -30,14 +30,11 @@ Form1::Form1(QWidget *parent) : Form(parent)
     setClientArea(9972, 7788, Border::FixedSingle);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 7.8, Bold));
     paint(this, White, Black);
-    CommonDialog1 = [](QWidget *parent) {
-        return QFileDialog::getSaveFileName(parent, QString(), saveFolder());
-    };
+    CommonDialog1 = [](QWidget *parent) { return askSaveFileName(parent, QString()); };
     ObservationsDialog = [](QWidget *parent) {
-        return QFileDialog::getOpenFileName(
-            parent, tr("Open observations"), saveFolder(),
-            //: The file types of the observations dialog; keep the patterns in brackets
-            tr("Counts (*.csv *.tsv *.txt);;All files (*)"));
+        return askOpenFileName(parent, tr("Open observations"),
+                               //: The file types of the observations dialog; keep the patterns in brackets
+                               tr("Counts (*.csv *.tsv *.txt);;All files (*)"));
     };
     layOut();
     chainTabOrder({Command2, n0, txtRrate, Text4, txtSimut, Command6, Command9, Command8, Command5,
@@ -138,6 +135,7 @@ void Form1::layOutGraph()
     MSChart1 = new ChartControl(Frame2);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     place(MSChart1, twips(120, 240, 5292, 3660));
+    MSChart1->menu().saveDialog = askChartFileName;
     //: Greeting shown in the morning (a Spanish "Good morning!" in the English program); give your
     //: language's "Good morning!"
     Label11 = addLabel(Frame2, "Label11", twips(120, 240, 5295, 735), tr("Buenos dias!"));

@@ -1,11 +1,14 @@
 #include "windows/larggraf.h"
 
 #include "charts/chartcontrol.h"
+#include "charts/chartmenu.h"
 #include "charts/chartroutines.h"
 #include "forms/forms.h"
 #include "model/malvora1.h"
 #include "widgets/formlayout.h"
 #include "widgets/printing.h"
+#include "widgets/notice.h"
+#include "widgets/savedialog.h"
 #include "windows/datatabl.h"
 #include "windows/windowflow.h"
 
@@ -54,6 +57,7 @@ void larggraf::layOut()
     MSChart1 = new ChartControl(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     place(MSChart1, twips(96, 96, 10572, 7116));
+    MSChart1->menu().saveDialog = askChartFileName;
     //: Chart button: population size N against time t; keep the symbols, translate "vs." only
     Command1 = withHand(addButton(this, "Command1", twips(120, 7320, 975, 375), tr("N(t) vs. t")));
     Command2 = withHand(addButton(this, "Command2", twips(1200, 7320, 975, 375), tr("lnN vs. t")));

@@ -368,17 +368,21 @@ void drawPerson(QPainter &painter, const Look &look)
     drawGlasses(painter, look);
 }
 
-QImage authorPortrait()
+// Drawn on a 136 x 180 grid, `scale` times as many pixels: the program shows
+// it at up to 2.5 times that size, for a projector.
+QImage authorPortrait(qreal scale)
 {
-    QImage image = blankImage(136, 180);
+    QImage image = blankImage(int(136 * scale), int(180 * scale));
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
+    const QRectF grid(0, 0, 136, 180);
 
     QLinearGradient wall(0, 0, 0, 180);
     wall.setColorAt(0, QColor(214, 228, 236));
     wall.setColorAt(1, QColor(168, 192, 208));
-    painter.fillRect(image.rect(), wall);
-    painter.fillRect(image.rect(), glow({60, 62}, 80, QColor(255, 255, 255, 120)));
+    painter.fillRect(grid, wall);
+    painter.fillRect(grid, glow({60, 62}, 80, QColor(255, 255, 255, 120)));
 
     painter.scale(1.36, 1.36);
     Look look;
@@ -443,18 +447,21 @@ void featherOval(QImage &image, const QRectF &oval)
     painter.fillRect(oval, fade);
 }
 
-QImage dedicationPortrait()
+// Drawn on a 504 x 559 grid, `scale` times as many pixels.
+QImage dedicationPortrait(qreal scale)
 {
+    const QRectF grid(0, 0, 504, 559);
     const QRectF oval(44, 34, 416, 491);
     const QPointF centre = oval.center();
 
     // The sitter, painted on his own layer and then toned.
-    QImage sitter = blankImage(504, 559);
+    QImage sitter = blankImage(int(504 * scale), int(559 * scale));
     {
         QPainter painter(&sitter);
         smooth(painter);
-        painter.fillRect(sitter.rect(), QColor(96, 92, 88));
-        painter.fillRect(sitter.rect(), glow(centre - QPointF(50, 70), 260, QColor(184, 180, 174)));
+        painter.scale(scale, scale);
+        painter.fillRect(grid, QColor(96, 92, 88));
+        painter.fillRect(grid, glow(centre - QPointF(50, 70), 260, QColor(184, 180, 174)));
         painter.translate(68, 52);
         painter.scale(3.68, 3.68);
         Look look;
@@ -471,19 +478,20 @@ QImage dedicationPortrait()
         drawPerson(painter, look);
     }
     tintSepia(sitter);
-    featherOval(sitter, oval);
+    featherOval(sitter, QRectF(oval.topLeft() * scale, oval.size() * scale));
 
-    QImage image = blankImage(504, 559);
+    QImage image = blankImage(int(504 * scale), int(559 * scale));
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     QLinearGradient mount(0, 0, 504, 559);
     mount.setColorAt(0, QColor(96, 66, 44));
     mount.setColorAt(1, QColor(62, 40, 26));
-    painter.fillRect(image.rect(), mount);
-    painter.fillRect(image.rect(), glow(centre, 330, QColor(150, 112, 78, 120)));
+    painter.fillRect(grid, mount);
+    painter.fillRect(grid, glow(centre, 330, QColor(150, 112, 78, 120)));
     painter.fillPath(ellipsePath(centre, oval.width() / 2, oval.height() / 2),
                      QColor(236, 222, 194));
-    painter.drawImage(0, 0, sitter);
+    painter.drawImage(grid, sitter);
 
     // A gilt double rule around the oval.
     painter.strokePath(ellipsePath(centre, oval.width() / 2 + 6, oval.height() / 2 + 6),
@@ -622,11 +630,13 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    ok &= save(authorPortrait(), out, "author.png");
-    ok &= save(dedicationPortrait(), out, "dedication.png");
+    // Large enough for the program's zoom of 250 %; the dedication window never
+    // fits a screen at more than about twice its size.
+    ok &= save(authorPortrait(2.5), out, "author.png");
+    ok &= save(dedicationPortrait(2), out, "dedication.png");
     ok &= save(icon(32, paintAppIcon), out, "malvora.png");
     ok &= save(icon(256, paintAppIcon), out, "malvora-256.png");
-    ok &= save(icon(32, paintQuizIcon), out, "quiz.png");
+    ok &= save(icon(80, paintQuizIcon), out, "quiz.png");
     ok &= save(handCursor(), out, "hand.png");
     return ok ? 0 : 1;
 }
