@@ -8,7 +8,8 @@
 # taskbar hint; openbox and x11-utils (xprop): the end-to-end test; clang and
 # libclang-rt-dev (libFuzzer): the fuzz targets; fonts-wqy-microhei: the Chinese
 # characters; qt6-translations-l10n: Qt's own texts in the program's languages;
-# libxlsxwriter-dev: the workbook; python3-openpyxl: the test's outside reader of it;
+# libxlsxwriter-dev: the workbook (libminizip-dev: Debian 13's pkg-config file of it asks for
+# minizip's, which it does not install); python3-openpyxl: the test's outside reader of it;
 # strace: holds the program mid-write in the output test; zlib1g-dev: a PNG's CRC;
 # libicu-dev: the words of a Chinese line, which breaks only between them.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
@@ -17,7 +18,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             xvfb xdotool xauth openbox x11-utils strace \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev libicu-dev \
-            clang libclang-rt-dev libxlsxwriter-dev python3-openpyxl
+            clang libclang-rt-dev libxlsxwriter-dev libminizip-dev python3-openpyxl
 JOBS := $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
