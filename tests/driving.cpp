@@ -113,6 +113,15 @@ QString accessibleText(QWidget *widget, QAccessible::Text text)
     return QAccessible::queryAccessibleInterface(widget)->text(text);
 }
 
+QString announcement(QWidget *window)
+{
+    QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(window);
+    for (int k = 0; k < presented->childCount(); ++k)
+        if (presented->child(k)->role() == QAccessible::Notification)
+            return presented->child(k)->text(QAccessible::Name);
+    return {};
+}
+
 void deleteClosed()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

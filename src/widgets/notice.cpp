@@ -1,6 +1,7 @@
 #include "widgets/notice.h"
 
 #include "model/filewrite.h"
+#include "widgets/announce.h"
 #include "widgets/formlayout.h"
 
 #include <QBuffer>
@@ -45,6 +46,7 @@ void showNotice(QWidget *window, const char *cause, const QString &text)
     box->setText(text);
     box->show();
     box->raise();
+    announce(window, text);
 }
 
 void hideNotice(QWidget *window, const char *cause)
