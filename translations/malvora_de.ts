@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Lauf r = %1, N(0) = %2 behalten</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 Lauf behalten</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 Läufe behalten</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Keine Läufe behalten</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -276,6 +297,26 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom muss eine ganze Zahl von %1 bis %2 sein, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Tasten in einem Diagramm, sobald Tab es erreicht hat:
+  Left, Right          der Punkt davor oder danach, vorgelesen
+  Home, End            der erste oder der letzte Punkt
+  Page Up, Page Down   einige Punkte zurück oder weiter
+  S                    eine gesprochene Zusammenfassung des Diagramms
+  H                    die Kurve als Ton hören; Escape beendet ihn
+  Enter                das Fenster der großen Diagramme; dort das nächste Diagramm
+  Escape               die Punkte verlassen
+  Shift+F10            das Menü des Diagramms (kopieren, speichern, diesen Lauf behalten)</translation>
     </message>
 </context>
 <context>
@@ -589,6 +630,11 @@ Anmerkungen gern per E-Mail an %1.</translation>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Enter in einem Feld, das seit der Berechnung nicht geändert wurde, setzt es auf %1 zurück. Eine neue Endzeit eingeben oder auf Start klicken.</translation>
     </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Populationsgröße bei t = %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -890,6 +936,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Große Diagramme</translation>
     </message>
 </context>
 <context>

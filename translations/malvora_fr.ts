@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Simulation r = %1, N(0) = %2 conservée</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 simulation conservée</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 simulations conservées</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Aucune simulation conservée</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -276,6 +297,26 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom doit être un nombre entier de %1 à %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Touches sur un graphique, une fois que Tab l’a atteint :
+  Left, Right          le point précédent ou suivant, lu à voix haute
+  Home, End            le premier ou le dernier point
+  Page Up, Page Down   plusieurs points en arrière ou en avant
+  S                    un résumé parlé du graphique
+  H                    entendre la courbe comme un son ; Échap l’arrête
+  Enter                la fenêtre des grands graphiques ; là, le graphique suivant
+  Escape               quitter les points
+  Shift+F10            le menu du graphique (copier, enregistrer, conserver cette simulation)</translation>
     </message>
 </context>
 <context>
@@ -589,6 +630,11 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>Entrée dans une case non modifiée depuis le calcul la remet à %1. Tapez un nouveau temps final ou cliquez sur Calculer.</translation>
     </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Taille de la population à t = %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -890,6 +936,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Grands graphiques</translation>
     </message>
 </context>
 <context>

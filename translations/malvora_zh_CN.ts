@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>已保留运行 r = %1，N(0) = %2</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>已保留 1 次运行</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>已保留 %1 次运行</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>没有保留的运行</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -276,6 +297,26 @@ The zoom chosen with these keys is kept for the next start.</source>
     <message>
         <source>--zoom must be a whole number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--zoom 必须是 %1 到 %2 的整数，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>图表上的按键（用 Tab 到达图表后）：
+  Left, Right          前一个或后一个点，并朗读
+  Home, End            第一个或最后一个点
+  Page Up, Page Down   向前或向后若干点
+  S                    图表的语音摘要
+  H                    以声音听曲线；Escape 停止
+  Enter                大图窗口；在那里为下一个图表
+  Escape               离开数据点
+  Shift+F10            图表菜单（复制、保存、保留本次运行）</translation>
     </message>
 </context>
 <context>
@@ -589,6 +630,11 @@ Comments are welcome (please e-maile to %1).</source>
         <extracomment>%1 is the default end time as the box shows it, &quot;20&quot;</extracomment>
         <translation>在运行后未改动的输入框中按 Enter，会将其恢复为 %1。请输入新的结束时间，或单击“运行”。</translation>
     </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>t = %1 时的种群大小：%2</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -890,6 +936,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>打印本页</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>大图</translation>
     </message>
 </context>
 <context>
