@@ -115,11 +115,10 @@ QString accessibleText(QWidget *widget, QAccessible::Text text)
 
 QString announcement(QWidget *window)
 {
-    QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(window);
-    for (int k = 0; k < presented->childCount(); ++k)
-        if (presented->child(k)->role() == QAccessible::Notification)
-            return presented->child(k)->text(QAccessible::Name);
-    return {};
+    auto *announcer = window->findChild<QWidget *>(QStringLiteral("announcer"));
+    QAccessibleInterface *told = QAccessible::queryAccessibleInterface(announcer);
+    return told && told->role() == QAccessible::Notification ? told->text(QAccessible::Name)
+                                                             : QString();
 }
 
 void deleteClosed()

@@ -13,19 +13,19 @@ namespace
 {
 
 /*
- * A window's speaking part. It stays hidden, so that showing its window again
- * does not repeat what it said last; each announcement tells the screen
- * reader that it was shown.
+ * A window's speaking part: a window of its own that is never shown, so that
+ * a reader speaks its words alone, not after the whole text of the window
+ * that it speaks for, and showing that window again does not repeat what it
+ * said last. Each announcement tells the screen reader that it was shown.
  */
 class Announcer : public QWidget
 {
     Q_OBJECT
   public:
-    explicit Announcer(QWidget *window) : QWidget(window)
+    explicit Announcer(QWidget *window) : QWidget(window, Qt::Tool)
     {
         setObjectName(QStringLiteral("announcer"));
         setFocusPolicy(Qt::NoFocus);
-        hide();
     }
 };
 

@@ -175,8 +175,27 @@ quote "Tab, Down and End in the quiz"
 keys shift+Tab Return
 said "^Malvora dialog"
 
+# The data table, from the large graph window (opened with a click on the
+# chart until the chart takes Enter): its cells are heard with their time and
+# column. The window is named for a reader, though its caption stays "Form2".
+set_mark
+xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Malvora$' | head -n1)" \
+    466 166 click 1
+said "^Large graphs dialog"
+quote "a click on the chart"
+keys shift+Tab shift+Tab
+said "Detail push button"
+keys Return
+said "^Data detail dialog"
+quote "Detail"
+keys Down Right
+said "N(t)=N(0)\*exp(rt)"
+quote "Down and Right in the table"
+keys Tab Return
+said "^Malvora dialog"
+
 # The quit sequence: the citation and the dedication present their text.
-keys shift+Tab Return
+keys shift+Tab shift+Tab Return
 said "^Copyright dialog"
 said "please cite the following"
 quote "Quit"
