@@ -357,6 +357,15 @@ class tst_MainWindow : public QObject
         QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =");
         QCOMPARE(accessibleText(form->Command11), "Quiz");
+        // The instructions are the window's text, which a reader speaks as it opens, not the
+        // caption of their frame; a box's label names that box and nothing else.
+        QAccessibleInterface *instructions = QAccessible::queryAccessibleInterface(form->Label13);
+        QVERIFY(instructions->relations().isEmpty());
+        QCOMPARE(instructions->text(QAccessible::Name), form->Label13->text());
+        const auto named = QAccessible::queryAccessibleInterface(form->Label1)->relations();
+        QCOMPARE(named.size(), 1);
+        QCOMPARE(named[0].first->object(), form->txtRrate);
+        QCOMPARE(named[0].second, QAccessible::Labelled);
         // Run is heard at once, rounded to be listened to; the result box is named as its label
         // reads, end time and all, and the focus goes on to the chart just drawn.
         QTest::keyClick(form->Command2, Qt::Key_Return);
