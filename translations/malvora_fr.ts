@@ -378,6 +378,11 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
         <source>Time</source>
         <translation>Temps</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>FileWrite</name>

@@ -378,6 +378,11 @@ The zoom chosen with these keys is kept for the next start.</source>
         <source>Time</source>
         <translation>时间</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2，%3</translation>
+    </message>
 </context>
 <context>
     <name>FileWrite</name>

@@ -183,14 +183,18 @@ said "Curve of N(t) vs. time"
 keys Return
 said "^Large graphs dialog"
 quote "Tab to the chart and Enter"
-keys shift+Tab shift+Tab
+# The large graph window opens on its chart, which comes after Detail.
+keys shift+Tab
 said "Detail push button"
 keys Return
 said "^Data detail dialog"
 quote "Detail"
-keys Down Right
-said "N(t)=N(0)\*exp(rt)"
-quote "Down and Right in the table"
+# Orca reads a row whole, without its header: the first value names the time.
+keys Down
+said "^Time 1, 13\.5"
+keys Right
+said "^N(t+1)-N(t) column header 4\.72"
+quote "Down, then Right in the table"
 keys Tab Return
 said "^Malvora dialog"
 
