@@ -5,7 +5,9 @@
 #   make install PREFIX=$HOME/.local BUILD=$HOME/.cache/malvora-build
 
 # libgl-dev: Qt6::Gui's CMake configuration looks for OpenGL; libxcb1-dev: the
-# taskbar hint; openbox and x11-utils (xprop): the end-to-end test; clang and
+# taskbar hint; openbox and x11-utils (xprop): the end-to-end tests; orca,
+# speech-dispatcher, at-spi2-core and dbus-daemon (dbus-run-session): the
+# lesson with the screen reader; clang and
 # libclang-rt-dev (libFuzzer): the fuzz targets; fonts-wqy-microhei: the Chinese
 # characters; qt6-translations-l10n: Qt's own texts in the program's languages;
 # libxlsxwriter-dev: the workbook (libminizip-dev: Debian 13's pkg-config file of it asks for
@@ -16,6 +18,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
             libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils strace \
+            orca speech-dispatcher at-spi2-core dbus-daemon \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev libicu-dev \
             clang libclang-rt-dev libxlsxwriter-dev libminizip-dev python3-openpyxl

@@ -57,6 +57,9 @@ listed=$(grep -o -- '--[a-z-]*' "$work/out" | sort -u | tr '\n' ' ')
 [ "$listed" = "--end --fit --help --initial --output --rate --version --zoom " ] || fail "--help lists $listed"
 grep -q 'U.S. Census Bureau decennial census counts' "$work/out" || fail "--help names no source of the census"
 grep -q -- 'Ctrl+0 ' "$work/out" || fail "--help lists no zoom keys"
+for key in Left Home 'Page Up' S H Enter Escape Shift+F10; do
+    grep -q -- "^  $key" "$work/out" || fail "--help names no chart key $key"
+done
 for option in -h -v --version; do expect 0 "" "$option"; done
 expect 0 "" --version
 [ "$(cat "$work/out")" = "Malvora $(sed -n 's/^project(Malvora VERSION \([0-9.]*\).*/\1/p' \

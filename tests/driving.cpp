@@ -115,6 +115,14 @@ QString accessibleText(QWidget *widget, QAccessible::Text text)
     return QAccessible::queryAccessibleInterface(widget)->text(text);
 }
 
+QString announcement(QWidget *window)
+{
+    auto *announcer = window->findChild<QWidget *>(QStringLiteral("announcer"));
+    QAccessibleInterface *told = QAccessible::queryAccessibleInterface(announcer);
+    return told && told->role() == QAccessible::Notification ? told->text(QAccessible::Name)
+                                                             : QString();
+}
+
 void deleteClosed()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

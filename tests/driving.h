@@ -45,6 +45,10 @@ QString notice(const QWidget *window);
 // What a screen reader reads of the widget.
 QString accessibleText(QWidget *widget, QAccessible::Text text = QAccessible::Name);
 
+// What the window last announced to a screen reader (a notice, a result), which a reader speaks
+// when it is told, whatever has the focus: the name of the notification that speaks for it.
+QString announcement(QWidget *window);
+
 // Lets the windows that closed go, as the event loop does.
 void deleteClosed();
 

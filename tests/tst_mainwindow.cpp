@@ -5,6 +5,7 @@
 #include "model/clock.h"
 #include "model/keptruns.h"
 #include "model/observations.h"
+#include "widgets/announce.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
 
@@ -186,7 +187,7 @@ class tst_MainWindow : public QObject
             QTest::mouseClick(form->Command2, Qt::LeftButton);
             QVERIFY(form->MSChart1->isVisible() && !form->Label11->isVisible() &&
                     !form->Label13->isVisible());
-            QCOMPARE(QApplication::focusWidget(), form->Command3);
+            QCOMPARE(QApplication::focusWidget(), form->MSChart1); // on with what was run
             // The curve runs from t = 0 to the end time that the label names.
             QCOMPARE(points().first().x(), 0.0);
             QCOMPARE(form->Label4->text(),
@@ -203,6 +204,9 @@ class tst_MainWindow : public QObject
             QVERIFY(form->MSChart1->isHidden() && form->Text4->text().isEmpty()); // none to see
         }
         QCOMPARE(::notice(form), notice);
+        // A notice is heard as it comes, whatever has the focus; after a run, with its result.
+        if (!notice.isEmpty())
+            QVERIFY2(announcement(form).endsWith(notice), qPrintable(announcement(form)));
         // Enter on Run; or in the box that was reset, then on Run.
         for (int k = key == "Run" ? 0 : after.isEmpty() ? 1 : 2; k > 0; --k)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
@@ -381,7 +385,7 @@ class tst_MainWindow : public QObject
         QTest::addColumn<QPointF>("atFive"); // the point of t = 5
         const double n5 = 10 * std::exp(1.0);
         // clang-format off
-        QTest::addRow("after Run") << QStringList{} << "0111101" << "Command3" << "Curve of N(t) vs. time" << QPointF(5, n5);
+        QTest::addRow("after Run") << QStringList{} << "0111101" << "MSChart1" << "Curve of N(t) vs. time" << QPointF(5, n5);
         QTest::addRow("lnN") << QStringList{"Command3"} << "1011101" << "Command5" << "Curve of lnN(t) vs. time" << QPointF(5, std::log(n5));
         QTest::addRow("DN") << QStringList{"Command5"} << "1101101" << "Command8" << "Curve of dN(t) vs. time" << QPointF(5, 0.2 * n5);
         QTest::addRow("DN/N") << QStringList{"Command8"} << "1110101" << "Command9" << "Curve of dN(t)/N(t)dt vs. N(t)" << QPointF(n5, 0.2);
@@ -474,6 +478,29 @@ class tst_MainWindow : public QObject
         QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =");
         QCOMPARE(accessibleText(form->Command11), "Quiz");
+        // The instructions are the window's text, which a reader speaks as it opens, not the
+        // caption of their frame; a box's label names that box and nothing else.
+        QAccessibleInterface *instructions = QAccessible::queryAccessibleInterface(form->Label13);
+        QVERIFY(instructions->relations().isEmpty());
+        QCOMPARE(instructions->text(QAccessible::Name), form->Label13->text());
+        const auto named = QAccessible::queryAccessibleInterface(form->Label1)->relations();
+        QCOMPARE(named.size(), 1);
+        QCOMPARE(named[0].first->object(), form->txtRrate);
+        QCOMPARE(named[0].second, QAccessible::Labelled);
+        // Run is heard at once, rounded to be listened to; the result box is named as its label
+        // reads, end time and all, and the focus goes on to the chart just drawn.
+        QTest::keyClick(form->Command2, Qt::Key_Return);
+        QCOMPARE(announcement(form), "Population size at t = 20: 545.98");
+        // What the chart's menu says when it keeps a run, or forgets them.
+        for (const int kept : {1, 2}) {
+            announceKept(form->MSChart1, currentRun(), kept);
+            QCOMPARE(announcement(form), QString("Run r = 0.2, N(0) = 10 kept; %1 kept")
+                                             .arg(kept == 1 ? "1 run" : "2 runs"));
+        }
+        announceForgotten(form->MSChart1);
+        QCOMPARE(announcement(form), "No runs kept");
+        QCOMPARE(accessibleText(form->Text4), "Population size at t =20");
+        QCOMPARE(QApplication::focusWidget(), form->MSChart1);
     }
 };
 

@@ -411,7 +411,9 @@ class tst_Output : public QObject
             QVERIFY(inCell);
             const auto headers = inCell->columnHeaderCells() + inCell->rowHeaderCells();
             heard << name(headers.value(0)) + " at " + name(headers.value(1)) + ": " + name(cell);
-            told << columns[c] + " at " + expected[0] + ": " + expected[c + 1];
+            // A row read as a whole tells its time with its first value.
+            told << columns[c] + " at " + expected[0] + ": " +
+                        (c == 0 ? "Time " + expected[0] + ", " : QString()) + expected[c + 1];
             for (QAccessibleInterface *header : headers) // new, ours to delete
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
         }

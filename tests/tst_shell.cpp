@@ -6,6 +6,7 @@
 #include "output/commandline.h"
 #include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+#include "widgets/linelabel.h"
 #include "widgets/zoom.h"
 #include "windows/backform.h"
 #include "windows/copyrigh.h"
@@ -310,6 +311,25 @@ class tst_Shell : public QObject
         QVERIFY(introduction.endsWith("two-sex population. ") && !introduction.contains('\n'));
         QCOMPARE(intro.Text1->toPlainText(), introduction);
         QVERIFY(!Forms::show<Vater>().Picture2->pixmap().isNull());
+        // The questions, a line each, are read one by one: a screen reader hears a list whose
+        // focused item is the line that Tab, then Down, End, Up and Home reach.
+        Quiz &quiz = Forms::show<Quiz>();
+        QVERIFY(QTest::qWaitForWindowActive(&quiz));
+        QCOMPARE(QApplication::focusWidget(), quiz.Command1);
+        QAccessibleInterface *questions = QAccessible::queryAccessibleInterface(quiz.Label1);
+        QCOMPARE(questions->role(), QAccessible::List);
+        QCOMPARE(questions->childCount(), 6);
+        QCOMPARE(questions->child(5)->role(), QAccessible::ListItem);
+        QTest::keyClick(quiz.Command1, Qt::Key_Tab);
+        QStringList heard{questions->focusChild()->text(QAccessible::Name).section(' ', 0, 0)};
+        for (const auto key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_Up}) {
+            QTest::keyClick(quiz.Label1, key);
+            QVERIFY(questions->focusChild()->state().focused);
+            heard << questions->focusChild()->text(QAccessible::Name).section(' ', 0, 0);
+        }
+        QCOMPARE(heard, QStringList({"1.", "2.", "6.", "5.", "1.", "1."}));
+        QVERIFY(questions->focusChild()->text(QAccessible::Name).startsWith("1. Can you name th"));
+        quiz.hide();
         for (int year : {2024, 2031}) {
             Clock::set([year] { return QDateTime(QDate(year, 6, 15), QTime(10, 30)); });
             copyrigh &copy = Forms::show<copyrigh>();
@@ -378,9 +398,20 @@ class tst_Shell : public QObject
     void everyWindow_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *name : {"titlform", "Form1", "larggraf", "DataTabl", "Introfrm",
-                                 "Referenc", "Form3", "Quiz", "copyrigh", "Vater"})
-            QTest::newRow(name) << QString(name);
+        QTest::addColumn<QString>("reader"); // what a screen reader calls the window
+        const std::pair<const char *, const char *> windows[] = {
+            {"titlform", "Malvora"},
+            {"Form1", "Malvora"},
+            {"larggraf", "Large graphs"},
+            {"DataTabl", "Data detail"},
+            {"Introfrm", "Introduction"},
+            {"Referenc", "References"},
+            {"Form3", "More about exponential growth"},
+            {"Quiz", "Quiz"},
+            {"copyrigh", "Copyright"},
+            {"Vater", "Dedication"}};
+        for (const auto &[name, reader] : windows)
+            QTest::newRow(name) << QString(name) << QString(reader);
     }
 
     // In every window the zoom keys set every control at 1.5 times its place and font at 100 %
@@ -389,9 +420,14 @@ class tst_Shell : public QObject
     void everyWindow()
     {
         QFETCH(QString, window);
+        QFETCH(QString, reader);
         Form *form = open<titlform, Form1, larggraf, DataTabl, Introfrm, Referenc, Form3, Quiz,
                           copyrigh, Vater>(window);
         QVERIFY(QTest::qWaitForWindowExposed(form));
+        // A window a screen reader presents with its text, by a name that says what it is.
+        QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(form);
+        QCOMPARE(presented->role(), QAccessible::Dialog);
+        QCOMPARE(presented->text(QAccessible::Name), reader);
         QList<QWidget *> widgets = controlsOf(form) << form;
         const auto placeOf = [form](QWidget *w) {
             return w == form ? form->rect() : w->geometry();

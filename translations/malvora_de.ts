@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Lauf r = %1, N(0) = %2 behalten</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 Lauf behalten</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 Läufe behalten</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Keine Läufe behalten</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit braucht einen Dateinamen, oder - für die Standardeingabe</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Tasten in einem Diagramm, sobald Tab es erreicht hat:
+  Left, Right          der Punkt davor oder danach, vorgelesen
+  Home, End            der erste oder der letzte Punkt
+  Page Up, Page Down   einige Punkte zurück oder weiter
+  S                    eine gesprochene Zusammenfassung des Diagramms
+  H                    die Kurve als Ton hören; Escape beendet ihn
+  Enter                das Fenster der großen Diagramme; dort das nächste Diagramm
+  Escape               die Punkte verlassen
+  Shift+F10            das Menü des Diagramms (kopieren, speichern, diesen Lauf behalten)</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ Der mit diesen Tasten gewählte Zoom bleibt für den nächsten Start erhalten.</
     <message>
         <source>Time</source>
         <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Anmerkungen gern per E-Mail an %1.</translation>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>„%1“ als %2 gelesen: Eine Zahl hat ein Dezimalkomma und keine Tausendertrennzeichen.</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Populationsgröße bei t = %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Große Diagramme</translation>
     </message>
 </context>
 <context>

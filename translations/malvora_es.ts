@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Ejecución r = %1, N(0) = %2 guardada</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 ejecución guardada</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 ejecuciones guardadas</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Ninguna ejecución guardada</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit necesita un nombre de archivo, o - para la entrada estándar</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Teclas en un gráfico, una vez que Tab lo ha alcanzado:
+  Left, Right          el punto anterior o siguiente, leído en voz alta
+  Home, End            el primer o el último punto
+  Page Up, Page Down   varios puntos atrás o adelante
+  S                    un resumen hablado del gráfico
+  H                    oír la curva como un tono; Escape lo detiene
+  Enter                la ventana de gráficos grandes; allí, el gráfico siguiente
+  Escape               salir de los puntos
+  Shift+F10            el menú del gráfico (copiar, guardar, guardar esta ejecución)</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ El zoom elegido con estas teclas se conserva para el próximo inicio.</translati
     <message>
         <source>Time</source>
         <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Sus comentarios son bienvenidos (escriba a %1).</translation>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>Se leyó «%1» como %2: un número lleva una sola coma decimal y ningún separador de miles.</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Tamaño de la población en t = %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Gráficos grandes</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Simulation r = %1, N(0) = %2 conservée</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 simulation conservée</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 simulations conservées</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Aucune simulation conservée</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit a besoin d&apos;un nom de fichier, ou de - pour l&apos;entrée standard</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Touches sur un graphique, une fois que Tab l’a atteint :
+  Left, Right          le point précédent ou suivant, lu à voix haute
+  Home, End            le premier ou le dernier point
+  Page Up, Page Down   plusieurs points en arrière ou en avant
+  S                    un résumé parlé du graphique
+  H                    entendre la courbe comme un son ; Échap l’arrête
+  Enter                la fenêtre des grands graphiques ; là, le graphique suivant
+  Escape               quitter les points
+  Shift+F10            le menu du graphique (copier, enregistrer, conserver cette simulation)</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
     <message>
         <source>Time</source>
         <translation>Temps</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>« %1 » lu comme %2 : un nombre prend une seule virgule décimale et aucun séparateur de milliers.</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Taille de la population à t = %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Grands graphiques</translation>
     </message>
 </context>
 <context>

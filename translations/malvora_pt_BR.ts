@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>Execução r = %1, N(0) = %2 guardada</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 execução guardada</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 execuções guardadas</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Nenhuma execução guardada</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit precisa de um nome de arquivo, ou - para a entrada padrão</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Teclas em um gráfico, depois que o Tab o alcança:
+  Left, Right          o ponto anterior ou seguinte, lido em voz alta
+  Home, End            o primeiro ou o último ponto
+  Page Up, Page Down   vários pontos para trás ou para a frente
+  S                    um resumo falado do gráfico
+  H                    ouvir a curva como um tom; Escape o interrompe
+  Enter                a janela de gráficos grandes; lá, o gráfico seguinte
+  Escape               sair dos pontos
+  Shift+F10            o menu do gráfico (copiar, salvar, guardar esta execução)</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ O zoom escolhido com essas teclas fica guardado para a próxima execução.</tra
     <message>
         <source>Time</source>
         <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Comentários são bem-vindos (escreva para %1).</translation>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>&quot;%1&quot; lido como %2: um número leva uma só vírgula decimal e nenhum separador de milhar.</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>Tamanho da população em t = %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Gráficos grandes</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>r = %1, N(0) = %2 çalıştırması saklandı</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>1 çalıştırma saklandı</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>%1 çalıştırma saklandı</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>Saklanan çalıştırma yok</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit bir dosya adı ister, ya da standart girdi için -</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>Bir grafikte, Tab ona ulaştığında tuşlar:
+  Left, Right          önceki veya sonraki nokta, sesli okunur
+  Home, End            ilk veya son nokta
+  Page Up, Page Down   birkaç nokta geri veya ileri
+  S                    grafiğin sesli özeti
+  H                    eğriyi bir ses olarak dinle; Escape durdurur
+  Enter                büyük grafik penceresi; orada sonraki grafik
+  Escape               noktalardan çık
+  Shift+F10            grafiğin menüsü (kopyala, kaydet, bu çalıştırmayı sakla)</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ Bu tuşlarla seçilen yakınlaştırma bir sonraki açılışta da kalır.</tran
     <message>
         <source>Time</source>
         <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2, %3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Görüşlerinizi bekliyoruz (lütfen %1 adresine yazın).</translation>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>&quot;%1&quot;, %2 olarak okundu: bir sayıda tek bir ondalık virgül olur, binlik ayırıcı olmaz.</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>t = %1 anında popülasyon büyüklüğü: %2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>Bu sayfayı yazdır</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>Büyük grafikler</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>Announce</name>
+    <message>
+        <source>Run r = %1, N(0) = %2 kept</source>
+        <extracomment>Spoken when a run is kept: %1 is its rate r, %2 its initial size N(0)</extracomment>
+        <translation>已保留运行 r = %1，N(0) = %2</translation>
+    </message>
+    <message>
+        <source>1 run kept</source>
+        <extracomment>Spoken after a run is kept, when it is the only one</extracomment>
+        <translation>已保留 1 次运行</translation>
+    </message>
+    <message>
+        <source>%1 runs kept</source>
+        <translation>已保留 %1 次运行</translation>
+    </message>
+    <message>
+        <source>No runs kept</source>
+        <translation>没有保留的运行</translation>
+    </message>
+</context>
+<context>
     <name>BatchRun</name>
     <message>
         <source>Cannot write to standard output: %1.</source>
@@ -294,6 +315,26 @@ The zoom chosen with these keys is kept for the next start.</source>
         <source>--fit needs a file name, or - for standard input</source>
         <translation>--fit 需要一个文件名，或用 - 表示标准输入</translation>
     </message>
+    <message>
+        <source>Keys on a chart, once Tab has reached it:
+  Left, Right          the point before or after, read out
+  Home, End            the first or the last point
+  Page Up, Page Down   several points back or on
+  S                    a spoken summary of the chart
+  H                    hear the curve as a tone; Escape stops it
+  Enter                the large graph window; there, the next chart
+  Escape               leave the points
+  Shift+F10            the chart&apos;s menu (copy, save, keep this run)</source>
+        <translation>图表上的按键（用 Tab 到达图表后）：
+  Left, Right          前一个或后一个点，并朗读
+  Home, End            第一个或最后一个点
+  Page Up, Page Down   向前或向后若干点
+  S                    图表的语音摘要
+  H                    以声音听曲线；Escape 停止
+  Enter                大图窗口；在那里为下一个图表
+  Escape               离开数据点
+  Shift+F10            图表菜单（复制、保存、保留本次运行）</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -367,6 +408,11 @@ The zoom chosen with these keys is kept for the next start.</source>
     <message>
         <source>Time</source>
         <translation>时间</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>What a screen reader says for the first value of a row: %1 is the time column&apos;s header (&quot;Time&quot;), %2 the row&apos;s time, %3 the value</extracomment>
+        <translation>%1 %2，%3</translation>
     </message>
 </context>
 <context>
@@ -667,6 +713,11 @@ Comments are welcome (please e-maile to %1).</source>
         <source>Read &quot;%1&quot; as %2: a number takes one decimal comma and no thousands separators.</source>
         <extracomment>%1 is the text typed in a box, %2 the number read from its start</extracomment>
         <translation>将“%1”读作 %2：一个数只能有一个小数逗号，且不带千位分隔符。</translation>
+    </message>
+    <message>
+        <source>Population size at t = %1: %2</source>
+        <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
+        <translation>t = %1 时的种群大小：%2</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1165,11 @@ Vesk, A. 1997. Computer program for the exponential growth. National Tolvern Uni
     <message>
         <source>Print this page</source>
         <translation>打印本页</translation>
+    </message>
+    <message>
+        <source>Large graphs</source>
+        <extracomment>What a screen reader calls the large graph window, whose caption is a bare form name</extracomment>
+        <translation>大图</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,20 @@ bool isEndTime(const QString &value)
     return isWhole(value, 0, MALVORA1::MaxEndTime);
 }
 
+// The keys of a chart, which a student who does not see it learns here first.
+QString chartKeys()
+{
+    return CommandLine::tr("Keys on a chart, once Tab has reached it:\n"
+                           "  Left, Right          the point before or after, read out\n"
+                           "  Home, End            the first or the last point\n"
+                           "  Page Up, Page Down   several points back or on\n"
+                           "  S                    a spoken summary of the chart\n"
+                           "  H                    hear the curve as a tone; Escape stops it\n"
+                           "  Enter                the large graph window; there, the next chart\n"
+                           "  Escape               leave the points\n"
+                           "  Shift+F10            the chart's menu (copy, save, keep this run)");
+}
+
 /*
  * The bytes of a file option's value (--output, --fit) as the system gave
  * them: the parser reads text, and bytes that are not UTF-8 come back from it
@@ -121,7 +135,8 @@ CommandLine::CommandLine()
            "  Ctrl++ or Ctrl+=   zoom in (every window, up to 250 %)\n"
            "  Ctrl+-             zoom out (down to 100 %)\n"
            "  Ctrl+0             back to 100 %\n"
-           "The zoom chosen with these keys is kept for the next start."));
+           "The zoom chosen with these keys is kept for the next start.") +
+        u'\n' + chartKeys());
     m_parser.addOptions({m_help, m_version, m_rate, m_initial, m_end, m_output, m_fit, m_zoom});
 }
 

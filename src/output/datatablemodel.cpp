@@ -147,7 +147,15 @@ QVariant DataTableModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     switch (role) {
     case Qt::DisplayRole:
+        return text(index.row(), index.column());
     case Qt::AccessibleTextRole:
+        // A screen reader reads a whole row as its cells alone, without the
+        // row's header: the first value names its time.
+        if (index.column() == 0)
+            //: What a screen reader says for the first value of a row: %1 is the time column's
+            //: header ("Time"), %2 the row's time, %3 the value
+            return tr("%1 %2, %3")
+                .arg(timeHeader(), integerText(index.row()), text(index.row(), 0));
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #include "widgets/notice.h"
 
+#include "widgets/announce.h"
 #include "widgets/formlayout.h"
 #include "widgets/wordbreaks.h"
 #include "widgets/zoom.h"
@@ -37,6 +38,7 @@ void showNotice(QWidget *window, const char *cause, const QString &text)
     box->setText(joinWords(text));
     box->show();
     box->raise();
+    announce(window, text);
 }
 
 void hideNotice(QWidget *window, const char *cause)

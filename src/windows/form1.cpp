@@ -116,12 +116,13 @@ void Form1::layOutDataAndRun()
     Label1->setBuddy(txtRrate);
     Label2->setBuddy(n0);
     Label3->setBuddy(txtSimut);
+    // The result box is named by the label above it, end time and all.
+    Label4->setBuddy(Text4);
     for (QLineEdit *box : {txtRrate, n0, txtSimut, Text4}) {
         box->setFont(tnr(14.4, Bold));
         paint(box, White, Blue);
     }
     Text4->setReadOnly(true);
-    Text4->setAccessibleName(tr("Population size at t ="));
     for (QPushButton *button : {Command2, Command10, Command1})
         button->setFont(tnr(12, Bold));
     Command2->setToolTip(tr("Run simulation"));

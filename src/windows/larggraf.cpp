@@ -42,6 +42,8 @@ larggraf::larggraf(QWidget *parent) : Form(parent)
     //: Title of the large graph window: its form name, kept as a name; leave as it is or give the
     //: window's name in your language ("Graph")
     setWindowTitle(tr("Form2"));
+    //: What a screen reader calls the large graph window, whose caption is a bare form name
+    setAccessibleName(tr("Large graphs"));
     setWindowIcon(QIcon(QStringLiteral(":/malvora.png")));
     setClientArea(10764, 7740, Border::FixedSingle);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 8));

@@ -7,6 +7,7 @@
 #include "model/numbertext.h"
 #include "model/simulation.h"
 #include "output/runproblem.h"
+#include "widgets/announce.h"
 #include "widgets/notice.h"
 
 #include <QLabel>
@@ -165,16 +166,24 @@ void Form1::Command2_Click()
     Command8->setEnabled(true);
     Command9->setEnabled(true);
     command4->setEnabled(false);
-    Command3->setFocus();
+    // The student goes on with the chart just drawn: its keys read it out.
+    MSChart1->setFocus();
     Command2->setEnabled(false);
     Command10->setEnabled(true);
     //: %1 is the end time T of the run; the population size N(T) stands in the box below
     Label4->setText(tr("Population size at t =%1").arg(integerText(Simut)));
+    //: Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01
+    const QString result = tr("Population size at t = %1: %2")
+                               .arg(integerText(Simut),
+                                    generalNumber(roundToPlaces(Nt[size_t(Simut)], 100), locale()));
     if (notes.isEmpty()) {
         hideNotice(this, RunCause);
         hideNotice(this, ResetCause);
+        announce(this, result);
     } else {
         showNotice(this, RunCause, notes.join(u'\n'));
+        // The result cuts the notice's own announcement short, so it says the notes again.
+        announce(this, result + u'\n' + notes.join(u'\n'));
     }
 }
 

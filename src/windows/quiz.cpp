@@ -1,7 +1,7 @@
 #include "windows/quiz.h"
 
-#include "widgets/clicklabel.h"
 #include "widgets/formlayout.h"
+#include "widgets/linelabel.h"
 #include "windows/windowflow.h"
 
 #include <QIcon>
@@ -19,7 +19,12 @@ Quiz::Quiz(QWidget *parent) : Form(parent)
     setClientArea(9855, 7545, Border::FixedSingle);
     paint(this, LightGreen, bgr(0x000000));
 
-    Label1 = addLabel(this, "Label1", twips(960, 480, 8055, 6255));
+    // The questions are read one by one: Tab to them, then Up and Down.
+    Label1 = new LineLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    place(Label1, twips(960, 480, 8055, 6255));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Command1 =
         addButton(this, "Command1", twips(3600, 6960, 3015, 495), tr("Back to the mainform"));
 
@@ -27,6 +32,8 @@ Quiz::Quiz(QWidget *parent) : Form(parent)
     Label1->setTextFormat(Qt::PlainText);
     paint(Label1, LightGreen, bgr(0x000000));
     Command1->setFont(tnr(12, Bold));
+    chainTabOrder({Command1, Label1});
+    Command1->setFocus(); // first in the tab order, so the window opens on it
 
     connectHandlers();
 }

@@ -2,7 +2,7 @@
 
 #include "forms/form.h"
 
-class ClickLabel;
+class LineLabel;
 class QPushButton;
 
 // Six study questions, one a line, and the way back to the main window.
@@ -14,7 +14,7 @@ class Quiz : public Form
 
     void Form_Load() override;
 
-    ClickLabel *Label1;
+    LineLabel *Label1;
     QPushButton *Command1;
 
     void Command1_Click();

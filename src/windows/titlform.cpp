@@ -90,6 +90,8 @@ titlform::titlform(QWidget *parent) : Form(parent)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     hideTaskbarButton();
     setFocusPolicy(Qt::StrongFocus);
+    // No caption shows; a screen reader names the window by the program.
+    setAccessibleName(tr("Malvora"));
     paint(this, bgr(0x400000), bgr(0x00FFFF));
     layOut();
     connectHandlers();
