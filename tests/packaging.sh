@@ -33,7 +33,8 @@ for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
 done
 # The program's catalogues are built into it, in every language; no file stands in for them.
-[ ! -e "$contents/usr/share/malvora" ] || fail "the package holds catalogues beside the binary"
+[ -z "$(find "$contents/usr" -name '*.qm' -path '*malvora*')" ] ||
+    fail "the package holds catalogues beside the binary"
 english=$(LANGUAGE=en "$contents/usr/bin/malvora" --help | sed -n 2p)
 for language in de es fr pt_BR tr zh_CN; do
     [ "$(LANGUAGE=$language "$contents/usr/bin/malvora" --help | sed -n 2p)" != "$english" ] ||
