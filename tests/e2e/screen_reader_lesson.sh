@@ -94,14 +94,18 @@ type_over() {
     done
 }
 not() { ! "$@" >/dev/null; }
-# Quotes what the reader said for one step, for whoever reads the test's output.
+# Starts a step of the lesson; quote prints what the reader said in it, for
+# whoever reads the test's output.
+step_mark=0
+step() { step_mark=$(spoken | wc -l); }
 quote() {
     echo "== $1"
-    spoken_since_mark | sed 's/^/    /'
+    spoken | tail -n +$((step_mark + 1)) | sed 's/^/    /'
 }
 
 until_deadline 60 heard "Screen reader on" || fail "the screen reader did not start: $(tail -n 5 "$work/orca.out")"
 set_mark
+step
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
 
@@ -110,6 +114,7 @@ said "Press any key or click mouse to start"
 quote "the title screen"
 
 # Any key: the main window, named, with Run focused.
+step
 keys a
 said "^Malvora dialog"
 said "Run push button"
@@ -117,6 +122,7 @@ quote "a key on the title screen"
 
 # A rate of 0 is put back to 0.2 with a notice that is spoken, and the focus
 # stays in the rate box: the next Tab goes on to the result box.
+step
 keys Tab Tab
 said "Growth rate (r)"
 set_mark
@@ -124,11 +130,13 @@ type_over 0
 keys Return
 said "^notification .*0\.2"
 quote "Enter on a rate of 0"
+step
 keys Tab
 said "^Population size at t =.*text"
 quote "Tab from the rate box"
 
 # r = 0.3 and T = 30, each confirmed with Enter, which moves on to Run.
+step
 keys shift+Tab
 said "Growth rate (r)"
 set_mark
@@ -151,6 +159,7 @@ quote "Enter on Run"
 
 # Round the designed tab order from the chart to the result box, which is
 # named as its label reads: each stop says what it is.
+step
 keys Tab
 said "Initial size N(0)"
 keys Tab
@@ -160,11 +169,13 @@ said "^Population size at t =30.*text"
 quote "the third Tab from the chart"
 
 # The quiz: its questions one by one.
+step
 keys shift+Tab shift+Tab shift+Tab shift+Tab
 said "Quiz push button"
 keys Return
 said "^Quiz dialog"
 quote "the quiz opens"
+step
 keys Tab
 said "^1\. Can you name three organisms"
 keys Down
@@ -172,6 +183,7 @@ said "^2\. Can you name any organism"
 keys End
 said "^6\. Both the change"
 quote "Tab, Down and End in the quiz"
+step
 keys shift+Tab Return
 said "^Malvora dialog"
 
@@ -184,17 +196,20 @@ keys Return
 said "^Large graphs dialog"
 quote "Tab to the chart and Enter"
 # The large graph window opens on its chart, which comes after Detail.
+step
 keys shift+Tab
 said "Detail push button"
 keys Return
 said "^Data detail dialog"
 quote "Detail"
 # Orca reads a row whole, without its header: the first value names the time.
+step
 keys Down
 said "^Time 1, 13\.5"
 keys Right
 said "^N(t+1)-N(t) column header 4\.72"
 quote "Down, then Right in the table"
+step
 keys Tab Return
 said "^Malvora dialog"
 
@@ -203,10 +218,12 @@ keys shift+Tab shift+Tab Return
 said "^Copyright dialog"
 said "please cite the following"
 quote "Quit"
+step
 keys Return
 said "^Dedication dialog"
 said "God rest his soul"
 quote "OK in the citation window"
+step
 set_mark
 keys Return
 until_deadline 10 not kill -0 "$app_pid" || fail "the program did not end"
