@@ -6,8 +6,10 @@
 #include "charts/chartreadout.h"
 #include "model/keptruns.h"
 #include "model/observations.h"
+#include "widgets/announce.h"
 #include "widgets/formlayout.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,10 +50,22 @@ bool sameContent(const ChartContent &a, const ChartContent &b)
                       sameCurve);
 }
 
+// A screen reader meets the chart as a chart, named by its title.
+QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("ChartControl") || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
+}
+
 } // namespace
 
 ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
 {
+    static const bool presented = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    Q_UNUSED(presented);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,10 +81,13 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     connect(&MALVORA1::Observed, &Observations::changed, this, &ChartControl::redraw);
 }
 
+// A new chart in a shown window is said: the student hears what the buttons chose.
 void ChartControl::setTitleText(const QString &title)
 {
+    const bool changed = title != m_content.title;
     m_content.title = title;
     setAccessibleName(title);
+    if (changed && isVisible()) announce(this, title);
 }
 
 void ChartControl::setUsageDescription(const QString &text)
@@ -120,9 +137,13 @@ void ChartControl::describe()
                        return std::isfinite(p.x()) && std::isfinite(p.y());
                    });
         });
-    const QString noValue = none ? m_content.noValue : QString();
-    setAccessibleDescription(noValue.isEmpty() || m_usage.isEmpty() ? noValue + m_usage
-                                                                    : noValue + u'\n' + m_usage);
+    QStringList parts;
+    if (none && !m_content.noValue.isEmpty()) parts << m_content.noValue;
+    if (!m_usage.isEmpty()) parts << m_usage;
+    //: A chart's accessible description: the keys that read it
+    parts << tr("Left, Right, Home, End, Page Up and Page Down read its points; S speaks a "
+                "summary; Shift+F10 opens its menu.");
+    setAccessibleDescription(parts.join(u'\n'));
 }
 
 void ChartControl::paintEvent(QPaintEvent *)
@@ -156,6 +177,10 @@ void ChartControl::mouseReleaseEvent(QMouseEvent *event)
 void ChartControl::keyPressEvent(QKeyEvent *event)
 {
     if (m_readout->handleKey(event)) return;
+    if (event->key() == Qt::Key_S && event->modifiers() == Qt::NoModifier) {
+        announce(this, m_summary);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -53,6 +53,9 @@ class ChartControl : public QWidget
     void setNoValueText(const QString &text) { m_content.noValue = text; }
     // How the chart is used, for its accessible description.
     void setUsageDescription(const QString &text);
+    // What S speaks (chartsummary.h).
+    void setSummary(const QString &summary) { m_summary = summary; }
+    const QString &summary() const { return m_summary; }
 
     // The curves to draw, kept runs' first (runcurves.h); the chart is laid
     // out anew when it is next painted or read, unless they and everything
@@ -101,6 +104,7 @@ class ChartControl : public QWidget
     mutable ChartContent m_laidOutFrom; // the content m_drawn was laid out from
     mutable bool m_laidOut = false;
     QString m_usage;
+    QString m_summary;
     std::function<void()> m_redraw;
     ChartReadout *m_readout;
     ChartMenu *m_menu;

@@ -2,6 +2,7 @@
 
 #include "charts/chartcontrol.h"
 #include "charts/chartreadout.h"
+#include "charts/chartsummary.h"
 #include "charts/runcurves.h"
 #include "model/keptruns.h"
 #include "model/malvora1.h"
@@ -41,7 +42,9 @@ void drawChart(ChartControl &chart, const ChartPlan &plan)
 
     chart.readout().setUp({plan.xName.isEmpty() ? plan.xTitle : plan.xName, plan.yScale,
                            plan.growth ? MALVORA1::Rrate : 0});
-    chart.setCurves(runCurves(plan, chart.locale(), chart.keptCurves()));
+    std::vector<ContentCurve> curves = runCurves(plan, chart.locale(), chart.keptCurves());
+    chart.setSummary(chartSummary(plan, curves, chart.locale()));
+    chart.setCurves(std::move(curves));
     // Last: the redraw that runs this routine again may be the one running now.
     chart.setRedraw([&chart, plan] { drawChart(chart, plan); });
 }

@@ -18,6 +18,15 @@ struct ChartCurve {
     CurveKind kind;
 };
 
+// How a chart's curve changes, for its spoken summary (chartsummary.h).
+enum class ChartShape {
+    Growth,      // N(t), dN(t): by a factor e^r each step
+    Logarithm,   // ln N(t), ln dN(t): a straight line of slope r
+    PerHead,     // dN/N against N(t): constant at r
+    Models,      // the differential and the difference model side by side
+    NextAgainstN // N(t+1) against N(t): a line through 0 of slope e^r
+};
+
 // What one chart routine draws: titles, value scales, legend and curves, and
 // how its read-out names and rounds the values.
 struct ChartPlan {
@@ -35,6 +44,7 @@ struct ChartPlan {
     // A class's observations drawn beside the model, their counts so (N, or
     // ln N); none: not drawn on this chart.
     double (*observed)(double count) = nullptr;
+    ChartShape shape = ChartShape::Growth;
 };
 
 /*

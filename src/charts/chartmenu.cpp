@@ -5,6 +5,7 @@
 #include "charts/chartreadout.h"
 #include "model/filewrite.h"
 #include "model/keptruns.h"
+#include "widgets/announce.h"
 #include "widgets/notice.h"
 #include "widgets/readerwait.h"
 #include "widgets/savedialog.h"
@@ -86,12 +87,15 @@ void ChartMenu::saveChart()
         showNotice(m_chart->window(), "chart", problem);
 }
 
+// Each confirmed aloud: "Run r = 0.3, N(0) = 10 kept; 2 runs kept".
 void ChartMenu::keepRun()
 {
     Kept.keep(currentRun());
+    announceKept(m_chart, currentRun(), int(Kept.runs().size()));
 }
 
 void ChartMenu::forgetRuns()
 {
     Kept.forget();
+    announceForgotten(m_chart);
 }

@@ -2,6 +2,7 @@
 
 #include "charts/chartcontrol.h"
 #include "model/numbertext.h"
+#include "widgets/announce.h"
 
 #include <QAccessible>
 #include <QFontMetricsF>
@@ -69,6 +70,12 @@ bool ChartReadout::handleKey(QKeyEvent *event)
     case Qt::Key_Right:
         row = m_row == 0 ? 1 : std::min(m_row + 1, rows);
         break;
+    case Qt::Key_PageUp:
+        row = m_row == 0 ? rows : std::max(m_row - std::max(rows / 10, 1), 1);
+        break;
+    case Qt::Key_PageDown:
+        row = m_row == 0 ? 1 : std::min(m_row + std::max(rows / 10, 1), rows);
+        break;
     case Qt::Key_Home:
         row = 1;
         break;
@@ -86,14 +93,19 @@ bool ChartReadout::handleKey(QKeyEvent *event)
     return true;
 }
 
-// Marks the row; a screen reader hears its values as the chart's description.
+// Marks the row; a screen reader speaks its values at once ("t = 10, N(t) =
+// 200.86"), and finds them in the chart's description.
 void ChartReadout::select(int row)
 {
     if (m_row == 0) m_restingDescription = m_chart->accessibleDescription();
     m_row = row;
-    m_chart->setAccessibleDescription(text());
+    const QString values = text();
+    m_chart->setAccessibleDescription(values);
     QAccessibleEvent changed(m_chart, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    const QString between = m_chart->locale().decimalPoint() == u',' ? QStringLiteral("; ")
+                                                                       : QStringLiteral(", ");
+    announce(m_chart, QString(values).replace(u'\n', between));
     m_chart->update();
 }
 

@@ -37,7 +37,8 @@ class ChartReadout : public QObject
 
     // The step nearest the pointer, given in the chart's coordinates.
     void pointAt(QPointF position);
-    // Left, Right, Home, End and Escape; false for any other key.
+    // Left, Right, Page Up, Page Down (a tenth of the steps), Home, End and
+    // Escape; false for any other key.
     bool handleKey(QKeyEvent *event);
     // Takes the marks and the box away.
     void hide();

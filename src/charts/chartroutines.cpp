@@ -25,21 +25,23 @@ double population(const RunSeries &run, int t)
     return run.Nt[size_t(t)];
 }
 
-// A chart against time: one curve, or two with a legend. The read-out names x "t".
+// A chart against time: one curve, or the two models with a legend. The read-out names x "t".
 ChartPlan againstTime(const QString &title, const QString &yTitle, std::vector<ChartCurve> curves,
                       const QString &noValue = {}, bool growth = false,
-                      double (*observed)(double) = nullptr)
+                      double (*observed)(double) = nullptr, ChartShape shape = ChartShape::Growth)
 {
+    const bool models = curves.size() > 1;
     return {.title = title,
             .yTitle = yTitle,
             .xTitle = ChartRoutines::tr("Time"),
-            .legend = curves.size() > 1,
+            .legend = models,
             .curves = std::move(curves),
             .noValue = noValue,
             //: The time variable t, as it stands in the read-out ("t = 5")
             .xName = ChartRoutines::tr("t"),
             .growth = growth,
-            .observed = observed};
+            .observed = observed,
+            .shape = models ? ChartShape::Models : shape};
 }
 
 QString differential()
@@ -69,10 +71,11 @@ void ShowlnNtvsT(ChartControl &MSChart1)
                            time,
                            [](const RunSeries &run, int t) { return std::log(run.Nt[size_t(t)]); },
                            CurveKind::Differential};
-    drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of lnN(t) vs. time"),
-                                    ChartRoutines::tr("lnN(t)"), {curve},
-                                    ChartRoutines::tr("ln N(t) needs N(t) > 0"), true,
-                                    [](double count) { return std::log(count); }));
+    drawChart(MSChart1,
+              againstTime(
+                  ChartRoutines::tr("Curve of lnN(t) vs. time"), ChartRoutines::tr("lnN(t)"),
+                  {curve}, ChartRoutines::tr("ln N(t) needs N(t) > 0"), true,
+                  [](double count) { return std::log(count); }, ChartShape::Logarithm));
 }
 
 void ShowdNvsT(ChartControl &MSChart1)
@@ -101,7 +104,8 @@ void ShowdNNvsN(ChartControl &MSChart1)
                          .yLimit = [](const RunSeries &run) { return 1.5 * run.rate; },
                          .curves = {curve},
                          .noValue = ChartRoutines::tr("dN/N needs N(t) ≠ 0"),
-                         .yScale = 10000});
+                         .yScale = 10000,
+                         .shape = ChartShape::PerHead});
 }
 
 void ShowlndNvsT(ChartControl &MSChart1)
@@ -113,7 +117,8 @@ void ShowlndNvsT(ChartControl &MSChart1)
         CurveKind::Differential};
     drawChart(MSChart1, againstTime(ChartRoutines::tr("Curve of ln(dN(t)) vs. time"),
                                     ChartRoutines::tr("lndN(t)"), {curve},
-                                    ChartRoutines::tr("ln dN(t) needs dN(t) > 0")));
+                                    ChartRoutines::tr("ln dN(t) needs dN(t) > 0"), false, nullptr,
+                                    ChartShape::Logarithm));
 }
 
 void CompareDifferentialAndDifference(ChartControl &MSChart1)
@@ -146,13 +151,13 @@ void ShowNnextvsN(ChartControl &MSChart1)
     const ChartCurve next{ChartRoutines::tr("N(t+1) (differential)"), population,
                           [](const RunSeries &run, int t) { return run.Nt[size_t(t) + 1]; },
                           CurveKind::Differential};
-    drawChart(
-        MSChart1,
-        {.title = ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
-         .yTitle = ChartRoutines::tr("N(t+1)"),
-         .xTitle = ChartRoutines::tr("N(t)"),
-         .legend = true,
-         .curves = {next,
-                    //: Legend: the diagonal line y = x
-                    {ChartRoutines::tr("y=x"), population, population, CurveKind::Reference}}});
+    drawChart(MSChart1,
+              {.title = ChartRoutines::tr("Curve of N(t+1) vs. N(t) (differential model)"),
+               .yTitle = ChartRoutines::tr("N(t+1)"),
+               .xTitle = ChartRoutines::tr("N(t)"),
+               .legend = true,
+               .curves = {next,
+                          //: Legend: the diagonal line y = x
+                          {ChartRoutines::tr("y=x"), population, population, CurveKind::Reference}},
+               .shape = ChartShape::NextAgainstN});
 }
