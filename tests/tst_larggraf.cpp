@@ -653,6 +653,45 @@ class tst_Larggraf : public QObject
         QTRY_COMPARE(chart->readout().step(), -1);
     }
 
+    // S on a focused chart speaks what it shows and how it changes; each point the keys reach is
+    // spoken too (the read-out's lines, set apart by commas).
+    void summaryIsSpoken_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
+        QTest::addColumn<QString>("summary");
+        // clang-format off
+        QTest::addRow("N(t)") << "" << "0.2" << -1 << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47.";
+        QTest::addRow("N(t), decay") << "" << "-0.2" << -1 << "Curve of N(t) vs. time, t from 0 to 20. It falls from 10 to 0.18, by a factor e^r = 0.8187 each step: it halves every ln 2 / |r| = 3.47.";
+        QTest::addRow("N(t), constant") << "" << "0" << 0 << "Curve of N(t) vs. time, t from 0 to 20. It stays at 10.";
+        QTest::addRow("N(t) over a kept run") << "0.5" << "0.2" << 0 << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47. r = 0.5, N(0) = 10 ends at 220264.66.";
+        QTest::addRow("lnN(t)") << "" << "0.2" << 3 << "Curve of lnN(t) vs. time, t from 0 to 20. It is a straight line of slope r = 0.2, from 2.3 to 6.3.";
+        QTest::addRow("dN/N") << "" << "0.2" << 1 << "Curve of dN(t)/N(t)dt vs. N(t), N(t) from 10 to 545.98. It is constant at r = 0.2 for every N(t).";
+        QTest::addRow("the two models") << "" << "0.2" << 5 << "Differential model and difference model, t from 0 to 20. The differential model ends at 545.98, the difference model at 383.38: the one changes by a factor e^r = 1.2214 a step, the other by 1 + r = 1.2.";
+        QTest::addRow("N(t+1) vs. N(t)") << "" << "0.2" << 8 << "Curve of N(t+1) vs. N(t) (differential model), N(t) from 10 to 545.98. N(t+1) is N(t) times e^r = 1.2214: a straight line through 0, above the line y = x.";
+        // clang-format on
+    }
+    void summaryIsSpoken()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, rate);
+        QFETCH(int, clicks);
+        QFETCH(QString, summary);
+        if (!kept.isEmpty()) {
+            runWith(kept);
+            Kept.keep(currentRun());
+        }
+        ChartControl *chart = chartAfterRun(rate, clicks);
+        QVERIFY(chart);
+        QTest::keyClick(chart, Qt::Key_S);
+        QCOMPARE(announcement(chart->window()), summary);
+        QTest::keyClick(chart, Qt::Key_End);
+        QCOMPARE(announcement(chart->window()), chart->readout().text().replace('\n', ", "));
+        QTest::keyClick(chart, Qt::Key_PageUp);
+        QCOMPARE(chart->readout().step(), 18);
+    }
+
     // Kept runs lie beneath the current one in every chart of both windows, named in the
     // legend; a fifth drops the oldest and Forget removes them. The table, the file and N(T)
     // stay the current run's.

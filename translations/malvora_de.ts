@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>ChartControl</name>
+    <message>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
+        <translation>Left, Right, Home, End, Page Up und Page Down lesen seine Punkte vor; S spricht eine Zusammenfassung; Shift+F10 öffnet sein Menü.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>the image could not be made</source>
@@ -207,6 +215,53 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (Differentialmodell)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSummary</name>
+    <message>
+        <source>It rises from %1 to %2, by a factor e^r = %3 each step: it doubles every ln 2 / r = %4.</source>
+        <translation>Sie steigt von %1 auf %2, mit jedem Schritt um den Faktor e^r = %3: sie verdoppelt sich alle ln 2 / r = %4.</translation>
+    </message>
+    <message>
+        <source>It falls from %1 to %2, by a factor e^r = %3 each step: it halves every ln 2 / |r| = %4.</source>
+        <translation>Sie fällt von %1 auf %2, mit jedem Schritt um den Faktor e^r = %3: sie halbiert sich alle ln 2 / |r| = %4.</translation>
+    </message>
+    <message>
+        <source>It stays at %1.</source>
+        <translation>Sie bleibt bei %1.</translation>
+    </message>
+    <message>
+        <source>It is a straight line of slope r = %1, from %2 to %3.</source>
+        <translation>Sie ist eine Gerade mit der Steigung r = %1, von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>It is constant at r = %1 for every N(t).</source>
+        <translation>Sie ist für jedes N(t) konstant r = %1.</translation>
+    </message>
+    <message>
+        <source>The differential model ends at %1, the difference model at %2: the one changes by a factor e^r = %3 a step, the other by 1 + r = %4.</source>
+        <translation>Das Differentialmodell endet bei %1, das Differenzenmodell bei %2: das eine ändert sich je Schritt um den Faktor e^r = %3, das andere um 1 + r = %4.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, above the line y = x.</source>
+        <translation>N(t+1) ist N(t) mal e^r = %1: eine Gerade durch 0, über der Geraden y = x.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, below the line y = x.</source>
+        <translation>N(t+1) ist N(t) mal e^r = %1: eine Gerade durch 0, unter der Geraden y = x.</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4.</source>
+        <translation>%1, %2 von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2.</source>
+        <translation>%1 endet bei %2.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s %1 counts are fitted by r = %2.</source>
+        <translation>Die %1 Zählungen der Klasse werden durch r = %2 angepasst.</translation>
     </message>
 </context>
 <context>

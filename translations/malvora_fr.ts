@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>ChartControl</name>
+    <message>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
+        <translation>Left, Right, Home, End, Page Up et Page Down lisent ses points ; S dit un résumé ; Shift+F10 ouvre son menu.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>the image could not be made</source>
@@ -207,6 +215,53 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (différentiel)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSummary</name>
+    <message>
+        <source>It rises from %1 to %2, by a factor e^r = %3 each step: it doubles every ln 2 / r = %4.</source>
+        <translation>Elle monte de %1 à %2, d’un facteur e^r = %3 à chaque pas : elle double tous les ln 2 / r = %4.</translation>
+    </message>
+    <message>
+        <source>It falls from %1 to %2, by a factor e^r = %3 each step: it halves every ln 2 / |r| = %4.</source>
+        <translation>Elle descend de %1 à %2, d’un facteur e^r = %3 à chaque pas : elle diminue de moitié tous les ln 2 / |r| = %4.</translation>
+    </message>
+    <message>
+        <source>It stays at %1.</source>
+        <translation>Elle reste à %1.</translation>
+    </message>
+    <message>
+        <source>It is a straight line of slope r = %1, from %2 to %3.</source>
+        <translation>C’est une droite de pente r = %1, de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>It is constant at r = %1 for every N(t).</source>
+        <translation>Elle est constante, égale à r = %1, pour tout N(t).</translation>
+    </message>
+    <message>
+        <source>The differential model ends at %1, the difference model at %2: the one changes by a factor e^r = %3 a step, the other by 1 + r = %4.</source>
+        <translation>Le modèle différentiel finit à %1, le modèle aux différences à %2 : l’un change d’un facteur e^r = %3 par pas, l’autre de 1 + r = %4.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, above the line y = x.</source>
+        <translation>N(t+1) vaut N(t) fois e^r = %1 : une droite passant par 0, au-dessus de la droite y = x.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, below the line y = x.</source>
+        <translation>N(t+1) vaut N(t) fois e^r = %1 : une droite passant par 0, au-dessous de la droite y = x.</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4.</source>
+        <translation>%1, %2 de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2.</source>
+        <translation>%1 finit à %2.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s %1 counts are fitted by r = %2.</source>
+        <translation>Les %1 comptages de la classe sont ajustés par r = %2.</translation>
     </message>
 </context>
 <context>
@@ -432,7 +487,7 @@ Le zoom choisi avec ces touches est conservé pour le prochain lancement.</trans
     <message>
         <source>The screen has room for this window at %1 % at most.</source>
         <extracomment>%1 is a zoom in percent, less than the one the user asked for</extracomment>
-        <translation>L'écran a de la place pour cette fenêtre à %1 % au plus.</translation>
+        <translation>L&apos;écran a de la place pour cette fenêtre à %1 % au plus.</translation>
     </message>
 </context>
 <context>

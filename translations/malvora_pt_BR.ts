@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>ChartControl</name>
+    <message>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
+        <translation>Left, Right, Home, End, Page Up e Page Down leem seus pontos; S fala um resumo; Shift+F10 abre seu menu.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>the image could not be made</source>
@@ -207,6 +215,53 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (diferencial)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSummary</name>
+    <message>
+        <source>It rises from %1 to %2, by a factor e^r = %3 each step: it doubles every ln 2 / r = %4.</source>
+        <translation>Sobe de %1 para %2, por um fator e^r = %3 a cada passo: dobra a cada ln 2 / r = %4.</translation>
+    </message>
+    <message>
+        <source>It falls from %1 to %2, by a factor e^r = %3 each step: it halves every ln 2 / |r| = %4.</source>
+        <translation>Cai de %1 para %2, por um fator e^r = %3 a cada passo: cai pela metade a cada ln 2 / |r| = %4.</translation>
+    </message>
+    <message>
+        <source>It stays at %1.</source>
+        <translation>Permanece em %1.</translation>
+    </message>
+    <message>
+        <source>It is a straight line of slope r = %1, from %2 to %3.</source>
+        <translation>É uma reta de inclinação r = %1, de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>It is constant at r = %1 for every N(t).</source>
+        <translation>É constante, igual a r = %1, para todo N(t).</translation>
+    </message>
+    <message>
+        <source>The differential model ends at %1, the difference model at %2: the one changes by a factor e^r = %3 a step, the other by 1 + r = %4.</source>
+        <translation>O modelo diferencial termina em %1, o modelo de diferenças em %2: um muda por um fator e^r = %3 a cada passo, o outro por 1 + r = %4.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, above the line y = x.</source>
+        <translation>N(t+1) é N(t) vezes e^r = %1: uma reta que passa por 0, acima da reta y = x.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, below the line y = x.</source>
+        <translation>N(t+1) é N(t) vezes e^r = %1: uma reta que passa por 0, abaixo da reta y = x.</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4.</source>
+        <translation>%1, %2 de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2.</source>
+        <translation>%1 termina em %2.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s %1 counts are fitted by r = %2.</source>
+        <translation>As %1 contagens da turma são ajustadas por r = %2.</translation>
     </message>
 </context>
 <context>

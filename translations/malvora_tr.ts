@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>ChartControl</name>
+    <message>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
+        <translation>Left, Right, Home, End, Page Up ve Page Down noktalarını okur; S bir özet söyler; Shift+F10 menüsünü açar.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>the image could not be made</source>
@@ -207,6 +215,53 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (diferansiyel)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSummary</name>
+    <message>
+        <source>It rises from %1 to %2, by a factor e^r = %3 each step: it doubles every ln 2 / r = %4.</source>
+        <translation>%1 değerinden %2 değerine yükselir, her adımda e^r = %3 katı: her ln 2 / r = %4 sürede iki katına çıkar.</translation>
+    </message>
+    <message>
+        <source>It falls from %1 to %2, by a factor e^r = %3 each step: it halves every ln 2 / |r| = %4.</source>
+        <translation>%1 değerinden %2 değerine düşer, her adımda e^r = %3 katı: her ln 2 / |r| = %4 sürede yarıya iner.</translation>
+    </message>
+    <message>
+        <source>It stays at %1.</source>
+        <translation>%1 değerinde kalır.</translation>
+    </message>
+    <message>
+        <source>It is a straight line of slope r = %1, from %2 to %3.</source>
+        <translation>Eğimi r = %1 olan bir doğrudur, %2 değerinden %3 değerine.</translation>
+    </message>
+    <message>
+        <source>It is constant at r = %1 for every N(t).</source>
+        <translation>Her N(t) için r = %1 değerinde sabittir.</translation>
+    </message>
+    <message>
+        <source>The differential model ends at %1, the difference model at %2: the one changes by a factor e^r = %3 a step, the other by 1 + r = %4.</source>
+        <translation>Diferansiyel model %1 değerinde, fark modeli %2 değerinde biter: biri her adımda e^r = %3 katı, öteki 1 + r = %4 katı değişir.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, above the line y = x.</source>
+        <translation>N(t+1), N(t) çarpı e^r = %1 değeridir: 0 noktasından geçen, y = x doğrusunun üstünde bir doğru.</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, below the line y = x.</source>
+        <translation>N(t+1), N(t) çarpı e^r = %1 değeridir: 0 noktasından geçen, y = x doğrusunun altında bir doğru.</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4.</source>
+        <translation>%1, %2 = %3 ile %4 arası.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2.</source>
+        <translation>%1, %2 değerinde biter.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s %1 counts are fitted by r = %2.</source>
+        <translation>Sınıfın %1 sayımı r = %2 ile uydurulur.</translation>
     </message>
 </context>
 <context>

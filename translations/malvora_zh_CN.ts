@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>ChartControl</name>
+    <message>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
+        <translation>Left、Right、Home、End、Page Up 和 Page Down 朗读其各点；S 朗读摘要；Shift+F10 打开其菜单。</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>the image could not be made</source>
@@ -207,6 +215,53 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1)（微分模型）</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSummary</name>
+    <message>
+        <source>It rises from %1 to %2, by a factor e^r = %3 each step: it doubles every ln 2 / r = %4.</source>
+        <translation>它从 %1 升到 %2，每步乘以 e^r = %3：每隔 ln 2 / r = %4 翻一番。</translation>
+    </message>
+    <message>
+        <source>It falls from %1 to %2, by a factor e^r = %3 each step: it halves every ln 2 / |r| = %4.</source>
+        <translation>它从 %1 降到 %2，每步乘以 e^r = %3：每隔 ln 2 / |r| = %4 减半。</translation>
+    </message>
+    <message>
+        <source>It stays at %1.</source>
+        <translation>它保持在 %1。</translation>
+    </message>
+    <message>
+        <source>It is a straight line of slope r = %1, from %2 to %3.</source>
+        <translation>它是斜率为 r = %1 的直线，从 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>It is constant at r = %1 for every N(t).</source>
+        <translation>对每个 N(t) 它都恒等于 r = %1。</translation>
+    </message>
+    <message>
+        <source>The differential model ends at %1, the difference model at %2: the one changes by a factor e^r = %3 a step, the other by 1 + r = %4.</source>
+        <translation>微分模型终于 %1，差分模型终于 %2：前者每步乘以 e^r = %3，后者乘以 1 + r = %4。</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, above the line y = x.</source>
+        <translation>N(t+1) 等于 N(t) 乘以 e^r = %1：一条过 0 的直线，位于直线 y = x 之上。</translation>
+    </message>
+    <message>
+        <source>N(t+1) is N(t) times e^r = %1: a straight line through 0, below the line y = x.</source>
+        <translation>N(t+1) 等于 N(t) 乘以 e^r = %1：一条过 0 的直线，位于直线 y = x 之下。</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4.</source>
+        <translation>%1，%2 从 %3 到 %4。</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2.</source>
+        <translation>%1 终于 %2。</translation>
+    </message>
+    <message>
+        <source>The class&apos;s %1 counts are fitted by r = %2.</source>
+        <translation>班级的 %1 个计数拟合得 r = %2。</translation>
     </message>
 </context>
 <context>
