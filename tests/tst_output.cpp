@@ -50,14 +50,14 @@ std::future<QByteArray> readFifo(const QByteArray &fifo)
     });
 }
 
-struct PaintCounter : QObject {
-    explicit PaintCounter(int *paints) : m_paints(paints) {}
+// The paint events a window receives.
+struct PaintCount : QObject {
+    int count = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) ++*m_paints;
+        count += event->type() == QEvent::Paint;
         return false;
     }
-    int *m_paints;
 };
 
 /*
@@ -86,25 +86,24 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
                      row.c_str());
         std::_Exit(1);
     }).detach();
-    int paints = 0;
-    const auto counter = std::make_unique<PaintCounter>(&paints);
-    window->installEventFilter(counter.get());
+    PaintCount paints;
+    window->installEventFilter(&paints);
     QString folder;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog) return;
         folder = dialog->directory().absolutePath();
         whileOpen();
-        paints = 0;
+        paints.count = 0;
         QElapsedTimer clock;
         clock.start();
         window->update();
-        const bool painted = QTest::qWaitFor([&] { return paints > 0; }, 1000);
+        const bool painted = QTest::qWaitFor([&] { return paints.count > 0; }, 1000);
         if (painted && clock.elapsed() < 1000) dialog->reject();
         // else left open: the watch ends the test
     });
     open();
-    window->removeEventFilter(counter.get());
+    window->removeEventFilter(&paints);
     const std::lock_guard lock(watch->mutex);
     watch->done = true;
     watch->answered.notify_all();
@@ -123,21 +122,12 @@ constexpr uid_t Student = 12345, Planter = 23456;
 QStringList asStudent(const QStringList &arguments, const QString &hold)
 {
     const QString id = QString::number(Student);
-    QStringList command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups",
-                                      MALVORA_PROGRAM} +
-                          arguments;
-    if (!hold.isEmpty())
-        command = QStringList{"strace",
-                              "-f",
-                              "-qq",
-                              "-o",
-                              "/dev/null",
-                              "-e",
-                              "trace=" + hold,
-                              "-e",
-                              "inject=" + hold + ":delay_enter=3s:when=1"} +
-                  command;
-    return command;
+    const QStringList command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id,
+                                            "--clear-groups", MALVORA_PROGRAM} +
+                                arguments;
+    const QString strace =
+        "strace -f -qq -o /dev/null -e trace=%1 -e inject=%1:delay_enter=3s:when=1";
+    return hold.isEmpty() ? command : strace.arg(hold).split(' ') + command;
 }
 
 // The program that strace runs.
@@ -161,16 +151,6 @@ QByteArray testData(const QString &name)
     QFile file(QFINDTESTDATA("data/" + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// The paint events a window receives.
-struct PaintCount : QObject {
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
@@ -540,33 +520,17 @@ class tst_Output : public QObject
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("target");
         for (const QString writer : {"Save", "--output", "chart PNG", "chart SVG"})
-            for (const QString target : {"regular file",
-                                         "read-only file",
-                                         "directory",
-                                         "FIFO with a reader",
-                                         "device node",
-                                         "/dev/full",
-                                         "symlink to a file",
-                                         "symlink loop",
-                                         "tmpfs 0 KB free",
-                                         "tmpfs 4 KB free",
-                                         "tmpfs 12 KB free",
-                                         "tmpfs 40 KB free",
-                                         "missing folder",
-                                         "file as folder",
-                                         "name read with U+FFFD",
-                                         "Cancel",
-                                         "no extension",
-                                         "other extension",
-                                         "FIFO without a reader",
-                                         "FIFO, a reader after the notice",
-                                         "student: own 0600 file",
-                                         "student: link planted in a sticky folder",
-                                         "student: FIFO planted in a sticky folder",
-                                         "student: own file in a read-only folder",
-                                         "student: SIGTERM mid-write",
-                                         "student: SIGINT mid-write",
-                                         "student: SIGHUP mid-write"})
+            for (const QString &target :
+                 QString("regular file;read-only file;directory;FIFO with a reader;device node;"
+                         "/dev/full;symlink to a file;symlink loop;tmpfs 0 KB free;"
+                         "tmpfs 4 KB free;tmpfs 12 KB free;tmpfs 40 KB free;missing folder;"
+                         "file as folder;name read with U+FFFD;Cancel;no extension;"
+                         "other extension;FIFO without a reader;FIFO, a reader after the notice;"
+                         "student: own 0600 file;student: link planted in a sticky folder;"
+                         "student: FIFO planted in a sticky folder;"
+                         "student: own file in a read-only folder;student: SIGTERM mid-write;"
+                         "student: SIGINT mid-write;student: SIGHUP mid-write")
+                     .split(';'))
                 // Cancel and a misread name are a dialog's, the filters the chart's; the
                 // window's notice is the window's; a second user runs the command line.
                 if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD") ||
