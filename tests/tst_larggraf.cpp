@@ -124,19 +124,9 @@ class tst_Larggraf : public QObject
         }
         // The legend leaves the plot at least half the chart's width.
         QVERIFY2(chart.plot.width() >= chart.size.width() / 2,
-                 fail(QString("a plot %1 px wide of %2, left %3, legend %4, y %5")
+                 fail(QString("a plot %1 px wide of %2")
                           .arg(chart.plot.width())
-                          .arg(chart.size.width())
-                          .arg(chart.plot.left())
-                          .arg(chart.legendBox.width())
-                          .arg([&] {
-                              QStringList l;
-                              for (auto &t : chart.axes[1].ticks)
-                                  l << t.text;
-                              for (auto &t : chart.axes[0].ticks)
-                                  l << t.text;
-                              return l.join(' ');
-                          }())));
+                          .arg(chart.size.width())));
         for (const LegendEntry &entry : chart.legend)
             QVERIFY2(whole.contains(entry.rect), fail(entry.name + " outside"));
         // The tick labels: distinct and whole on each axis, inside the chart, clear of each
@@ -767,11 +757,7 @@ class tst_Larggraf : public QObject
                     const double model =
                         difference ? 10 * std::pow(1 + r, t) : 10 * std::exp(r * t);
                     QVERIFY2(std::abs(curve.points[t].y() - model) <= 1e-9 * model,
-                             qPrintable(QString("%1 at t = %2: %3, not %4")
-                                            .arg(curve.name)
-                                            .arg(t)
-                                            .arg(curve.points[t].y())
-                                            .arg(model)));
+                             qPrintable(curve.name + " at t = " + QString::number(t)));
                 }
             }
             QCOMPARE(runs,
