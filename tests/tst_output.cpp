@@ -8,11 +8,9 @@
 #include "output/datatablemodel.h"
 #include "windows/datatabl.h"
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -61,23 +59,18 @@ struct PaintCount : QObject {
 };
 
 /*
- * Opens a dialog with `open` and, once it shows, checks that the window behind it still paints
- * within a second; then closes it. A window thread that stops answering ends the test (a dialog
- * that hangs would not let it end otherwise). Returns the folder the dialog opened in.
+ * Opens a dialog with `open`; once it shows, `whileOpen` may act on it and, if the dialog is still
+ * open, the window behind it must paint within a second; then the dialog is cancelled. A window
+ * thread that stops answering ends the test (a dialog that hangs would not let it end otherwise).
+ * Returns the folder the dialog opened in.
  */
 QString folderOfDialog(QWidget *window, const std::function<void()> &open,
-                       const std::function<void()> &whileOpen, const QString &row)
+                       const std::function<void(QFileDialog *)> &whileOpen, const QString &row)
 {
-    struct Watch {
-        std::mutex mutex;
-        std::condition_variable answered;
-        bool done = false;
-    };
-    auto watch = std::make_shared<Watch>();
-    std::thread([watch, row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
-        std::unique_lock lock(watch->mutex);
-        if (watch->answered.wait_for(lock, std::chrono::seconds(10), [&] { return watch->done; }))
-            return;
+    std::promise<void> answered;
+    std::thread([done = answered.get_future(),
+                 row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
+        if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
         // Qt Test cannot tell it from the window thread, nor trace a thread that hangs on a
         // mount: the test ends here.
         std::fprintf(stderr,
@@ -93,7 +86,8 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog) return;
         folder = dialog->directory().absolutePath();
-        whileOpen();
+        whileOpen(dialog);
+        if (!dialog->isVisible()) return;
         paints.count = 0;
         QElapsedTimer clock;
         clock.start();
@@ -104,9 +98,7 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
     });
     open();
     window->removeEventFilter(&paints);
-    const std::lock_guard lock(watch->mutex);
-    watch->done = true;
-    watch->answered.notify_all();
+    answered.set_value();
     return folder;
 }
 
@@ -848,7 +840,7 @@ class tst_Output : public QObject
         const QByteArray found = sharedFile.readAll();
         sharedFile.close();
 
-        const auto whileOpen = [&] {
+        const auto whileOpen = [&](QFileDialog *) {
             if (changes) chmod(folder, 0);
         };
         // The folder made unusable under the first dialog is not used by the next (root may
@@ -884,35 +876,28 @@ class tst_Output : public QObject
         // The folder the dialog opens in; then the name typed into it, and Save. The user looks
         // at the files as a list, and the dialogs show them so from then on.
         QList<QFileDialog::ViewMode> views;
-        const auto saveIn = [&views](const std::function<void()> &save, const QString &name) {
-            QString folder;
-            QTimer::singleShot(0, [&] {
-                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                folder = dialog->directory().absolutePath();
+        const auto saveIn = [&views](QWidget *window, const std::function<void()> &save,
+                                     const QString &name) {
+            const auto typeName = [&](QFileDialog *dialog) {
                 views << dialog->viewMode();
                 dialog->setViewMode(QFileDialog::List);
                 dialog->selectFile(name);
                 static_cast<QDialog *>(dialog)->accept(); // as Save in the dialog does
-            });
-            save();
-            return folder;
+            };
+            return folderOfDialog(window, save, typeName, name);
         };
-        runWith();
         const auto pressSave = [] {
             QTest::mouseClick(Forms::form<Form1>().Command10, Qt::LeftButton);
         };
-        QCOMPARE(saveIn(pressSave, path("growth.txt")), documents);
+        QCOMPARE(saveIn(&runWith(), pressSave, path("growth.txt")), documents);
         QVERIFY(QFile::exists(path("growth.txt")));
         Forms::unloadAll(); // the next start
-        runWith();
-        QCOMPARE(saveIn(pressSave, QDir::home().filePath("again.csv")), m_dir->path());
+        QCOMPARE(saveIn(&runWith(), pressSave, QDir::home().filePath("again.csv")), m_dir->path());
         clickChart(Forms::form<Form1>().MSChart1);
-        const auto saveChart = [] {
-            Forms::form<larggraf>().MSChart1->menu().saveAction->trigger();
-        };
-        QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
-        QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
+        larggraf &large = Forms::form<larggraf>();
+        const auto saveChart = [&large] { large.MSChart1->menu().saveAction->trigger(); };
+        QCOMPARE(saveIn(&large, saveChart, path("chart.png")), QDir::homePath());
+        QVERIFY(QFile::exists(path("chart.png")) && notice(&large).isEmpty());
         QCOMPARE(views, QList({QFileDialog::Detail, QFileDialog::List, QFileDialog::List}));
     }
 };
