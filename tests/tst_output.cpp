@@ -187,12 +187,10 @@ print(json.dumps([{"name": s.title, "freeze": s.freeze_panes,
 
 // Debian's libxlsxwriter writes a number with 16 significant digits (%.16G): one or two units
 // in the last place of a double may differ, never a digit that a spreadsheet shows (15).
-constexpr int WorkbookDigits = 16;
-
 QString workbookNumber(double x)
 {
     char text[40];
-    return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.*G", WorkbookDigits, x));
+    return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.16G", x));
 }
 
 // The first seven cells of a row: numbers to the workbook's digits, texts as they are, empty
@@ -210,17 +208,12 @@ QStringList firstSeven(const QJsonArray &cells)
 QStringList stepCells(const RunSeries &run, int t)
 {
     const auto k = size_t(t);
-    const auto number = workbookNumber;
-    const auto quotient = [&](double over, double under) {
-        return under == 0 ? QString() : number(over / under);
-    };
-    return {number(t),
-            number(run.Nt[k]),
-            number(run.DeltaN[k]),
-            quotient(run.DeltaN[k], run.Nt[k]),
-            number(run.dNdt[k]),
-            quotient(run.dNdt[k], run.Nt[k]),
-            number(run.NtDifference[k])};
+    const double n = run.Nt[k], blank = std::nan("");
+    QStringList cells;
+    for (const double x : {double(t), n, run.DeltaN[k], n == 0 ? blank : run.DeltaN[k] / n,
+                           run.dNdt[k], n == 0 ? blank : run.dNdt[k] / n, run.NtDifference[k]})
+        cells << (std::isnan(x) ? QString() : workbookNumber(x));
+    return cells;
 }
 
 } // namespace
