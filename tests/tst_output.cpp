@@ -577,18 +577,15 @@ class tst_Output : public QObject
         } else if (target.endsWith("extension")) {
             typed = path(target.startsWith("no") ? "target" : "target.v2");
             oldFile(holder = name = typed + "." + suffix, mode);
-        } else if (target == "missing folder") {
-            typed = name = path("missing/target." + suffix);
+        } else if (target == "missing folder" || target.endsWith("U+FFFD")) {
+            const bool missing = target == "missing folder";
+            typed = name = path((missing ? "missing/target." : "target\uFFFD.") + suffix);
             holder.clear();
-            reason = "No such file";
+            reason = missing ? "No such file" : "Choose another name";
         } else if (target == "file as folder") {
             oldFile(holder = path("target"), mode);
             typed = name = holder + "/target." + suffix;
             reason = "Not a directory";
-        } else if (target.endsWith("U+FFFD")) {
-            typed = name = path("target\uFFFD." + suffix);
-            holder.clear();
-            reason = "Choose another name";
         } else if (target == "read-only file") {
             oldFile(name, mode = 0444);
             if (!root) reason = "Permission denied";
