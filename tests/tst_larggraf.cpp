@@ -124,19 +124,9 @@ class tst_Larggraf : public QObject
         }
         // The legend leaves the plot at least half the chart's width.
         QVERIFY2(chart.plot.width() >= chart.size.width() / 2,
-                 fail(QString("a plot %1 px wide of %2, left %3, legend %4, y %5")
+                 fail(QString("a plot %1 px wide of %2")
                           .arg(chart.plot.width())
-                          .arg(chart.size.width())
-                          .arg(chart.plot.left())
-                          .arg(chart.legendBox.width())
-                          .arg([&] {
-                              QStringList l;
-                              for (auto &t : chart.axes[1].ticks)
-                                  l << t.text;
-                              for (auto &t : chart.axes[0].ticks)
-                                  l << t.text;
-                              return l.join(' ');
-                          }())));
+                          .arg(chart.size.width())));
         for (const LegendEntry &entry : chart.legend)
             QVERIFY2(whole.contains(entry.rect), fail(entry.name + " outside"));
         // The tick labels: distinct and whole on each axis, inside the chart, clear of each
@@ -734,24 +724,6 @@ class tst_Larggraf : public QObject
                  "4034.29");
         Forms::form<DataTabl>().hide();
 
-        // Three more runs kept: five in all, and the first is gone.
-        for (const char *rate : {"0.1", "0.15", "0.05"}) {
-            QTest::mouseClick(Forms::form<larggraf>().command4, Qt::LeftButton);
-            runWith(rate);
-            chooseByKeys(chart, "Keep this run");
-        }
-        QTRY_COMPARE(legendOf(chart), QStringList({"r = 0.3, N(0) = 10", "r = 0.1, N(0) = 10",
-                                                   "r = 0.15, N(0) = 10", "r = 0.05, N(0) = 10"}));
-        // Every curve stands out from the white plot by 3:1; in greyscale the runs stay apart,
-        // by width or dash.
-        const std::vector<ContentCurve> &curves = curvesOf(chart);
-        for (size_t k = 0; k < curves.size(); ++k) {
-            const QPen &pen = curves[k].pen;
-            QVERIFY2(contrastOnWhite(pen.color()) >= 3, qPrintable(pen.color().name()));
-            for (size_t other = 0; other < k; ++other)
-                QVERIFY(pen.style() != curves[other].pen.style() ||
-                        std::abs(pen.widthF() - curves[other].pen.widthF()) >= 1);
-        }
         // A decay on ln dN(t): the kept runs drawn, the current run named and told why it has no
         // curve.
         runWith("-0.2");
@@ -796,8 +768,18 @@ class tst_Larggraf : public QObject
         // Each curve against its run's model, named by the run: N(t) = 10 e^(rt), and the
         // difference model's 10 (1 + r)^t; the current run is r = 0.7.
         const auto holds = [&](ChartControl *chart) {
+            // On N(t) every curve stands out from the white plot by 3:1; in greyscale the runs
+            // stay apart, by width or dash.
+            const std::vector<ContentCurve> &curves = curvesOf(chart);
+            for (size_t k = 0; chart == main && k < curves.size(); ++k) {
+                const QPen &pen = curves[k].pen;
+                QVERIFY2(contrastOnWhite(pen.color()) >= 3, qPrintable(pen.color().name()));
+                for (size_t other = 0; other < k; ++other)
+                    QVERIFY(pen.style() != curves[other].pen.style() ||
+                            std::abs(pen.widthF() - curves[other].pen.widthF()) >= 1);
+            }
             int runs = 0;
-            for (const ContentCurve &curve : curvesOf(chart)) {
+            for (const ContentCurve &curve : curves) {
                 const double r = curve.current ? 0.7 : rateOf(curve.name);
                 const bool difference =
                     curve.name.endsWith("(difference)") || curve.name == "difference";
@@ -806,11 +788,7 @@ class tst_Larggraf : public QObject
                     const double model =
                         difference ? 10 * std::pow(1 + r, t) : 10 * std::exp(r * t);
                     QVERIFY2(std::abs(curve.points[t].y() - model) <= 1e-9 * model,
-                             qPrintable(QString("%1 at t = %2: %3, not %4")
-                                            .arg(curve.name)
-                                            .arg(t)
-                                            .arg(curve.points[t].y())
-                                            .arg(model)));
+                             qPrintable(curve.name + " at t = " + QString::number(t)));
                 }
             }
             QCOMPARE(runs,

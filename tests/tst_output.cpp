@@ -8,11 +8,9 @@
 #include "output/datatablemodel.h"
 #include "windows/datatabl.h"
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -50,34 +48,29 @@ std::future<QByteArray> readFifo(const QByteArray &fifo)
     });
 }
 
-struct PaintCounter : QObject {
-    explicit PaintCounter(int *paints) : m_paints(paints) {}
+// The paint events a window receives.
+struct PaintCount : QObject {
+    int count = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) ++*m_paints;
+        count += event->type() == QEvent::Paint;
         return false;
     }
-    int *m_paints;
 };
 
 /*
- * Opens a dialog with `open` and, once it shows, checks that the window behind it still paints
- * within a second; then closes it. A window thread that stops answering ends the test (a dialog
- * that hangs would not let it end otherwise). Returns the folder the dialog opened in.
+ * Opens a dialog with `open`; once it shows, `whileOpen` may act on it and, if the dialog is still
+ * open, the window behind it must paint within a second; then the dialog is cancelled. A window
+ * thread that stops answering ends the test (a dialog that hangs would not let it end otherwise).
+ * Returns the folder the dialog opened in.
  */
 QString folderOfDialog(QWidget *window, const std::function<void()> &open,
-                       const std::function<void()> &whileOpen, const QString &row)
+                       const std::function<void(QFileDialog *)> &whileOpen, const QString &row)
 {
-    struct Watch {
-        std::mutex mutex;
-        std::condition_variable answered;
-        bool done = false;
-    };
-    auto watch = std::make_shared<Watch>();
-    std::thread([watch, row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
-        std::unique_lock lock(watch->mutex);
-        if (watch->answered.wait_for(lock, std::chrono::seconds(10), [&] { return watch->done; }))
-            return;
+    std::promise<void> answered;
+    std::thread([done = answered.get_future(),
+                 row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
+        if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
         // Qt Test cannot tell it from the window thread, nor trace a thread that hangs on a
         // mount: the test ends here.
         std::fprintf(stderr,
@@ -86,28 +79,26 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
                      row.c_str());
         std::_Exit(1);
     }).detach();
-    int paints = 0;
-    const auto counter = std::make_unique<PaintCounter>(&paints);
-    window->installEventFilter(counter.get());
+    PaintCount paints;
+    window->installEventFilter(&paints);
     QString folder;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog) return;
         folder = dialog->directory().absolutePath();
-        whileOpen();
-        paints = 0;
+        whileOpen(dialog);
+        if (!dialog->isVisible()) return;
+        paints.count = 0;
         QElapsedTimer clock;
         clock.start();
         window->update();
-        const bool painted = QTest::qWaitFor([&] { return paints > 0; }, 1000);
+        const bool painted = QTest::qWaitFor([&] { return paints.count > 0; }, 1000);
         if (painted && clock.elapsed() < 1000) dialog->reject();
         // else left open: the watch ends the test
     });
     open();
-    window->removeEventFilter(counter.get());
-    const std::lock_guard lock(watch->mutex);
-    watch->done = true;
-    watch->answered.notify_all();
+    window->removeEventFilter(&paints);
+    answered.set_value();
     return folder;
 }
 
@@ -123,21 +114,12 @@ constexpr uid_t Student = 12345, Planter = 23456;
 QStringList asStudent(const QStringList &arguments, const QString &hold)
 {
     const QString id = QString::number(Student);
-    QStringList command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups",
-                                      MALVORA_PROGRAM} +
-                          arguments;
-    if (!hold.isEmpty())
-        command = QStringList{"strace",
-                              "-f",
-                              "-qq",
-                              "-o",
-                              "/dev/null",
-                              "-e",
-                              "trace=" + hold,
-                              "-e",
-                              "inject=" + hold + ":delay_enter=3s:when=1"} +
-                  command;
-    return command;
+    const QStringList command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id,
+                                            "--clear-groups", MALVORA_PROGRAM} +
+                                arguments;
+    const QString strace =
+        "strace -f -qq -o /dev/null -e trace=%1 -e inject=%1:delay_enter=3s:when=1";
+    return hold.isEmpty() ? command : strace.arg(hold).split(' ') + command;
 }
 
 // The program that strace runs.
@@ -161,16 +143,6 @@ QByteArray testData(const QString &name)
     QFile file(QFINDTESTDATA("data/" + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// The paint events a window receives.
-struct PaintCount : QObject {
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
@@ -215,12 +187,10 @@ print(json.dumps([{"name": s.title, "freeze": s.freeze_panes,
 
 // Debian's libxlsxwriter writes a number with 16 significant digits (%.16G): one or two units
 // in the last place of a double may differ, never a digit that a spreadsheet shows (15).
-constexpr int WorkbookDigits = 16;
-
 QString workbookNumber(double x)
 {
     char text[40];
-    return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.*G", WorkbookDigits, x));
+    return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.16G", x));
 }
 
 // The first seven cells of a row: numbers to the workbook's digits, texts as they are, empty
@@ -238,17 +208,12 @@ QStringList firstSeven(const QJsonArray &cells)
 QStringList stepCells(const RunSeries &run, int t)
 {
     const auto k = size_t(t);
-    const auto number = workbookNumber;
-    const auto quotient = [&](double over, double under) {
-        return under == 0 ? QString() : number(over / under);
-    };
-    return {number(t),
-            number(run.Nt[k]),
-            number(run.DeltaN[k]),
-            quotient(run.DeltaN[k], run.Nt[k]),
-            number(run.dNdt[k]),
-            quotient(run.dNdt[k], run.Nt[k]),
-            number(run.NtDifference[k])};
+    const double n = run.Nt[k], blank = std::nan("");
+    QStringList cells;
+    for (const double x : {double(t), n, run.DeltaN[k], n == 0 ? blank : run.DeltaN[k] / n,
+                           run.dNdt[k], n == 0 ? blank : run.dNdt[k] / n, run.NtDifference[k]})
+        cells << (std::isnan(x) ? QString() : workbookNumber(x));
+    return cells;
 }
 
 } // namespace
@@ -542,33 +507,17 @@ class tst_Output : public QObject
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("target");
         for (const QString writer : {"Save", "--output", "chart PNG", "chart SVG"})
-            for (const QString target : {"regular file",
-                                         "read-only file",
-                                         "directory",
-                                         "FIFO with a reader",
-                                         "device node",
-                                         "/dev/full",
-                                         "symlink to a file",
-                                         "symlink loop",
-                                         "tmpfs 0 KB free",
-                                         "tmpfs 4 KB free",
-                                         "tmpfs 12 KB free",
-                                         "tmpfs 40 KB free",
-                                         "missing folder",
-                                         "file as folder",
-                                         "name read with U+FFFD",
-                                         "Cancel",
-                                         "no extension",
-                                         "other extension",
-                                         "FIFO without a reader",
-                                         "FIFO, a reader after the notice",
-                                         "student: own 0600 file",
-                                         "student: link planted in a sticky folder",
-                                         "student: FIFO planted in a sticky folder",
-                                         "student: own file in a read-only folder",
-                                         "student: SIGTERM mid-write",
-                                         "student: SIGINT mid-write",
-                                         "student: SIGHUP mid-write"})
+            for (const QString &target :
+                 QString("regular file;read-only file;directory;FIFO with a reader;device node;"
+                         "/dev/full;symlink to a file;symlink loop;tmpfs 0 KB free;"
+                         "tmpfs 4 KB free;tmpfs 12 KB free;tmpfs 40 KB free;missing folder;"
+                         "file as folder;name read with U+FFFD;Cancel;no extension;"
+                         "other extension;FIFO without a reader;FIFO, a reader after the notice;"
+                         "student: own 0600 file;student: link planted in a sticky folder;"
+                         "student: FIFO planted in a sticky folder;"
+                         "student: own file in a read-only folder;student: SIGTERM mid-write;"
+                         "student: SIGINT mid-write;student: SIGHUP mid-write")
+                     .split(';'))
                 // Cancel and a misread name are a dialog's, the filters the chart's; the
                 // window's notice is the window's; a second user runs the command line.
                 if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD") ||
@@ -630,32 +579,24 @@ class tst_Output : public QObject
         } else if (target.endsWith("extension")) {
             typed = path(target.startsWith("no") ? "target" : "target.v2");
             oldFile(holder = name = typed + "." + suffix, mode);
-        } else if (target == "missing folder") {
-            typed = name = path("missing/target." + suffix);
+        } else if (target == "missing folder" || target.endsWith("U+FFFD")) {
+            const bool missing = target == "missing folder";
+            typed = name = path((missing ? "missing/target." : "target\uFFFD.") + suffix);
             holder.clear();
-            reason = "No such file";
+            reason = missing ? "No such file" : "Choose another name";
         } else if (target == "file as folder") {
             oldFile(holder = path("target"), mode);
             typed = name = holder + "/target." + suffix;
             reason = "Not a directory";
-        } else if (target.endsWith("U+FFFD")) {
-            typed = name = path("target\uFFFD." + suffix);
-            holder.clear();
-            reason = "Choose another name";
         } else if (target == "read-only file") {
             oldFile(name, mode = 0444);
             if (!root) reason = "Permission denied";
         } else if (target == "directory") {
             QVERIFY(QDir().mkdir(name));
             reason = "Is a directory";
-        } else if (target == "FIFO with a reader") {
-            QCOMPARE(mkfifo(n, 0644), 0);
-            reader = readFifo(n);
-        } else if (target == "device node") {
-            QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 3)), 0); // as /dev/null
-        } else if (target == "/dev/full") {
-            QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, 7)), 0); // as /dev/full
-            reason = "No space left on device";
+        } else if (target.contains("dev")) { // a node as /dev/null, or /dev/full
+            QCOMPARE(mknod(n, S_IFCHR | 0666, makedev(1, target == "/dev/full" ? 7 : 3)), 0);
+            if (target == "/dev/full") reason = "No space left on device";
         } else if (target == "symlink to a file") {
             oldFile(holder = path("file." + suffix), mode);
             QCOMPARE(symlink(QFile::encodeName("file." + suffix), n), 0);
@@ -663,8 +604,9 @@ class tst_Output : public QObject
             QCOMPARE(symlink("other", n), 0);
             QCOMPARE(symlink(n, QFile::encodeName(path("other"))), 0);
             reason = "Too many levels of symbolic links";
-        } else if (target.startsWith("FIFO") && !reader.valid()) {
+        } else if (target.startsWith("FIFO")) {
             QCOMPARE(mkfifo(n, 0644), 0);
+            if (target.contains("with a reader")) reader = readFifo(n);
             if (target.contains("without") && writer != "--output") reason = "Operation canceled";
         } else if (student) {
             // A folder everyone may write, sticky as /tmp, or one the student may not write.
@@ -886,7 +828,7 @@ class tst_Output : public QObject
         const QByteArray found = sharedFile.readAll();
         sharedFile.close();
 
-        const auto whileOpen = [&] {
+        const auto whileOpen = [&](QFileDialog *) {
             if (changes) chmod(folder, 0);
         };
         // The folder made unusable under the first dialog is not used by the next (root may
@@ -922,35 +864,28 @@ class tst_Output : public QObject
         // The folder the dialog opens in; then the name typed into it, and Save. The user looks
         // at the files as a list, and the dialogs show them so from then on.
         QList<QFileDialog::ViewMode> views;
-        const auto saveIn = [&views](const std::function<void()> &save, const QString &name) {
-            QString folder;
-            QTimer::singleShot(0, [&] {
-                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                folder = dialog->directory().absolutePath();
+        const auto saveIn = [&views](QWidget *window, const std::function<void()> &save,
+                                     const QString &name) {
+            const auto typeName = [&](QFileDialog *dialog) {
                 views << dialog->viewMode();
                 dialog->setViewMode(QFileDialog::List);
                 dialog->selectFile(name);
                 static_cast<QDialog *>(dialog)->accept(); // as Save in the dialog does
-            });
-            save();
-            return folder;
+            };
+            return folderOfDialog(window, save, typeName, name);
         };
-        runWith();
         const auto pressSave = [] {
             QTest::mouseClick(Forms::form<Form1>().Command10, Qt::LeftButton);
         };
-        QCOMPARE(saveIn(pressSave, path("growth.txt")), documents);
+        QCOMPARE(saveIn(&runWith(), pressSave, path("growth.txt")), documents);
         QVERIFY(QFile::exists(path("growth.txt")));
         Forms::unloadAll(); // the next start
-        runWith();
-        QCOMPARE(saveIn(pressSave, QDir::home().filePath("again.csv")), m_dir->path());
+        QCOMPARE(saveIn(&runWith(), pressSave, QDir::home().filePath("again.csv")), m_dir->path());
         clickChart(Forms::form<Form1>().MSChart1);
-        const auto saveChart = [] {
-            Forms::form<larggraf>().MSChart1->menu().saveAction->trigger();
-        };
-        QCOMPARE(saveIn(saveChart, path("chart.png")), QDir::homePath());
-        QVERIFY(QFile::exists(path("chart.png")) && notice(&Forms::form<larggraf>()).isEmpty());
+        larggraf &large = Forms::form<larggraf>();
+        const auto saveChart = [&large] { large.MSChart1->menu().saveAction->trigger(); };
+        QCOMPARE(saveIn(&large, saveChart, path("chart.png")), QDir::homePath());
+        QVERIFY(QFile::exists(path("chart.png")) && notice(&large).isEmpty());
         QCOMPARE(views, QList({QFileDialog::Detail, QFileDialog::List, QFileDialog::List}));
     }
 };
