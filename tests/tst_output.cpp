@@ -390,6 +390,7 @@ class tst_Output : public QObject
         QTest::addColumn<QString>("writer");
         QTest::addRow("data table: a run, four kept runs, observations") << "table";
         QTest::addRow("--output NAME.xlsx: one run of 3000 steps") << "--output";
+        QTest::addRow("LibreOffice in German reads numbers") << "soffice";
     }
 
     // The workbook read back by a reader that is not ours: every cell against the model, the
@@ -398,6 +399,10 @@ class tst_Output : public QObject
     void workbook()
     {
         QFETCH(QString, writer);
+        if (!QFile::exists("/usr/bin/python3")) QSKIP("python3 with openpyxl is not installed.");
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (writer == "soffice" && soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed: the workbook is not converted.");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         std::vector<RunSeries> runs;
         QString book = path("book.xlsx");
@@ -442,6 +447,18 @@ class tst_Output : public QObject
             runWith("0.2", "10", "2999");
             runs.push_back(currentRun());
         }
+        if (writer == "soffice") {
+            // Converted back to a workbook in a German session: numbers stay numbers.
+            QProcess office;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("LC_ALL", "de_DE.UTF-8");
+            environment.insert("HOME", m_dir->path());
+            office.setProcessEnvironment(environment);
+            office.start(soffice, {"--headless", "--convert-to", "xlsx:Calc MS Excel 2007 XML",
+                                   "--outdir", path("office"), book});
+            QVERIFY(office.waitForFinished(120000));
+            book = path("office/book.xlsx");
+        }
         const QJsonArray sheets = workbookSeen(book);
         QCOMPARE(sheets.size(), qsizetype(runs.size()) + (writer == "table"));
         for (size_t k = 0; k < runs.size(); ++k) {
@@ -458,6 +475,7 @@ class tst_Output : public QObject
             QCOMPARE(rows.size(), run.endTime + 6);
             for (int t = 0; t <= run.endTime; ++t)
                 QCOMPARE(firstSeven(rows[t + 5].toArray()), stepCells(run, t));
+            if (writer == "soffice") continue; // LibreOffice writes its own formats and panes
             QCOMPARE(sheet["freeze"].toString(), "A6");
             QCOMPARE(firstSeven(sheet["formats"].toArray()),
                      QStringList({"0", "0.00", "0.00", "0.0000", "0.00", "0.0000", "0.00"}));
@@ -516,11 +534,12 @@ class tst_Output : public QObject
         QFETCH(QString, target);
         const bool root = geteuid() == 0;
         const bool full = target.startsWith("tmpfs");
-        // The disks, device nodes and second user are the test's own: make test runs as root.
-        QVERIFY2(ownMounts || !(full || target.contains("/dev/full") || target == "device node"),
-                 "needs root");
+        if ((full || target.contains("/dev/full") || target == "device node") && !ownMounts)
+            QSKIP("Needs root: the disk and the device nodes are the test's own.");
         const bool student = target.startsWith("student");
-        QVERIFY2(!student || root, "needs root");
+        if (student && (!root || QStandardPaths::findExecutable("setpriv").isEmpty() ||
+                        QStandardPaths::findExecutable("strace").isEmpty()))
+            QSKIP("Needs root, setpriv and strace: the second user's files are the test's own.");
         // The signal that ends the program mid-write, and the call where strace holds it.
         const int ending = target.contains("SIGTERM")  ? SIGTERM
                            : target.contains("SIGINT") ? SIGINT
@@ -795,7 +814,7 @@ class tst_Output : public QObject
         }
         HungMount hung;
         if (remembered == "hung") {
-            QVERIFY2(ownMounts, "only root can mount a file system that never answers");
+            if (!ownMounts) QSKIP("Only root can mount a file system that never answers.");
             QVERIFY(mkdir(folder, 0755) == 0 && hung.mount(kept));
         }
         if (!remembered.isEmpty()) QSettings().setValue("saveFolder", kept);

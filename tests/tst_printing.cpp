@@ -75,8 +75,8 @@ class tst_Printing : public QObject
     {
         dropHarmlessWarnings();
         readSystemReasonsInEnglish();
-        QVERIFY2(qEnvironmentVariableIsSet("MALVORA_PDF_DIR"),
-                 "run by tests/printing.sh, which sets up a print system of its own");
+        if (!qEnvironmentVariableIsSet("MALVORA_PDF_DIR"))
+            QSKIP("Needs the private print system that tests/printing.sh sets up.");
         QVERIFY(!QPrinterInfo::defaultPrinter().isNull());
     }
 
@@ -119,7 +119,7 @@ class tst_Printing : public QObject
         const QByteArray temporaryBefore = qgetenv("TMPDIR");
         const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temporaryBefore); });
         if (fault.contains("No space")) {
-            QVERIFY2(ownMounts, "needs root, for a disk of the test's own");
+            if (!ownMounts) QSKIP("Needs root, for a disk of the test's own.");
             QVERIFY(disk.mount(temporary.path(), 64) && fillTo(temporary.path(), 0));
             qputenv("TMPDIR", QFile::encodeName(temporary.path()));
         }
