@@ -6,10 +6,10 @@
 #include "charts/chartreadout.h"
 #include "model/keptruns.h"
 #include "model/observations.h"
+#include "widgets/accessiblerole.h"
 #include "widgets/announce.h"
 #include "widgets/formlayout.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,22 +50,11 @@ bool sameContent(const ChartContent &a, const ChartContent &b)
                       sameCurve);
 }
 
-// A screen reader meets the chart as a chart, named by its title.
-QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("ChartControl") || !object->isWidgetType()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
-}
-
 } // namespace
 
 ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
 {
-    static const bool presented = [] {
-        QAccessible::installFactory(chartAccessible);
-        return true;
-    }();
-    Q_UNUSED(presented);
+    presentInRole(this, QAccessible::Chart); // named by its title
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -2,12 +2,12 @@
 
 #include "forms/forms.h"
 #include "forms/taskbar.h"
+#include "widgets/accessiblerole.h"
 #include "widgets/formlayout.h"
 #include "widgets/notice.h"
 #include "widgets/wordbreaks.h"
 #include "widgets/zoom.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -20,27 +20,13 @@ namespace
 // Room for a title bar and borders before the window manager has framed a
 // window; a framed one tells its own.
 const QMargins FrameAllowance(8, 40, 8, 8);
-/*
- * Every window presents itself to a screen reader as a dialog: named by its
- * title (or its accessible name, where the title is a bare form name), and
- * read out with its text when it opens. A plain widget would be a nameless
- * filler whose labels a reader never speaks.
- */
-QAccessibleInterface *formAccessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("Form") || !object->isWidgetType()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
-}
-
 } // namespace
 
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    static const bool presented = [] {
-        QAccessible::installFactory(formAccessible);
-        return true;
-    }();
-    Q_UNUSED(presented);
+    // A dialog to a screen reader: named by its title (or its accessible name,
+    // where the title is a bare form name), and read with its text when it opens.
+    presentInRole(this, QAccessible::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
     Zoom &zoom = Zoom::program();
     connect(&zoom, &Zoom::changed, this, &Form::followZoom);

@@ -2,9 +2,9 @@
 
 #include "model/keptruns.h"
 #include "model/numbertext.h"
+#include "widgets/accessiblerole.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QWidget>
@@ -26,27 +26,16 @@ class Announcer : public QWidget
     {
         setObjectName(QStringLiteral("announcer"));
         setFocusPolicy(Qt::NoFocus);
+        // Screen readers speak a notification, name and all, the moment it is shown.
+        presentInRole(this, QAccessible::Notification);
     }
 };
-
-// Screen readers speak a notification, name and all, the moment it is shown.
-QAccessibleInterface *announcerAccessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("Announcer") || !object->isWidgetType()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-}
 
 Announcer *announcerOf(QWidget *window)
 {
     auto *announcer =
         window->findChild<Announcer *>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly);
-    if (announcer) return announcer;
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    return new Announcer(window);
+    return announcer ? announcer : new Announcer(window);
 }
 
 } // namespace
