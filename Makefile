@@ -15,10 +15,10 @@
 # strace: holds the program mid-write in the output test; zlib1g-dev: a PNG's CRC;
 # libicu-dev: the words of a Chinese line, which breaks only between them.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
-            libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
+            qt6-multimedia-dev libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils strace \
-            orca speech-dispatcher at-spi2-core dbus-daemon \
+            orca speech-dispatcher at-spi2-core dbus-daemon pulseaudio pulseaudio-utils \
             dpkg-dev file lintian appstream desktop-file-utils man-db \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils zlib1g-dev libicu-dev \
             clang libclang-rt-dev libxlsxwriter-dev libminizip-dev python3-openpyxl

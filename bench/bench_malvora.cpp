@@ -4,6 +4,7 @@
 #include "charts/chartcontrol.h"
 #include "charts/chartexport.h"
 #include "charts/chartroutines.h"
+#include "charts/chartsound.h"
 #include "forms/forms.h"
 #include "forms/language.h"
 #include "model/growthfit.h"
@@ -28,6 +29,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <unistd.h>
@@ -152,6 +154,41 @@ void SpokenPointAfterKey(benchmark::State &state)
     MALVORA1::Kept.forget();
 }
 BENCHMARK(SpokenPointAfterKey)->Unit(benchmark::kMillisecond);
+
+// From H on N(t) with four kept runs until the sound server has taken the
+// first samples of the curve's sound; the first turn loads the sound module
+// (First), later ones find it loaded. Needs a sound server (one with a null
+// sink will do: docs/performance.md).
+void SoundAfterH(benchmark::State &state)
+{
+    mainWindowWithFourKeptRuns();
+    larggraf &window = Forms::form<larggraf>();
+    window.show();
+    ChartControl &chart = *window.MSChart1;
+    ShowNtvsT(chart);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        const auto begin = std::chrono::steady_clock::now();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier);
+        QCoreApplication::sendEvent(&chart, &key);
+        while (chart.sound().playing() && chart.sound().playedSamples() == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        if (!chart.sound().playing()) {
+            state.SkipWithError("no sound: a sound server is needed");
+            break;
+        }
+        chart.sound().stop();
+    }
+    MALVORA1::Kept.forget();
+}
+BENCHMARK(SoundAfterH)
+    ->Name("SoundAfterH/First")
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SoundAfterH)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void FillDataTable(benchmark::State &state)
 {

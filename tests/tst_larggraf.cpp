@@ -1,6 +1,7 @@
 #include "charts/chartexport.h"
 #include "charts/chartmenu.h"
 #include "charts/chartreadout.h"
+#include "charts/chartsound.h"
 #include "charts/curvethinning.h"
 #include "driving.h"
 #include "model/keptruns.h"
@@ -325,6 +326,8 @@ class tst_Larggraf : public QObject
     void initTestCase()
     {
         dropHarmlessWarnings();
+        // No sound server answers here: H renders the sound, then says there is nowhere to play it.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
         // The figures below are written as an English desktop shows them.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -826,6 +829,90 @@ class tst_Larggraf : public QObject
         larggraf &graph = openLargeGraph();
         QTest::mouseClick(graph.Command6, Qt::LeftButton);
         QVERIFY2(notice(&graph).contains("printer"), qPrintable(notice(&graph)));
+    }
+
+    // H plays the chart as sound: each curve's pitch follows it up the Y axis, a value with no
+    // point is silent, and each kept run comes after the current run under its own name. Here no
+    // sound server answers, and the window says so at once.
+    void curveIsHeard_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("pitches"); // of each curve in turn
+        QTest::addRow("growth") << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
+        QTest::addRow("decay") << "" << "-0.2" << 0 << QStringList{"N(t)"} << QStringList{"falls"};
+        QTest::addRow("dN/N") << "" << "0.2" << 1 << QStringList{"dN/Ndt"} << QStringList{"steady"};
+        QTest::addRow("a kept run after the current one")
+            << "0.15" << "0.2" << 0 << QStringList{"r = 0.2, N(0) = 10", "r = 0.15, N(0) = 10"}
+            << QStringList{"rises", "rises"};
+        QTest::addRow("ln dN(t) of a decay beside a kept growth")
+            << "0.2" << "-0.2" << 7 << QStringList{"r = -0.2, N(0) = 10", "r = 0.2, N(0) = 10"}
+            << QStringList{"silent", "rises"};
+    }
+    void curveIsHeard()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, rate);
+        QFETCH(int, clicks);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, pitches);
+        if (!kept.isEmpty()) {
+            runWith(kept);
+            Kept.keep(currentRun());
+        }
+        ChartControl *chart = chartAfterRun(rate, clicks);
+        QVERIFY(chart);
+        QTest::keyClick(chart, Qt::Key_H);
+        QCOMPARE(notice(chart->window()), "No sound device was found: the curve cannot be played.");
+        QCOMPARE(announcement(chart->window()), notice(chart->window()));
+        QVERIFY(!chart->sound().playing());
+
+        const CurveSound &sound = chart->sound().sound();
+        QStringList heard;
+        for (const CurveSound::Part &part : sound.parts) heard << part.name;
+        QCOMPARE(heard, names);
+        // Each curve's pitch between two time steps, away from their ticks, from the crossings
+        // of zero.
+        const DrawnAxis &axis = chart->drawn().axes[DrawnChart::X];
+        const QList<QPointF> &points = std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
+                                                    [](const ContentCurve &c) { return c.current; })
+                                           ->points;
+        for (qsizetype part = 0; part < pitches.size(); ++part) {
+            const double start = sound.parts[size_t(part)].start +
+                                 (part ? CurveSoundTiming::Pause * CurveSound::SampleRate : 0);
+            const auto sampleAt = [&](double x) {
+                return qsizetype(start + (x - axis.minimum) / (axis.maximum - axis.minimum) *
+                                             CurveSoundTiming::Curve * CurveSound::SampleRate);
+            };
+            QList<double> heights;
+            for (qsizetype i = 0; i + 1 < points.size(); ++i) {
+                const qsizetype margin = CurveSound::SampleRate / 100;
+                const qsizetype from = sampleAt(points[i].x()) + margin,
+                                to = sampleAt(points[i + 1].x()) - margin;
+                if (to - from < 2 * margin) continue; // steps too close to measure between
+                int crossings = 0, loudest = 0;
+                for (qsizetype s = from; s < to; ++s) {
+                    crossings += (sound.sample(s) < 0) != (sound.sample(s + 1) < 0);
+                    loudest = std::max(loudest, std::abs(int(sound.sample(s))));
+                }
+                QVERIFY2((loudest > 4000) == (pitches[part] != "silent"),
+                         qPrintable(QString("curve %1, step %2: %3").arg(part).arg(i).arg(loudest)));
+                heights << crossings / 2.0 / (double(to - from) / CurveSound::SampleRate);
+            }
+            if (pitches[part] == "silent") continue;
+            const auto [low, high] = std::minmax_element(heights.begin(), heights.end());
+            QVERIFY2(*low > 200 && *high < 1800, qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
+            for (qsizetype i = 1; i < heights.size(); ++i) {
+                const double change = heights[i] / heights[i - 1];
+                if (pitches[part] == "rises") QVERIFY2(change > 0.97, qPrintable(QString::number(i)));
+                if (pitches[part] == "falls") QVERIFY2(change < 1.03, qPrintable(QString::number(i)));
+            }
+            if (pitches[part] == "steady") QVERIFY(*high / *low < 1.05);
+            else QVERIFY(pitches[part] == "rises" ? heights.last() > 1.2 * heights.first()
+                                                  : heights.first() > 1.2 * heights.last());
+        }
     }
 };
 

@@ -32,9 +32,9 @@
 <context>
     <name>ChartControl</name>
     <message>
-        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its menu.</source>
         <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
-        <translation>Left, Right, Home, End, Page Up und Page Down lesen seine Punkte vor; S spricht eine Zusammenfassung; Shift+F10 öffnet sein Menü.</translation>
+        <translation>Left, Right, Home, End, Page Up und Page Down lesen seine Punkte vor; S spricht eine Zusammenfassung; H spielt seine Kurven als Ton, Escape hält ihn an; Shift+F10 öffnet sein Menü.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +215,32 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (Differentialmodell)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSound</name>
+    <message>
+        <source>The chart has no value to play.</source>
+        <extracomment>Said when H is pressed on a chart without a point</extracomment>
+        <translation>Das Diagramm hat keinen Wert zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>The curve cannot be played: %1</source>
+        <extracomment>A notice when the sound module cannot be loaded: %1 is the system&apos;s reason</extracomment>
+        <translation>Die Kurve kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>No sound device was found: the curve cannot be played.</source>
+        <translation>Es wurde kein Audiogerät gefunden: Die Kurve kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the curve cannot be played.</source>
+        <translation>Das Audiogerät hat versagt: Die Kurve kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>Sound stopped</source>
+        <extracomment>Said when Escape stops the curve&apos;s sound</extracomment>
+        <translation>Ton angehalten</translation>
     </message>
 </context>
 <context>
@@ -773,6 +799,10 @@ Anmerkungen gern per E-Mail an %1.</translation>
         <source>Population size at t = %1: %2</source>
         <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
         <translation>Populationsgröße bei t = %1: %2</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to see it in the large window</source>
+        <translation>Klicken Sie auf das Diagramm oder drücken Sie darauf Enter, um es im großen Fenster zu sehen</translation>
     </message>
 </context>
 <context>

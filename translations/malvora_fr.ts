@@ -32,9 +32,9 @@
 <context>
     <name>ChartControl</name>
     <message>
-        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its menu.</source>
         <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
-        <translation>Left, Right, Home, End, Page Up et Page Down lisent ses points ; S dit un résumé ; Shift+F10 ouvre son menu.</translation>
+        <translation>Gauche, Droite, Début, Fin, Page précédente et Page suivante lisent ses points ; S donne un résumé ; H joue ses courbes en son, et Échap l&apos;arrête ; Maj+F10 ouvre son menu.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +215,32 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (différentiel)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSound</name>
+    <message>
+        <source>The chart has no value to play.</source>
+        <extracomment>Said when H is pressed on a chart without a point</extracomment>
+        <translation>Le graphique n&apos;a aucune valeur à jouer.</translation>
+    </message>
+    <message>
+        <source>The curve cannot be played: %1</source>
+        <extracomment>A notice when the sound module cannot be loaded: %1 is the system&apos;s reason</extracomment>
+        <translation>La courbe ne peut pas être jouée : %1</translation>
+    </message>
+    <message>
+        <source>No sound device was found: the curve cannot be played.</source>
+        <translation>Aucun périphérique audio n&apos;a été trouvé : la courbe ne peut pas être jouée.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the curve cannot be played.</source>
+        <translation>Le périphérique audio a échoué : la courbe ne peut pas être jouée.</translation>
+    </message>
+    <message>
+        <source>Sound stopped</source>
+        <extracomment>Said when Escape stops the curve&apos;s sound</extracomment>
+        <translation>Son arrêté</translation>
     </message>
 </context>
 <context>
@@ -773,6 +799,10 @@ Vos remarques sont les bienvenues (écrivez à %1).</translation>
         <source>Population size at t = %1: %2</source>
         <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
         <translation>Taille de la population à t = %1 : %2</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to see it in the large window</source>
+        <translation>Cliquez sur le graphique, ou appuyez sur Entrée, pour le voir dans la grande fenêtre</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
 <context>
     <name>ChartControl</name>
     <message>
-        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its menu.</source>
         <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
-        <translation>Left, Right, Home, End, Page Up e Page Down leem seus pontos; S fala um resumo; Shift+F10 abre seu menu.</translation>
+        <translation>Esquerda, Direita, Home, End, Page Up e Page Down leem seus pontos; S fala um resumo; H toca suas curvas como som, e Esc o interrompe; Shift+F10 abre seu menu.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +215,32 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (diferencial)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSound</name>
+    <message>
+        <source>The chart has no value to play.</source>
+        <extracomment>Said when H is pressed on a chart without a point</extracomment>
+        <translation>O gráfico não tem nenhum valor para tocar.</translation>
+    </message>
+    <message>
+        <source>The curve cannot be played: %1</source>
+        <extracomment>A notice when the sound module cannot be loaded: %1 is the system&apos;s reason</extracomment>
+        <translation>Não é possível tocar a curva: %1</translation>
+    </message>
+    <message>
+        <source>No sound device was found: the curve cannot be played.</source>
+        <translation>Nenhum dispositivo de som foi encontrado: não é possível tocar a curva.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the curve cannot be played.</source>
+        <translation>O dispositivo de som falhou: não é possível tocar a curva.</translation>
+    </message>
+    <message>
+        <source>Sound stopped</source>
+        <extracomment>Said when Escape stops the curve&apos;s sound</extracomment>
+        <translation>Som interrompido</translation>
     </message>
 </context>
 <context>
@@ -773,6 +799,10 @@ Comentários são bem-vindos (escreva para %1).</translation>
         <source>Population size at t = %1: %2</source>
         <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
         <translation>Tamanho da população em t = %1: %2</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to see it in the large window</source>
+        <translation>Clique no gráfico, ou pressione Enter sobre ele, para vê-lo na janela grande</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
 <context>
     <name>ChartControl</name>
     <message>
-        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its menu.</source>
         <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
-        <translation>Left, Right, Home, End, Page Up ve Page Down noktalarını okur; S bir özet söyler; Shift+F10 menüsünü açar.</translation>
+        <translation>Sol, Sağ, Home, End, Page Up ve Page Down noktalarını okur; S bir özet söyler; H eğrilerini ses olarak çalar, Escape durdurur; Shift+F10 menüsünü açar.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +215,32 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1) (diferansiyel)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSound</name>
+    <message>
+        <source>The chart has no value to play.</source>
+        <extracomment>Said when H is pressed on a chart without a point</extracomment>
+        <translation>Grafikte çalınacak bir değer yok.</translation>
+    </message>
+    <message>
+        <source>The curve cannot be played: %1</source>
+        <extracomment>A notice when the sound module cannot be loaded: %1 is the system&apos;s reason</extracomment>
+        <translation>Eğri çalınamıyor: %1</translation>
+    </message>
+    <message>
+        <source>No sound device was found: the curve cannot be played.</source>
+        <translation>Ses aygıtı bulunamadı: eğri çalınamıyor.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the curve cannot be played.</source>
+        <translation>Ses aygıtı hata verdi: eğri çalınamıyor.</translation>
+    </message>
+    <message>
+        <source>Sound stopped</source>
+        <extracomment>Said when Escape stops the curve&apos;s sound</extracomment>
+        <translation>Ses durduruldu</translation>
     </message>
 </context>
 <context>
@@ -773,6 +799,10 @@ Görüşlerinizi bekliyoruz (lütfen %1 adresine yazın).</translation>
         <source>Population size at t = %1: %2</source>
         <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
         <translation>t = %1 anında popülasyon büyüklüğü: %2</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to see it in the large window</source>
+        <translation>Büyük pencerede görmek için grafiğe tıklayın ya da üzerindeyken Enter tuşuna basın</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,9 @@
 <context>
     <name>ChartControl</name>
     <message>
-        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; Shift+F10 opens its menu.</source>
+        <source>Left, Right, Home, End, Page Up and Page Down read its points; S speaks a summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its menu.</source>
         <extracomment>A chart&apos;s accessible description: the keys that read it</extracomment>
-        <translation>Left、Right、Home、End、Page Up 和 Page Down 朗读其各点；S 朗读摘要；Shift+F10 打开其菜单。</translation>
+        <translation>Left、Right、Home、End、Page Up 和 Page Down 朗读其各点；S 朗读摘要；H 以声音播放其曲线，Escape 停止播放；Shift+F10 打开其菜单。</translation>
     </message>
 </context>
 <context>
@@ -215,6 +215,32 @@
     <message>
         <source>N(t+1) (differential)</source>
         <translation>N(t+1)（微分模型）</translation>
+    </message>
+</context>
+<context>
+    <name>ChartSound</name>
+    <message>
+        <source>The chart has no value to play.</source>
+        <extracomment>Said when H is pressed on a chart without a point</extracomment>
+        <translation>图表没有可播放的数值。</translation>
+    </message>
+    <message>
+        <source>The curve cannot be played: %1</source>
+        <extracomment>A notice when the sound module cannot be loaded: %1 is the system&apos;s reason</extracomment>
+        <translation>无法播放曲线：%1</translation>
+    </message>
+    <message>
+        <source>No sound device was found: the curve cannot be played.</source>
+        <translation>未找到声音设备：无法播放曲线。</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the curve cannot be played.</source>
+        <translation>声音设备出错：无法播放曲线。</translation>
+    </message>
+    <message>
+        <source>Sound stopped</source>
+        <extracomment>Said when Escape stops the curve&apos;s sound</extracomment>
+        <translation>声音已停止</translation>
     </message>
 </context>
 <context>
@@ -773,6 +799,10 @@ Comments are welcome (please e-maile to %1).</source>
         <source>Population size at t = %1: %2</source>
         <extracomment>Spoken after a run: %1 is the end time T, %2 the population size N(T) to 0.01</extracomment>
         <translation>t = %1 时的种群大小：%2</translation>
+    </message>
+    <message>
+        <source>Click the chart, or press Enter on it, to see it in the large window</source>
+        <translation>单击图表，或在图表上按 Enter 键，在大窗口中查看</translation>
     </message>
 </context>
 <context>

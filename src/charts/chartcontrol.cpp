@@ -4,6 +4,7 @@
 #include "charts/chartmenu.h"
 #include "charts/chartpainter.h"
 #include "charts/chartreadout.h"
+#include "charts/chartsound.h"
 #include "model/keptruns.h"
 #include "model/observations.h"
 #include "widgets/accessiblerole.h"
@@ -62,6 +63,7 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_content.legendFont = designFont(QStringLiteral("Arial"), 7.5);
     m_readout = new ChartReadout(this);
     m_menu = new ChartMenu(this);
+    m_sound = new ChartSound(this);
     // The kept runs' places change with each keep: their curves are computed afresh.
     connect(&MALVORA1::Kept, &KeptRuns::changed, this, [this] {
         m_keptCurves.clear();
@@ -100,6 +102,7 @@ void ChartControl::setTextZoom(double zoom)
 void ChartControl::setCurves(std::vector<ContentCurve> curves)
 {
     m_readout->hide();
+    m_sound->stop();
     m_content.curves = std::move(curves);
     m_laidOut = m_laidOut && sameContent(m_content, m_laidOutFrom);
     describe();
@@ -131,7 +134,8 @@ void ChartControl::describe()
     if (!m_usage.isEmpty()) parts << m_usage;
     //: A chart's accessible description: the keys that read it
     parts << tr("Left, Right, Home, End, Page Up and Page Down read its points; S speaks a "
-                "summary; Shift+F10 opens its menu.");
+                "summary; H plays its curves as sound, and Escape stops it; Shift+F10 opens its "
+                "menu.");
     setAccessibleDescription(parts.join(u'\n'));
 }
 
@@ -155,6 +159,12 @@ void ChartControl::changeEvent(QEvent *event)
         m_laidOut = false;
 }
 
+void ChartControl::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_sound->stop();
+}
+
 void ChartControl::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
@@ -162,23 +172,27 @@ void ChartControl::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-// The keyboard's way to click the chart; the arrow keys move the read-out.
+// The keyboard's way to click the chart; the arrow keys move the read-out,
+// S says the summary, H plays the sound and Escape stops it.
 void ChartControl::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape && m_sound->playing()) return m_sound->stop(true);
     if (m_readout->handleKey(event)) return;
-    if (event->key() == Qt::Key_S && event->modifiers() == Qt::NoModifier) {
-        announce(this, m_summary);
-        return;
-    }
+    const bool plain = event->modifiers() == Qt::NoModifier;
     switch (event->key()) {
+    case Qt::Key_S:
+        if (!plain) break;
+        return announce(this, m_summary);
+    case Qt::Key_H:
+        if (!plain) break;
+        return m_sound->play();
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         emit clicked();
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
+    QWidget::keyPressEvent(event);
 }
 
 void ChartControl::mouseMoveEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@
 
 class ChartMenu;
 class ChartReadout;
+class ChartSound;
 
 /*
  * The chart component of both chart windows: a title, a legend and two
@@ -32,7 +33,7 @@ class ChartReadout;
  * It draws itself again, through its chart routine, when the kept runs
  * change. A context menu copies or saves the chart and keeps or forgets
  * runs; the read-out names the values of the time step nearest the pointer,
- * or the one the arrow keys reach.
+ * or the one the arrow keys reach; H plays the curves as sound.
  */
 class ChartControl : public QWidget
 {
@@ -75,6 +76,7 @@ class ChartControl : public QWidget
 
     ChartReadout &readout() { return *m_readout; }
     ChartMenu &menu() { return *m_menu; }
+    ChartSound &sound() { return *m_sound; }
 
     QString title() const { return m_content.title; }
     const Axis &axis(AxisId id) const { return m_content.axes[id]; }
@@ -93,6 +95,7 @@ class ChartControl : public QWidget
     void leaveEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
   private:
     void describe();
@@ -108,4 +111,5 @@ class ChartControl : public QWidget
     std::function<void()> m_redraw;
     ChartReadout *m_readout;
     ChartMenu *m_menu;
+    ChartSound *m_sound;
 };

@@ -32,9 +32,10 @@ Form1::Form1(QWidget *parent) : Form(parent)
     paint(this, White, Black);
     CommonDialog1 = [](QWidget *parent) { return askSaveFileName(parent, QString()); };
     ObservationsDialog = [](QWidget *parent) {
-        return askOpenFileName(parent, tr("Open observations"),
-                               //: The file types of the observations dialog; keep the patterns in brackets
-                               tr("Counts (*.csv *.tsv *.txt);;All files (*)"));
+        return askOpenFileName(
+            parent, tr("Open observations"),
+            //: The file types of the observations dialog; keep the patterns in brackets
+            tr("Counts (*.csv *.tsv *.txt);;All files (*)"));
     };
     layOut();
     chainTabOrder({Command2, n0, txtRrate, Text4, txtSimut, Command6, Command9, Command8, Command5,
@@ -137,6 +138,8 @@ void Form1::layOutGraph()
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     place(MSChart1, twips(120, 240, 5292, 3660));
     MSChart1->menu().saveDialog = askChartFileName;
+    MSChart1->setUsageDescription(
+        tr("Click the chart, or press Enter on it, to see it in the large window"));
     //: Greeting shown in the morning (a Spanish "Good morning!" in the English program); give your
     //: language's "Good morning!"
     Label11 = addLabel(Frame2, "Label11", twips(120, 240, 5295, 735), tr("Buenos dias!"));
