@@ -820,7 +820,8 @@ class tst_Larggraf : public QObject
     // "Print form" in the main window and "P" in this one.
     void printWithoutPrinterSaysSo()
     {
-        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("A default printer is set up here.");
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(),
+                 "a printer is set up: CTest runs this with no print system");
         QTest::mouseClick(runWith().Command7, Qt::LeftButton);
         QVERIFY2(notice(&Forms::form<Form1>()).contains("printer"), "no notice in the main window");
         larggraf &graph = openLargeGraph();
