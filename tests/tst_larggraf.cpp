@@ -183,17 +183,6 @@ class tst_Larggraf : public QObject
         QTest::keyClick(control, Qt::Key_Escape);
     }
 
-    // Where the dark pixels of an image lie inside a rectangle.
-    static QRect inkIn(const QImage &image, const QRect &within)
-    {
-        QRect ink;
-        const QRect area = within & image.rect();
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-        return ink;
-    }
-
     // The size of the text in the SVG, in the SVG's pixels; 0 if it is not there as text or the
     // SVG is not well-formed XML.
     static double svgFontSize(const QByteArray &svg, const QString &text)
@@ -240,7 +229,7 @@ class tst_Larggraf : public QObject
             const QRect around = at.adjusted(-4, -4, 4, 4);
             // Each edge of the ink within a few pixels of the PNG's.
             const int t = 6 + at.width() / 40;
-            const QRect a = inkIn(png, around), b = inkIn(svg, around);
+            const QRect a = inkIn(png, 128, around), b = inkIn(svg, 128, around);
             QVERIFY2(a.adjusted(-t, -t, t, t).contains(b) && b.adjusted(-t, -t, t, t).contains(a),
                      qPrintable(chart.title.text + ": a text moved in the SVG at " +
                                 QString::number(text.x()) + ", " + QString::number(text.y())));

@@ -22,16 +22,6 @@ class tst_Printing : public QObject
         return QString::fromLocal8Bit(process.readAllStandardOutput());
     }
 
-    // The smallest rectangle holding every pixel that is not white.
-    static QRect inked(const QImage &image)
-    {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) < 240) box |= QRect(x, y, 1, 1);
-        return box;
-    }
-
     // Mean difference of grey levels (0 to 255) between two pictures of one size.
     static double difference(const QImage &a, const QImage &b)
     {
@@ -170,7 +160,7 @@ class tst_Printing : public QObject
         run("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, png});
         const QImage page(png + ".png");
         QVERIFY(!page.isNull());
-        const QRect printed = inked(page), own = inked(shown);
+        const QRect printed = inkIn(page, 240), own = inkIn(shown, 240);
         // Not cut off: the page shows the whole window, in its own proportions...
         const auto ratio = [](QRect r) { return double(r.width()) / r.height(); };
         QVERIFY2(std::abs(ratio(printed) - ratio(own)) < 0.02,
