@@ -176,3 +176,13 @@ bool fillTo(const QString &folder, qint64 bytes)
     filler.close();
     return freeBytes(folder) == bytes;
 }
+
+QRect inkIn(const QImage &image, int below, QRect within)
+{
+    QRect ink;
+    const QRect area = within.isEmpty() ? image.rect() : within & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < below) ink |= QRect(x, y, 1, 1);
+    return ink;
+}

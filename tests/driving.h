@@ -74,3 +74,7 @@ struct HungMount {
 
 // Fills the folder's disk with a file of its own until `bytes` are left free.
 bool fillTo(const QString &folder, qint64 bytes);
+
+// The smallest rectangle holding the pixels darker than the grey level `below` (0 to 255) within
+// a part of the image (the whole image: an empty part).
+QRect inkIn(const QImage &image, int below, QRect within = {});

@@ -184,17 +184,6 @@ class tst_Larggraf : public QObject
         QTest::keyClick(control, Qt::Key_Escape);
     }
 
-    // Where the dark pixels of an image lie inside a rectangle.
-    static QRect inkIn(const QImage &image, const QRect &within)
-    {
-        QRect ink;
-        const QRect area = within & image.rect();
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-        return ink;
-    }
-
     // The size of the text in the SVG, in the SVG's pixels; 0 if it is not there as text or the
     // SVG is not well-formed XML.
     static double svgFontSize(const QByteArray &svg, const QString &text)
@@ -241,7 +230,7 @@ class tst_Larggraf : public QObject
             const QRect around = at.adjusted(-4, -4, 4, 4);
             // Each edge of the ink within a few pixels of the PNG's.
             const int t = 6 + at.width() / 40;
-            const QRect a = inkIn(png, around), b = inkIn(svg, around);
+            const QRect a = inkIn(png, 128, around), b = inkIn(svg, 128, around);
             QVERIFY2(a.adjusted(-t, -t, t, t).contains(b) && b.adjusted(-t, -t, t, t).contains(a),
                      qPrintable(chart.title.text + ": a text moved in the SVG at " +
                                 QString::number(text.x()) + ", " + QString::number(text.y())));
@@ -525,10 +514,11 @@ class tst_Larggraf : public QObject
         }
     }
 
-    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; then
-    // the chart's menu, opened by mouse or by keys, its item picked by a click or by keys: "Copy
-    // chart", as Ctrl+C, puts the chart on the clipboard at twice its size. (What "Save chart
-    // as..." writes is in the output test's table of write targets.)
+    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; S
+    // speaks what the chart shows and how it changes; then the chart's menu, opened by mouse or by
+    // keys, its item picked by a click or by keys: "Copy chart", as Ctrl+C, puts the chart on the
+    // clipboard at twice its size. (What "Save chart as..." writes is in the output test's table of
+    // write targets.)
     void readout_data()
     {
         QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
@@ -536,27 +526,28 @@ class tst_Larggraf : public QObject
         QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
         QTest::addColumn<bool>("hover");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("copy");   // how the chart is copied; empty: not
-        QTest::addColumn<QLocale>("locale"); // the desktop's, which writes the numbers
+        QTest::addColumn<QString>("copy");    // how the chart is copied; empty: not
+        QTest::addColumn<QLocale>("locale");  // the desktop's, which writes the numbers
+        QTest::addColumn<QString>("summary"); // what S speaks; empty: not asked
         const QLocale en(QLocale::English, QLocale::UnitedStates),
             de(QLocale::German, QLocale::Germany);
         // clang-format off
-        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "right click" << en;
-        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "Menu key" << en;
-        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47" << "Ctrl+C" << en;
-        QTest::addRow("N(t) constant, hover") << "" << "0" << -1 << true << "t = 10\nN(t) = 10" << "" << en;
-        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47" << "" << en;
-        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2" << "" << en;
-        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2" << "" << en;
-        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "Shift+F10" << en;
-        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38" << "" << en;
-        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89" << "" << en;
-        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << -1 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en;
-        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "" << en;
-        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "" << en;
-        QTest::addRow("dN/N over a kept run, German, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73,89\nr = 0,5; N(0) = 10: N(t) = 1484,13; dN/Ndt = 0,5\nr = 0,2; N(0) = 10: dN/Ndt = 0,2" << "" << de;
-        QTest::addRow("N(t) over a long-named kept run, main, hover") << "0.123456789012345" << "0.2" << -1 << true << "t = 10\nr = 0.123456789012345, N(0) = 10: N(t) = 34.37\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en;
-        QTest::addRow("N(t), tiny, hover") << "" << "0.2 0.001" << -1 << true << "t = 10\nN(t) = 0.007389\nDoubling time ln 2 / r = 3.47" << "" << en;
+        QTest::addRow("N(t), main, hover") << "" << "0.2" << -1 << true << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "right click" << en << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47.";
+        QTest::addRow("N(t), large, keys") << "" << "0.2" << 0 << false << "t = 10\nN(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "Menu key" << en << QString();
+        QTest::addRow("N(t) falling, keys") << "" << "-0.2" << -1 << false << "t = 10\nN(t) = 1.35\nHalving time ln 2 / |r| = 3.47" << "Ctrl+C" << en << "Curve of N(t) vs. time, t from 0 to 20. It falls from 10 to 0.18, by a factor e^r = 0.8187 each step: it halves every ln 2 / |r| = 3.47.";
+        QTest::addRow("N(t) constant, hover") << "" << "0" << 0 << true << "t = 10\nN(t) = 10" << "" << en << "Curve of N(t) vs. time, t from 0 to 20. It stays at 10.";
+        QTest::addRow("lnN(t), hover") << "" << "0.2" << 3 << true << "t = 10\nlnN(t) = 4.3\nDoubling time ln 2 / r = 3.47" << "" << en << "Curve of lnN(t) vs. time, t from 0 to 20. It is a straight line of slope r = 0.2, from 2.3 to 6.3.";
+        QTest::addRow("dN/N, hover") << "" << "0.2" << 1 << true << "N(t) = 73.89\ndN/Ndt = 0.2" << "" << en << "Curve of dN(t)/N(t)dt vs. N(t), N(t) from 10 to 545.98. It is constant at r = 0.2 for every N(t).";
+        QTest::addRow("dN/N falling, keys") << "" << "-0.2" << 1 << false << "N(t) = 1.35\ndN/Ndt = -0.2" << "" << en << QString();
+        QTest::addRow("comparison of N(t), hover") << "" << "0.2" << 5 << true << "t = 10\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "Shift+F10" << en << "Differential model and difference model, t from 0 to 20. The differential model ends at 545.98, the difference model at 383.38: the one changes by a factor e^r = 1.2214 a step, the other by 1 + r = 1.2.";
+        QTest::addRow("comparison of the changes, keys") << "" << "0.2" << 6 << false << "t = 10\ndifferential: dN(t) = 16.36\ndifference: dN(t) = 12.38" << "" << en << QString();
+        QTest::addRow("N(t+1) vs. N(t), hover") << "" << "0.2" << 8 << true << "N(t) = 73.89\nN(t+1) (differential): N(t+1) = 90.25\ny=x: N(t+1) = 73.89" << "" << en << "Curve of N(t+1) vs. N(t) (differential model), N(t) from 10 to 545.98. N(t+1) is N(t) times e^r = 1.2214: a straight line through 0, above the line y = x.";
+        QTest::addRow("N(t) over a kept run, hover") << "0.5" << "0.2" << 0 << true << "t = 10\nr = 0.5, N(0) = 10: N(t) = 1484.13\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47. r = 0.5, N(0) = 10 ends at 220264.66.";
+        QTest::addRow("dN/N over a kept run, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73.89\nr = 0.5, N(0) = 10: N(t) = 1484.13, dN/Ndt = 0.5\nr = 0.2, N(0) = 10: dN/Ndt = 0.2" << "" << en << QString();
+        QTest::addRow("comparison over a kept run, hover") << "0.5" << "0.2" << 5 << true << "t = 10\nr = 0.5, N(0) = 10 (differential): N(t) = 1484.13\nr = 0.5, N(0) = 10 (difference): N(t) = 576.65\ndifferential: N(t) = 73.89\ndifference: N(t) = 61.92" << "" << en << QString();
+        QTest::addRow("dN/N over a kept run, German, keys") << "0.5" << "0.2" << 1 << false << "N(t) = 73,89\nr = 0,5; N(0) = 10: N(t) = 1484,13; dN/Ndt = 0,5\nr = 0,2; N(0) = 10: dN/Ndt = 0,2" << "" << de << QString();
+        QTest::addRow("N(t) over a long-named kept run, main, hover") << "0.123456789012345" << "0.2" << -1 << true << "t = 10\nr = 0.123456789012345, N(0) = 10: N(t) = 34.37\nr = 0.2, N(0) = 10: N(t) = 73.89\nDoubling time ln 2 / r = 3.47" << "" << en << QString();
+        QTest::addRow("N(t), tiny, hover") << "" << "0.2 0.001" << -1 << true << "t = 10\nN(t) = 0.007389\nDoubling time ln 2 / r = 3.47" << "" << en << QString();
         // clang-format on
     }
 
@@ -569,6 +560,7 @@ class tst_Larggraf : public QObject
         QFETCH(QString, text);
         QFETCH(QString, copy);
         QFETCH(QLocale, locale);
+        QFETCH(QString, summary);
         QLocale::setDefault(locale);
         const auto english = qScopeGuard(
             [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
@@ -582,6 +574,15 @@ class tst_Larggraf : public QObject
             return accessibleText(chart, QAccessible::Description);
         };
         const QString resting = description();
+        if (!summary.isEmpty()) { // and each point the keys reach, the read-out's lines in one
+            QTest::keyClick(chart, Qt::Key_S);
+            QCOMPARE(announcement(chart->window()), summary);
+            QTest::keyClick(chart, Qt::Key_End);
+            QCOMPARE(announcement(chart->window()), chart->readout().text().replace('\n', ", "));
+            QTest::keyClick(chart, Qt::Key_PageUp);
+            QCOMPARE(chart->readout().step(), 18);
+            QTest::keyClick(chart, Qt::Key_Escape);
+        }
         // The pointer a little beside the point of t = 10, nearer to it than to its neighbours.
         const QList<QPointF> &steps =
             std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
@@ -646,54 +647,16 @@ class tst_Larggraf : public QObject
         QTRY_COMPARE(chart->readout().step(), -1);
     }
 
-    // S on a focused chart speaks what it shows and how it changes; each point the keys reach is
-    // spoken too (the read-out's lines, set apart by commas).
-    void summaryIsSpoken_data()
-    {
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<QString>("summary");
-        // clang-format off
-        QTest::addRow("N(t)") << "" << "0.2" << -1 << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47.";
-        QTest::addRow("N(t), decay") << "" << "-0.2" << -1 << "Curve of N(t) vs. time, t from 0 to 20. It falls from 10 to 0.18, by a factor e^r = 0.8187 each step: it halves every ln 2 / |r| = 3.47.";
-        QTest::addRow("N(t), constant") << "" << "0" << 0 << "Curve of N(t) vs. time, t from 0 to 20. It stays at 10.";
-        QTest::addRow("N(t) over a kept run") << "0.5" << "0.2" << 0 << "Curve of N(t) vs. time, t from 0 to 20. It rises from 10 to 545.98, by a factor e^r = 1.2214 each step: it doubles every ln 2 / r = 3.47. r = 0.5, N(0) = 10 ends at 220264.66.";
-        QTest::addRow("lnN(t)") << "" << "0.2" << 3 << "Curve of lnN(t) vs. time, t from 0 to 20. It is a straight line of slope r = 0.2, from 2.3 to 6.3.";
-        QTest::addRow("dN/N") << "" << "0.2" << 1 << "Curve of dN(t)/N(t)dt vs. N(t), N(t) from 10 to 545.98. It is constant at r = 0.2 for every N(t).";
-        QTest::addRow("the two models") << "" << "0.2" << 5 << "Differential model and difference model, t from 0 to 20. The differential model ends at 545.98, the difference model at 383.38: the one changes by a factor e^r = 1.2214 a step, the other by 1 + r = 1.2.";
-        QTest::addRow("N(t+1) vs. N(t)") << "" << "0.2" << 8 << "Curve of N(t+1) vs. N(t) (differential model), N(t) from 10 to 545.98. N(t+1) is N(t) times e^r = 1.2214: a straight line through 0, above the line y = x.";
-        // clang-format on
-    }
-    void summaryIsSpoken()
-    {
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(int, clicks);
-        QFETCH(QString, summary);
-        if (!kept.isEmpty()) {
-            runWith(kept);
-            Kept.keep(currentRun());
-        }
-        ChartControl *chart = chartAfterRun(rate, clicks);
-        QVERIFY(chart);
-        QTest::keyClick(chart, Qt::Key_S);
-        QCOMPARE(announcement(chart->window()), summary);
-        QTest::keyClick(chart, Qt::Key_End);
-        QCOMPARE(announcement(chart->window()), chart->readout().text().replace('\n', ", "));
-        QTest::keyClick(chart, Qt::Key_PageUp);
-        QCOMPARE(chart->readout().step(), 18);
-    }
-
     // Kept runs lie beneath the current one in every chart of both windows, named in the
-    // legend; a fifth drops the oldest and Forget removes them. The table, the file and N(T)
-    // stay the current run's.
+    // legend, and are heard as they are kept; a fifth drops the oldest and Forget removes them. The
+    // table, the file and N(T) stay the current run's.
     void keptRuns()
     {
         ChartControl *chart = chartAfterRun("0.2", -1);
         QVERIFY(chart);
         const QList<QPointF> kept = curvesOf(chart).at(0).points;
         chooseByKeys(chart, "Keep this run");
+        QCOMPARE(announcement(chart->window()), "Run r = 0.2, N(0) = 10 kept; 1 run kept");
         ChartMenu *menu = openMenu(chart, "Menu key");
         QVERIFY(menu && !menu->keepAction->isEnabled() && menu->forgetAction->isEnabled());
         QTest::keyClick(menu, Qt::Key_Escape);
@@ -720,6 +683,7 @@ class tst_Larggraf : public QObject
         // Keeping changes neither the file nor N(T) nor the table, which shows the current run.
         const QStringList before{dataFileText(), form1.Text4->text()};
         chooseByKeys(large, "Keep this run");
+        QCOMPARE(announcement(large->window()), "Run r = 0.3, N(0) = 10 kept; 2 runs kept");
         QCOMPARE(curvesOf(large).size(), 6u);
         QCOMPARE(QStringList({dataFileText(), form1.Text4->text()}), before);
         QTest::mouseClick(Forms::form<larggraf>().Command10, Qt::LeftButton);
@@ -736,6 +700,7 @@ class tst_Larggraf : public QObject
         QVERIFY(accessibleText(chart, QAccessible::Description).startsWith("ln dN(t) needs"));
 
         chooseByKeys(chart, "Forget kept runs");
+        QCOMPARE(announcement(chart->window()), "No runs kept");
         QCOMPARE(curvesOf(chart).size(), 1u);
         QCOMPARE(legendOf(chart), QStringList());
         QCOMPARE(curvesOf(large).size(), 2u); // the hidden window's chart forgot them too
@@ -749,7 +714,7 @@ class tst_Larggraf : public QObject
     {
         QTest::addColumn<int>("keeps");
         QTest::addColumn<bool>("largeFirst");
-        for (int keeps = 1; keeps <= 6; ++keeps)
+        for (int keeps : {1, 4, 5, 6}) // one, as many as are kept, and past them once and twice
             for (bool largeFirst : {true, false})
                 QTest::addRow("%d kept, large window opened %s", keeps,
                               largeFirst ? "first" : "last")
@@ -823,7 +788,8 @@ class tst_Larggraf : public QObject
     // "Print form" in the main window and "P" in this one.
     void printWithoutPrinterSaysSo()
     {
-        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("A default printer is set up here.");
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(),
+                 "a printer is set up: CTest runs this with no print system");
         QTest::mouseClick(runWith().Command7, Qt::LeftButton);
         QVERIFY2(notice(&Forms::form<Form1>()).contains("printer"), "no notice in the main window");
         larggraf &graph = openLargeGraph();
