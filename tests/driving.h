@@ -74,3 +74,7 @@ struct HungMount {
 
 // Fills the folder's disk with a file of its own until `bytes` are left free.
 bool fillTo(const QString &folder, qint64 bytes);
+
+// Root, where the tests' other users (12345, 23456 and nobody, 65534) exist: a user namespace
+// that maps root alone has none to give a file to or to run a program as.
+bool mayActAsOtherUsers();
