@@ -78,3 +78,7 @@ bool fillTo(const QString &folder, qint64 bytes);
 // The smallest rectangle holding the pixels darker than the grey level `below` (0 to 255) within
 // a part of the image (the whole image: an empty part).
 QRect inkIn(const QImage &image, int below, QRect within = {});
+
+// Root, where the tests' other users (12345, 23456 and nobody, 65534) exist: a user namespace
+// that maps root alone has none to give a file to or to run a program as.
+bool mayActAsOtherUsers();
