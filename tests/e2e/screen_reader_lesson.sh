@@ -15,13 +15,13 @@ fi
 . "$(dirname "$0")/xserver.sh"
 work=$(mktemp -d)
 [ -n "${MALVORA_LESSON_KEEP:-}" ] && echo "work: $work"
-trap 'kill ${app_pid:-} ${orca_pid:-} ${bus_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; [ -n "${MALVORA_LESSON_KEEP:-}" ] || rm -rf "$work"' EXIT
+trap 'kill ${app_pid:-} ${orca_pid:-} ${bus_pid:-} ${sound_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; [ -n "${MALVORA_LESSON_KEEP:-}" ] || rm -rf "$work"' EXIT
 bus_launcher=
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
     [ -x "$candidate" ] && bus_launcher=$candidate && break
 done
-if ! command -v orca >/dev/null || [ -z "$bus_launcher" ]; then
-    echo "SKIP: the screen reader is not installed (orca, at-spi2-core and speech-dispatcher are needed)"
+if ! command -v orca >/dev/null || [ -z "$bus_launcher" ] || ! command -v pulseaudio parec >/dev/null; then
+    echo "SKIP: the screen reader or the sound server is not installed (orca, at-spi2-core, speech-dispatcher, pulseaudio and pulseaudio-utils are needed)"
     exit 77
 fi
 if ! start_x_server || ! start_window_manager; then
@@ -48,6 +48,11 @@ printf '%s\n' 'AddModule "silent" "sd_generic" "silent.conf"' 'DefaultModule sil
 printf '%s\n' 'GenericExecuteSynth "true"' 'AddVoice "en" "MALE1" "silent"' \
     >"$XDG_CONFIG_HOME/speech-dispatcher/modules/silent.conf"
 printf '%s\n' 'pcm.!default { type null }' >"$HOME/.asoundrc"
+# The program's sound goes to a sound server of the lesson's own, into a sink
+# that plays nowhere; the lesson records the program's stream from it.
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+    -L module-native-protocol-unix -L "module-null-sink sink_name=lesson" >"$work/sound.log" 2>&1 &
+sound_pid=$!
 "$bus_launcher" --launch-immediately >"$work/bus.log" 2>&1 &
 bus_pid=$!
 log=$work/orca.log
@@ -192,9 +197,51 @@ said "^Malvora dialog"
 # reader, though its caption stays "Form2".
 keys Tab
 said "Curve of N(t) vs. time"
+quote "Tab to the chart"
+
+# The chart read by keys: its points, its summary, and its curve as sound.
+step
+keys Right
+said "^\(notification \)\?t = 0, N(t) = 10, Doubling time ln 2 / r = 2\.31"
+keys End
+said "^\(notification \)\?t = 30, N(t) = 81030\.84"
+quote "Right, then End on the chart"
+step
+keys s
+said "It rises from 10 to 81030\.84, by a factor e^r = 1\.3499 each step: it doubles every ln 2 / r = 2\.31\."
+quote "S on the chart"
+step
+# The sound server's one sink, where only the program plays, recorded from
+# before H until a second and a half after Escape, which comes a second or so in.
+parec -d lesson.monitor --latency-msec=50 --raw --format=s16le --rate=22050 --channels=1 >"$work/curve.raw" &
+recorder=$!
+until_deadline 10 test -s "$work/curve.raw" || fail "the sound server records nothing"
+multimedia() { grep -q libQt6Multimedia "/proc/$app_pid/maps"; }
+multimedia && fail "Qt Multimedia was loaded before the first H"
+set_mark
+xdotool key h
+for _ in $(seq 10); do pactl list sink-inputs; sleep 0.1; done >"$work/streams.txt" 2>&1
+xdotool key Escape
+sleep 1.5
+kill "$recorder"
+said "^\(notification \)\?N(t)$"
+said "^\(notification \)\?Sound stopped\.\?$"
+grep -q "application.process.id = \"$app_pid\"" "$work/streams.txt" ||
+    fail "the program played nothing on the sound server"
+multimedia || fail "the program played without Qt Multimedia"
+# The loudest sample of each half second: the tone, then silence once Escape stopped it.
+loudness=$(od -An -v -td2 -w2 "$work/curve.raw" |
+    awk '{ v = $1 < 0 ? -$1 : $1; i = int((NR - 1) / 11025); if (v > m[i]) m[i] = v; n = i }
+         END { for (i = 0; i <= n; i++) printf "%d ", m[i] }')
+echo "== H on the chart: the program's stream, loudest sample of each half second: $loudness"
+loud=$(printf '%s\n' $loudness | awk '$1 > 3000' | wc -l)
+[ "$loud" -ge 2 ] || fail "the program's stream held less than a second of its tone: $loudness"
+[ "$(printf '%s\n' $loudness | tail -n 1)" -lt 100 ] || fail "the sound went on after Escape: $loudness"
+quote "H, then Escape on the chart"
+step
 keys Return
 said "^Large graphs dialog"
-quote "Tab to the chart and Enter"
+quote "Enter on the chart"
 # The large graph window opens on its chart, which comes after Detail.
 step
 keys shift+Tab
