@@ -108,17 +108,23 @@ void chartBenchmark(benchmark::State &state, Routine routine, bool large, bool k
     MALVORA1::Kept.forget();
 }
 
+// The large window's N(t) with four kept runs, shown and painted.
+ChartControl &largeNtWithFourKeptRuns()
+{
+    mainWindowWithFourKeptRuns();
+    larggraf &window = Forms::form<larggraf>();
+    window.show();
+    ShowNtvsT(*window.MSChart1);
+    QCoreApplication::processEvents();
+    return *window.MSChart1;
+}
+
 // The pointer moving over the plot of N(t) with four kept runs, a step at a
 // time, each move followed by the turn that paints the read-out: within one
 // frame of a 60 Hz screen, a student sees it follow the pointer.
 void HoverReadout(benchmark::State &state)
 {
-    mainWindowWithFourKeptRuns();
-    larggraf &window = Forms::form<larggraf>();
-    window.show();
-    ChartControl &chart = *window.MSChart1;
-    ShowNtvsT(chart);
-    QCoreApplication::processEvents();
+    ChartControl &chart = largeNtWithFourKeptRuns();
     const QRectF plot = chart.drawn().plot;
     double x = plot.left();
     for (auto _ : state) {
@@ -138,12 +144,7 @@ BENCHMARK(HoverReadout)->Unit(benchmark::kMillisecond);
 // it: the program's part of "speech follows a key within 100 ms".
 void SpokenPointAfterKey(benchmark::State &state)
 {
-    mainWindowWithFourKeptRuns();
-    larggraf &window = Forms::form<larggraf>();
-    window.show();
-    ChartControl &chart = *window.MSChart1;
-    ShowNtvsT(chart);
-    QCoreApplication::processEvents();
+    ChartControl &chart = largeNtWithFourKeptRuns();
     bool right = true;
     for (auto _ : state) {
         QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
@@ -161,12 +162,7 @@ BENCHMARK(SpokenPointAfterKey)->Unit(benchmark::kMillisecond);
 // sink will do: docs/performance.md).
 void SoundAfterH(benchmark::State &state)
 {
-    mainWindowWithFourKeptRuns();
-    larggraf &window = Forms::form<larggraf>();
-    window.show();
-    ChartControl &chart = *window.MSChart1;
-    ShowNtvsT(chart);
-    QCoreApplication::processEvents();
+    ChartControl &chart = largeNtWithFourKeptRuns();
     for (auto _ : state) {
         const auto begin = std::chrono::steady_clock::now();
         QKeyEvent key(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier);
