@@ -15,7 +15,7 @@
 # strace: holds the program mid-write in the output test; zlib1g-dev: a PNG's CRC;
 # libicu-dev: the words of a Chinese line, which breaks only between them.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev \
-            qt6-multimedia-dev libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
+            qt6-multimedia-dev libpulse-dev libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools libbenchmark-dev fonts-liberation \
             fonts-wqy-microhei qt6-translations-l10n \
             xvfb xdotool xauth openbox x11-utils strace \
             orca speech-dispatcher at-spi2-core dbus-daemon pulseaudio pulseaudio-utils \

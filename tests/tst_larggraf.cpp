@@ -12,6 +12,8 @@
 
 #include <cstring>
 #include <limits>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 #include <unistd.h>
 
@@ -315,8 +317,6 @@ class tst_Larggraf : public QObject
     void initTestCase()
     {
         dropHarmlessWarnings();
-        // No sound server answers here: H renders the sound, then says there is nowhere to play it.
-        qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
         // The figures below are written as an English desktop shows them.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -799,7 +799,8 @@ class tst_Larggraf : public QObject
 
     // H plays the chart as sound: each curve's pitch follows it up the Y axis, a value with no
     // point is silent, and each kept run comes after the current run under its own name. Here no
-    // sound server answers, and the window says so at once.
+    // sound server answers, and the window says so; one that is there but never answers is given
+    // two seconds, while the chart goes on reading its points.
     void curveIsHeard_data()
     {
         QTest::addColumn<QString>("kept");
@@ -808,6 +809,8 @@ class tst_Larggraf : public QObject
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("pitches"); // of each curve in turn
         QTest::addRow("growth") << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
+        QTest::addRow("growth, a sound server that never answers")
+            << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
         QTest::addRow("decay") << "" << "-0.2" << 0 << QStringList{"N(t)"} << QStringList{"falls"};
         QTest::addRow("dN/N") << "" << "0.2" << 1 << QStringList{"dN/Ndt"} << QStringList{"steady"};
         QTest::addRow("a kept run after the current one")
@@ -830,8 +833,27 @@ class tst_Larggraf : public QObject
         }
         ChartControl *chart = chartAfterRun(rate, clicks);
         QVERIFY(chart);
+        // A server that takes the connection and never says a word, or none.
+        const bool hung = QString(QTest::currentDataTag()).contains("never answers");
+        QTemporaryDir folder;
+        sockaddr_un address{AF_UNIX, {}};
+        const QByteArray path = (folder.path() + "/native").toUtf8();
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        const int silent = socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto closed = qScopeGuard([silent] { close(silent); });
+        if (hung)
+            QVERIFY(bind(silent, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                    listen(silent, 4) == 0);
+        qputenv("PULSE_SERVER", "unix:" + (hung ? path : QByteArray("/nonexistent")));
         QTest::keyClick(chart, Qt::Key_H);
-        QCOMPARE(notice(chart->window()), "No sound device was found: the curve cannot be played.");
+        if (hung) {
+            QTest::qWait(300);
+            QVERIFY(chart->sound().playing());
+            QTest::keyClick(chart, Qt::Key_Home);
+            QCOMPARE(chart->readout().step(), 0);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(notice(chart->window()),
+                                  "No sound device was found: the curve cannot be played.", 5000);
         QCOMPARE(announcement(chart->window()), notice(chart->window()));
         QVERIFY(!chart->sound().playing());
 
