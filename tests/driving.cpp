@@ -185,6 +185,7 @@ QRect inkIn(const QImage &image, int below, QRect within)
         for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < below) ink |= QRect(x, y, 1, 1);
     return ink;
+}
 
 bool mayActAsOtherUsers()
 {
