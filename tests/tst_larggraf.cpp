@@ -2,7 +2,6 @@
 #include "charts/chartmenu.h"
 #include "charts/chartreadout.h"
 #include "charts/chartsound.h"
-#include "charts/curvethinning.h"
 #include "driving.h"
 #include "model/keptruns.h"
 #include "output/datafile.h"
@@ -442,53 +441,6 @@ class tst_Larggraf : public QObject
         }
         QVERIFY2(residentMegabytes() - residentBefore < 50 + QuarantineMegabytes,
                  qPrintable(QString("%1 MB more").arg(residentMegabytes() - residentBefore)));
-    }
-
-    // The thinning the charts run keeps a curve's ends, gives no more points than it was given,
-    // and passes within 0.1 px of every point, on the scales the charts reach: the whole double
-    // range, spans too narrow for pixels per value to be a double, a curve that turns back.
-    void thinningHoldsItsBound_data()
-    {
-        QTest::addColumn<QList<QPointF>>("curve");
-        QTest::addColumn<QPointF>("low");  // the values' least x and y
-        QTest::addColumn<QPointF>("high"); // and greatest
-        const double largest = std::numeric_limits<double>::max(), tiny = 1e-310;
-        const auto curve = [](int n, auto y, double xScale = 1) {
-            QList<QPointF> points;
-            for (int k = 0; k < n; ++k)
-                points << QPointF(k * xScale, y(k));
-            return points;
-        };
-        const auto parabola = [](int k) { return double(k) * k; };
-        // clang-format off
-        QTest::addRow("parabola") << curve(1000, parabola) << QPointF(0, 0) << QPointF(1000, 1e6);
-        QTest::addRow("zigzag") << curve(3000, [](int k) { return double(k % 7) * (k % 3); }) << QPointF(0, 0) << QPointF(3000, 12);
-        QTest::addRow("the whole double range") << curve(1000, [=](int k) { return (k / 500.0 - 1) * largest; }, largest / 1000) << QPointF(0, -largest) << QPointF(largest, largest);
-        QTest::addRow("a span of 1e-310") << curve(1000, [=](int k) { return tiny * (k % 10) / 10; }, tiny / 1000) << QPointF(0, 0) << QPointF(tiny, tiny);
-        QTest::addRow("three points") << curve(3, parabola) << QPointF(0, 0) << QPointF(2, 4);
-        // clang-format on
-    }
-    void thinningHoldsItsBound()
-    {
-        QFETCH(QList<QPointF>, curve);
-        QFETCH(QPointF, low);
-        QFETCH(QPointF, high);
-        const QRectF plot(40, 10, 300, 200);
-        const PixelMap map{AxisMap::between(low.x(), high.x(), plot.left(), plot.right()),
-                           AxisMap::between(low.y(), high.y(), plot.bottom(), plot.top())};
-        const QList<QPointF> path = thinnedPixels(curve, map, 0.1);
-        QVERIFY2(path.size() <= curve.size() && path.size() >= 2,
-                 qPrintable(QString::number(path.size())));
-        QCOMPARE(path.first(), map(curve.first()));
-        QCOMPARE(path.last(), map(curve.last()));
-        for (const QPointF &p : curve) {
-            double nearest = INFINITY;
-            for (qsizetype k = 0; k < path.size(); ++k)
-                nearest = std::min(nearest, offPath(map(p), path, k));
-            QVERIFY2(plot.adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(map(p)) &&
-                         nearest <= 0.1 + 1e-9,
-                     qPrintable(QString("(%1, %2) %3 px off").arg(p.x()).arg(p.y()).arg(nearest)));
-        }
     }
 
     // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; S
