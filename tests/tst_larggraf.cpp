@@ -92,6 +92,7 @@ class tst_Larggraf : public QObject
         const DrawnAxis &x = chart.axes[DrawnChart::X], &y = chart.axes[DrawnChart::Y];
         QVERIFY2(Charts.contains(QStringList{chart.title.text, y.title.text, x.title.text}),
                  fail("axes " + y.title.text + " vs. " + x.title.text));
+        QCOMPARE(control->accessibleName(), chart.title.text);
         for (const DrawnText *text : {&chart.title, &x.title, &y.title})
             QCOMPARE(text->font.pointSizeF(), 10 * zoom);
         for (const DrawnAxis *axis : {&x, &y})
@@ -306,30 +307,13 @@ class tst_Larggraf : public QObject
 
     void cleanup() { Forms::unloadAll(); }
 
-    // Opens on N(t) vs. t; each click moves on, round the cycle and back to its start.
+    // Each click on the chart moves round the cycle (every chart of it is checked below); the
+    // buttons draw without moving it.
     void chartCycle()
     {
         larggraf &graph = openLargeGraph();
         ChartControl *chart = graph.MSChart1;
-        QCOMPARE(chart->title(), cycleTitles(3));
-        // The comparisons' two curves are named in a legend on the right; what the curves hold
-        // is read off them in readout().
-        const QStringList models{"differential", "difference"};
-        const QMap<int, QStringList> legends{
-            {5, models}, {6, models}, {8, {"N(t+1) (differential)", "y=x"}}};
-        for (int click = 1; click <= 9; ++click) {
-            clickChart(chart);
-            QCOMPARE(chart->title(), cycleTitles((click - 1) % 8));
-            QCOMPARE(chart->accessibleName(), chart->title());
-            QCOMPARE(legendOf(chart), legends.value(click));
-            QCOMPARE(curvesOf(chart).size(), legends.contains(click) ? 2u : 1u);
-            for (const ContentCurve &curve : curvesOf(chart))
-                QCOMPARE(curve.points.size(), Simut + 1);
-            const DrawnChart &drawn = chart->drawn();
-            if (legends.contains(click)) QVERIFY(drawn.legendBox.left() > drawn.plot.right());
-        }
-
-        // The buttons draw without moving the cycle; the next click goes on from GraphNo 2.
+        clickChart(chart);
         const std::pair<QPushButton *, int> buttons[] = {{graph.Command1, 3}, {graph.Command2, 2},
                                                          {graph.Command3, 1}, {graph.Command7, 0},
                                                          {graph.Command8, 6}, {graph.Command9, 7}};
@@ -436,7 +420,8 @@ class tst_Larggraf : public QObject
         clickChart(form1.MSChart1);
         larggraf &graph = Forms::form<larggraf>();
         for (int click = 0; click <= 8 && !QTest::currentTestFailed(); ++click) {
-            if (click > 0) clickChart(graph.MSChart1);
+            if (click > 0) clickChart(graph.MSChart1); // opened on N(t), then round the cycle
+            QCOMPARE(graph.MSChart1->title(), cycleTitles(click == 0 ? 3 : click - 1));
             holds(graph.MSChart1);
         }
         QVERIFY2(residentMegabytes() - residentBefore < 50 + QuarantineMegabytes,
