@@ -2,10 +2,6 @@
 
 #include <clocale>
 
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace
@@ -20,13 +16,6 @@ const bool OwnHome = [] {
     QCoreApplication::setApplicationName("Malvora");
     return home.isValid();
 }();
-
-qint64 freeBytes(const QString &folder)
-{
-    struct statvfs disk;
-    return statvfs(QFile::encodeName(folder), &disk) == 0 ? qint64(disk.f_bavail * disk.f_frsize)
-                                                          : -1;
-}
 } // namespace
 
 void dropHarmlessWarnings()
@@ -126,55 +115,6 @@ QString announcement(QWidget *window)
 void deleteClosed()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-bool enterOwnMountNamespace()
-{
-    if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0) return false;
-    // Nothing mounted here reaches the rest of the system. In a chroot its "/" is no mount of
-    // its own: there the temporary folder's mount, under which the disks go, is made private.
-    const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? "/tmp" : qgetenv("TMPDIR");
-    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ||
-           mount(nullptr, temporary.constData(), nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-}
-
-bool Disk::mount(const QString &on, int kilobytes)
-{
-    folder = QFile::encodeName(on);
-    const QByteArray size = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
-    return ::mount("malvora-test", folder, "tmpfs", 0, size.constData()) == 0;
-}
-
-Disk::~Disk()
-{
-    if (!folder.isEmpty()) umount2(folder, MNT_DETACH);
-}
-
-bool HungMount::mount(const QString &on)
-{
-    device = open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    if (device < 0) return false;
-    folder = QFile::encodeName(on);
-    const QByteArray options =
-        "fd=" + QByteArray::number(device) + ",rootmode=40000,user_id=0,group_id=0";
-    return ::mount("malvora-test", folder, "fuse", MS_NOSUID | MS_NODEV, options.constData()) == 0;
-}
-
-HungMount::~HungMount()
-{
-    if (device >= 0) close(device); // the mount's connection ends: the looks that wait fail
-    if (!folder.isEmpty()) umount2(folder, MNT_DETACH);
-}
-
-bool fillTo(const QString &folder, qint64 bytes)
-{
-    QFile filler(folder + "/filler");
-    const qint64 size = freeBytes(folder) - bytes;
-    if (size < 0 || !filler.open(QIODevice::WriteOnly) ||
-        filler.write(QByteArray(size, '\0')) != size)
-        return false;
-    filler.close();
-    return freeBytes(folder) == bytes;
 }
 
 QRect inkIn(const QImage &image, int below, QRect within)

@@ -52,29 +52,6 @@ QString announcement(QWidget *window);
 // Lets the windows that closed go, as the event loop does.
 void deleteClosed();
 
-// Root may give a test disks of its own: a mount namespace of the process alone, entered before
-// any thread starts (from a global's initializer); false for other users.
-bool enterOwnMountNamespace();
-
-// A tmpfs of the given size on a folder, for as long as it lives (in the own mount namespace).
-struct Disk {
-    QByteArray folder;
-    bool mount(const QString &on, int kilobytes);
-    ~Disk();
-};
-
-// A mount that never answers, as a network mount whose server has gone: a FUSE file system with
-// no server (in the own mount namespace). Every look at it waits until it goes, then fails.
-struct HungMount {
-    int device = -1;
-    QByteArray folder;
-    bool mount(const QString &on);
-    ~HungMount();
-};
-
-// Fills the folder's disk with a file of its own until `bytes` are left free.
-bool fillTo(const QString &folder, qint64 bytes);
-
 // The smallest rectangle holding the pixels darker than the grey level `below` (0 to 255) within
 // a part of the image (the whole image: an empty part).
 QRect inkIn(const QImage &image, int below, QRect within = {});

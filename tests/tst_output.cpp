@@ -18,6 +18,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -27,8 +29,36 @@
 namespace
 {
 
-// As root the test may mount a file system of its own (driving.h).
-const bool ownMounts = enterOwnMountNamespace();
+// As root the test may mount a file system of its own: a mount namespace of the process alone,
+// entered before any thread starts. Nothing mounted here reaches the rest of the system; in a
+// chroot its "/" is no mount of its own, and the temporary folder's mount is made private.
+const bool ownMounts = [] {
+    if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0) return false;
+    const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? "/tmp" : qgetenv("TMPDIR");
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ||
+           mount(nullptr, temporary.constData(), nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}();
+
+// A mount that never answers, as a network mount whose server has gone: a FUSE file system with
+// no server. Every look at it waits until it goes, then fails.
+struct HungMount {
+    int device = -1;
+    QByteArray folder;
+    bool mount(const QString &on)
+    {
+        device = open("/dev/fuse", O_RDWR | O_CLOEXEC);
+        folder = QFile::encodeName(on);
+        const QByteArray options =
+            "fd=" + QByteArray::number(device) + ",rootmode=40000,user_id=0,group_id=0";
+        return device >= 0 && ::mount("malvora-test", folder, "fuse", MS_NOSUID | MS_NODEV,
+                                      options.constData()) == 0;
+    }
+    ~HungMount()
+    {
+        if (device >= 0) close(device); // the mount's connection ends: the looks that wait fail
+        if (!folder.isEmpty()) umount2(folder, MNT_DETACH);
+    }
+};
 
 // Writes beyond so many bytes into any file fail ("File too large") while this lives, in this
 // process and the programs it starts, as on a disk with that much room left.
