@@ -126,6 +126,7 @@ class QtSoundOutput final : public SoundOutput
         m_waiting.stop();
         if (m_sink) {
             m_sink->disconnect();
+            m_sink->reset(); // what is buffered goes too: stop alone plays it out first
             m_sink->stop();
             m_sink.release()->deleteLater();
         }

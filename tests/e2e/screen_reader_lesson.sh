@@ -212,32 +212,38 @@ said "It rises from 10 to 81030\.84, by a factor e^r = 1\.3499 each step: it dou
 quote "S on the chart"
 step
 # The program's own stream on the lesson's sound server (the reader may play
-# sounds of its own there), recorded for a second or so; then Escape ends it.
+# sounds of its own there), recorded whole: the recording ends with it. It
+# comes as the program plays it, 16-bit samples of one channel at 22050 Hz.
 multimedia() { grep -q libQt6Multimedia "/proc/$app_pid/maps"; }
 multimedia && fail "Qt Multimedia was loaded before the first H"
+playing() { pactl list sink-inputs | grep -q "application.process.id = \"$app_pid\""; }
 stream_of_program() {
     pactl list sink-inputs | awk -v pid="\"$app_pid\"" '
         /^Sink Input #/ { sub(/.*#/, ""); n = $0 } $1 == "application.process.id" && $3 == pid { print n }'
 }
 set_mark
 xdotool key h
-until_deadline 3 sh -c "pactl list sink-inputs | grep -q 'application.process.id = \"$app_pid\"'" ||
-    fail "the program played nothing on the sound server"
-timeout 1.5 parec --monitor-stream="$(stream_of_program)" --latency-msec=50 --raw --format=s16le \
-    --rate=22050 --channels=1 >"$work/curve.raw"
-xdotool key Escape
-until_deadline 3 sh -c "! pactl list sink-inputs | grep -q 'application.process.id = \"$app_pid\"'" ||
-    fail "the sound went on after Escape"
+until_deadline 3 playing || fail "the program played nothing on the sound server"
+timeout 10 parec --monitor-stream="$(stream_of_program)" --format=s16le --rate=22050 --channels=1 \
+    --raw >"$work/curve.raw" 2>/dev/null
 said "^\(notification \)\?N(t)$"
-said "^\(notification \)\?Sound stopped\.\?$"
 multimedia || fail "the program played without Qt Multimedia"
-# The loudest sample of each tenth of a second.
-loudness=$(od -An -v -td2 -w2 "$work/curve.raw" |
-    awk '{ v = $1 < 0 ? -$1 : $1; i = int((NR - 1) / 2205); if (v > m[i]) m[i] = v; n = i }
-         END { for (i = 0; i <= n; i++) printf "%d ", m[i] }')
-echo "== H on the chart: the program's stream, loudest sample of each tenth of a second: $loudness"
-loud=$(printf '%s\n' $loudness | awk '$1 > 3000' | wc -l)
-[ "$loud" -ge 3 ] || fail "the program's stream held less than 0.3 s of its tone: $loudness"
+# Its pitch: the crossings of zero in each half second (the ticks add a few).
+pitches=$(od -An -v -td2 -w2 "$work/curve.raw" |
+    awk '{ s = $1 < 0; i = int((NR - 1) / 11025); if (NR > 1 && s != last) c[i]++; last = s; n = i }
+         END { for (i = 0; i <= n; i++) printf "%d ", c[i] }')
+echo "== H on the chart: the program's stream, crossings of zero in each half second: $pitches"
+set -- $pitches
+[ "$#" -ge 5 ] || fail "the program's stream was shorter than its tone: $pitches"
+highest=$(printf '%s\n' "$@" | sort -n | tail -n 1)
+[ "$highest" -gt $((2 * $1)) ] || fail "the tone of a growing N(t) did not rise: $pitches"
+# Escape ends the sound at once.
+xdotool key h
+until_deadline 3 playing || fail "the second H played nothing"
+sleep 0.5
+xdotool key Escape
+said "^\(notification \)\?Sound stopped\.\?$"
+until_deadline 3 not playing || fail "the sound went on after Escape"
 quote "H, then Escape on the chart"
 step
 keys Return
