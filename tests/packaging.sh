@@ -29,7 +29,8 @@ dpkg-deb -x "$deb" "$contents"
 for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     usr/share/icons/hicolor/32x32/apps/malvora.png usr/share/icons/hicolor/256x256/apps/malvora.png \
     usr/share/metainfo/org.example.malvora.metainfo.xml usr/share/man/man1/malvora.1.gz \
-    usr/share/doc/malvora/copyright usr/share/malvora/examples/census-1790-1860.csv; do
+    usr/share/doc/malvora/copyright usr/share/malvora/examples/census-1790-1860.csv \
+    usr/lib/malvora/malvora-sound.so; do
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
 done
 # The program's catalogues are built into it, in every language; no file stands in for them.
@@ -42,6 +43,7 @@ for language in de es fr pt_BR tr zh_CN; do
 done
 ! readelf -d "$contents/usr/bin/malvora" | grep -E 'RUNPATH|RPATH' || fail "the binary carries a run path"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"
+dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 || fail "no computed dependency on Qt Multimedia"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-wqy-microhei, qt6-translations-l10n' ||
     fail "no dependency on the Chinese font and Qt's catalogues"
 
