@@ -16,7 +16,7 @@ endforeach()
 add_custom_target(malvora_compressed ALL DEPENDS ${compressed})
 
 install(TARGETS malvora_app RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS malvora_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/malvora)
+install(TARGETS malvora_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/malvora/modules)
 install(FILES packaging/malvora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/org.example.malvora.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -30,7 +30,7 @@ for file in usr/bin/malvora usr/share/applications/malvora.desktop \
     usr/share/icons/hicolor/32x32/apps/malvora.png usr/share/icons/hicolor/256x256/apps/malvora.png \
     usr/share/metainfo/org.example.malvora.metainfo.xml usr/share/man/man1/malvora.1.gz \
     usr/share/doc/malvora/copyright usr/share/malvora/examples/census-1790-1860.csv \
-    usr/lib/malvora/malvora-sound.so; do
+    usr/lib/malvora/modules/malvora-sound.so; do
     [ -f "$contents/$file" ] || fail "the package holds no /$file"
 done
 # The program's catalogues are built into it, in every language; no file stands in for them.
