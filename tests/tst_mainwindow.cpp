@@ -21,8 +21,9 @@ class tst_MainWindow : public QObject
 
     Form1 *form = nullptr;
 
-    void start()
+    void start(const QString &locale = {})
     {
+        if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
         Forms::unloadAll();
         form = &Forms::form<Form1>();
         form->show();
@@ -169,8 +170,7 @@ class tst_MainWindow : public QObject
         QFETCH(QString, after);
         QFETCH(QString, notice);
         QFETCH(QString, shown);
-        QLocale::setDefault(QLocale(locale));
-        start();
+        start(locale);
         auto *edit = form->findChild<QLineEdit *>(box);
         type(edit, text);
         if (key == "Run") {
@@ -256,8 +256,7 @@ class tst_MainWindow : public QObject
         QFETCH(QString, rate);
         QFETCH(QString, size);
         QFETCH(QString, end);
-        QLocale::setDefault(QLocale(locale));
-        start();
+        start(locale);
         QTemporaryDir folder;
         QFile file(folder.filePath("counts.csv"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -417,8 +416,7 @@ class tst_MainWindow : public QObject
         QFETCH(QPointF, atFive);
         QFETCH(QStringList, y);
         QFETCH(QStringList, x);
-        QLocale::setDefault(QLocale(language));
-        start();
+        start(language);
         if (!kept.isEmpty()) {
             runWith(kept, size, end);
             MALVORA1::Kept.keep(currentRun());
