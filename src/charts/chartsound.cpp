@@ -37,17 +37,16 @@ void ChartSound::play()
     m_output->play(m_sound.samples, CurveSound::SampleRate, [this](SoundOutput::End end) {
         m_playing = false;
         m_names.stop();
-        if (end == SoundOutput::End::NoDevice)
-            //: A notice when H is pressed on a chart and there is nothing to play sound on
-            showNotice(m_chart->window(), "sound",
-                       tr("No sound device was found: the curve cannot be played."));
-        else if (end == SoundOutput::End::Failed)
-            //: A notice when the sound device refuses the curve's sound
-            showNotice(m_chart->window(), "sound",
-                       tr("The sound device failed: the curve cannot be played."));
-        else
-            hideNotice(m_chart->window(), "sound");
-        emit ended();
+        const QString why =
+            end == SoundOutput::End::NoDevice
+                //: A notice when H is pressed on a chart and there is nothing to play sound on
+                ? tr("No sound device was found: the curve cannot be played.")
+                : end == SoundOutput::End::Failed
+                      //: A notice when the sound device refuses the curve's sound
+                      ? tr("The sound device failed: the curve cannot be played.")
+                      : QString();
+        why.isEmpty() ? hideNotice(m_chart->window(), "sound")
+                      : showNotice(m_chart->window(), "sound", why);
     });
 }
 

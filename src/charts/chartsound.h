@@ -33,9 +33,6 @@ class ChartSound : public QObject
     // Samples the sound server has taken since the sound began.
     qint64 playedSamples() const;
 
-  signals:
-    void ended();
-
   private:
     void sayNames();
 
