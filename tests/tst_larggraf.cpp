@@ -18,6 +18,23 @@
 
 using namespace MALVORA1;
 
+// Adds the test's data columns, of these types under these names, in order.
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    size_t k = 0;
+    (QTest::addColumn<T>(names[k++]), ...);
+}
+
+// The current row's values of these columns, in order.
+template <typename... T> std::tuple<T...> fetch(const std::array<const char *, sizeof...(T)> &names)
+{
+    return [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...};
+    }
+    (std::index_sequence_for<T...>());
+}
+
 namespace
 {
 
@@ -227,14 +244,25 @@ class tst_Larggraf : public QObject
 
     // After a run with the given rate (and N(0), after a space): the main window's chart, or the
     // large window's after that many clicks on it; focused, in an active window.
-    static ChartControl *chartAfterRun(const QString &rate, int clicks)
+    static ChartControl *chartAfterRun(const QString &rate, int clicks, const QString &kept = {})
     {
+        if (!kept.isEmpty()) { // a rate run and kept first
+            runWith(kept);
+            Kept.keep(currentRun());
+        }
         const QStringList values = rate.split(' '); // the rate, and N(0) where it is not 10
         ChartControl *chart = clicks < 0 ? runWith(values[0], values.value(1, "10")).MSChart1
                                          : openLargeGraph(rate).MSChart1;
         clickChart(chart, std::max(clicks, 0));
         chart->setFocus();
         return activate(chart->window()) ? chart : nullptr;
+    }
+
+    static const QList<QPointF> &currentPoints(ChartControl *chart)
+    {
+        const std::vector<ContentCurve> &curves = curvesOf(chart);
+        return std::find_if(curves.begin(), curves.end(), [](auto &c) { return c.current; })
+            ->points;
     }
 
     // Opens the chart's menu by a right click, the Menu key or Shift+F10. The click goes
@@ -351,13 +379,10 @@ class tst_Larggraf : public QObject
     // infinite and the thinning of the curves run out of memory.
     void everyChartHolds_data()
     {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("kept");   // the run kept ("Keep this run") before the charts
-        QTest::addColumn<double>("zoom"); // the texts' size, for a projector
-        QTest::addColumn<bool>(
-            "refused"); // Run says the numbers grow too large, and keeps the last run
+        // kept: the run kept ("Keep this run") before the charts; zoom: the texts' size, for a
+        // projector; refused: Run says the numbers grow too large, and keeps the last run
+        columns<QString, QString, QString, bool, double, bool>(
+            {"rate", "size", "end", "kept", "zoom", "refused"});
         const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
         const auto add = [largest](const QString &rate, const QString &size, const QString &end,
                                    bool kept, double zoom) {
@@ -386,12 +411,9 @@ class tst_Larggraf : public QObject
     }
     void everyChartHolds()
     {
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(bool, kept);
-        QFETCH(double, zoom);
-        QFETCH(bool, refused);
+        auto [rate, size, end, kept, zoom, refused] =
+            fetch<QString, QString, QString, bool, double, bool>(
+                {"rate", "size", "end", "kept", "zoom", "refused"});
         const long residentBefore = residentMegabytes();
         Form1 &form1 = runWith(rate, size, end);
         QCOMPARE(notice(&form1).contains("too large in size"), refused);
@@ -435,14 +457,11 @@ class tst_Larggraf : public QObject
     // write targets.)
     void readout_data()
     {
-        QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<bool>("hover");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("copy");    // how the chart is copied; empty: not
-        QTest::addColumn<QLocale>("locale");  // the desktop's, which writes the numbers
-        QTest::addColumn<QString>("summary"); // what S speaks; empty: not asked
+        // kept: a rate run and kept first; empty: none; clicks: -1: the main window's chart, else
+        // the large one's; copy: how the chart is copied; empty: not; locale: the desktop's, which
+        // writes the numbers; summary: what S speaks; empty: not asked
+        columns<QString, QString, int, bool, QString, QString, QLocale, QString>(
+            {"kept", "rate", "clicks", "hover", "text", "copy", "locale", "summary"});
         const QLocale en(QLocale::English, QLocale::UnitedStates),
             de(QLocale::German, QLocale::Germany);
         // clang-format off
@@ -467,22 +486,13 @@ class tst_Larggraf : public QObject
 
     void readout()
     {
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(int, clicks);
-        QFETCH(bool, hover);
-        QFETCH(QString, text);
-        QFETCH(QString, copy);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, summary);
+        auto [kept, rate, clicks, hover, text, copy, locale, summary] =
+            fetch<QString, QString, int, bool, QString, QString, QLocale, QString>(
+                {"kept", "rate", "clicks", "hover", "text", "copy", "locale", "summary"});
         QLocale::setDefault(locale);
         const auto english = qScopeGuard(
             [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
-        if (!kept.isEmpty()) {
-            runWith(kept);
-            Kept.keep(currentRun());
-        }
-        ChartControl *chart = chartAfterRun(rate, clicks);
+        ChartControl *chart = chartAfterRun(rate, clicks, kept);
         QVERIFY(chart);
         const auto description = [chart] {
             return accessibleText(chart, QAccessible::Description);
@@ -498,10 +508,7 @@ class tst_Larggraf : public QObject
             QTest::keyClick(chart, Qt::Key_Escape);
         }
         // The pointer a little beside the point of t = 10, nearer to it than to its neighbours.
-        const QList<QPointF> &steps =
-            std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
-                         [](const ContentCurve &curve) { return curve.current; })
-                ->points;
+        const QList<QPointF> &steps = currentPoints(chart);
         const QPointF at = chart->drawn().position(steps[10]);
         const QPoint beside =
             at.toPoint() + QPoint(steps[11].x() > steps[10].x() ? 1 : -1,
@@ -619,8 +626,7 @@ class tst_Larggraf : public QObject
     // r = 0.7 run.
     void keptRunsHoldTheirOwnValues_data()
     {
-        QTest::addColumn<int>("keeps");
-        QTest::addColumn<bool>("largeFirst");
+        columns<int, bool>({"keeps", "largeFirst"});
         for (int keeps : {1, 4, 5, 6}) // one, as many as are kept, and past them once and twice
             for (bool largeFirst : {true, false})
                 QTest::addRow("%d kept, large window opened %s", keeps,
@@ -629,8 +635,7 @@ class tst_Larggraf : public QObject
     }
     void keptRunsHoldTheirOwnValues()
     {
-        QFETCH(int, keeps);
-        QFETCH(bool, largeFirst);
+        auto [keeps, largeFirst] = fetch<int, bool>({"keeps", "largeFirst"});
         if (largeFirst) QTest::mouseClick(openLargeGraph("0.1").command4, Qt::LeftButton);
         for (int k = 1; k <= keeps; ++k) {
             chooseByKeys(runWith(QString::number(0.1 * k)).MSChart1, "Keep this run");
@@ -710,35 +715,25 @@ class tst_Larggraf : public QObject
     // two seconds, while the chart goes on reading its points.
     void curveIsHeard_data()
     {
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("pitches"); // of each curve in turn
-        QTest::addRow("growth") << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
-        QTest::addRow("growth, a sound server that never answers")
-            << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
-        QTest::addRow("decay") << "" << "-0.2" << 0 << QStringList{"N(t)"} << QStringList{"falls"};
+        // clicks: -1 the main window's chart, else the large one's; pitches: each curve's in turn
+        columns<QString, QString, int, QStringList, QStringList>(
+            {"kept", "rate", "clicks", "names", "pitches"});
+        const QStringList nt{"N(t)"}, rises{"rises"};
+        // clang-format off
+        QTest::addRow("growth") << "" << "0.2" << -1 << nt << rises;
+        QTest::addRow("growth, a sound server that never answers") << "" << "0.2" << -1 << nt << rises;
+        QTest::addRow("decay") << "" << "-0.2" << 0 << nt << QStringList{"falls"};
         QTest::addRow("dN/N") << "" << "0.2" << 1 << QStringList{"dN/Ndt"} << QStringList{"steady"};
-        QTest::addRow("a kept run after the current one")
-            << "0.15" << "0.2" << 0 << QStringList{"r = 0.2, N(0) = 10", "r = 0.15, N(0) = 10"}
-            << QStringList{"rises", "rises"};
-        QTest::addRow("ln dN(t) of a decay beside a kept growth")
-            << "0.2" << "-0.2" << 7 << QStringList{"r = -0.2, N(0) = 10", "r = 0.2, N(0) = 10"}
-            << QStringList{"silent", "rises"};
+        QTest::addRow("a kept run after the current one") << "0.15" << "0.2" << 0 << QStringList{"r = 0.2, N(0) = 10", "r = 0.15, N(0) = 10"} << QStringList{"rises", "rises"};
+        QTest::addRow("ln dN(t) of a decay beside a kept growth") << "0.2" << "-0.2" << 7 << QStringList{"r = -0.2, N(0) = 10", "r = 0.2, N(0) = 10"} << QStringList{"silent", "rises"};
+        // clang-format on
     }
     void curveIsHeard()
     {
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(int, clicks);
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, pitches);
-        if (!kept.isEmpty()) {
-            runWith(kept);
-            Kept.keep(currentRun());
-        }
-        ChartControl *chart = chartAfterRun(rate, clicks);
+        auto [kept, rate, clicks, names, pitches] =
+            fetch<QString, QString, int, QStringList, QStringList>(
+                {"kept", "rate", "clicks", "names", "pitches"});
+        ChartControl *chart = chartAfterRun(rate, clicks, kept);
         QVERIFY(chart);
         // A server that takes the connection and never says a word, or none.
         const bool hung = QString(QTest::currentDataTag()).contains("never answers");
@@ -763,18 +758,18 @@ class tst_Larggraf : public QObject
                                   "No sound device was found: the curve cannot be played.", 5000);
         QCOMPARE(announcement(chart->window()), notice(chart->window()));
         QVERIFY(!chart->sound().playing());
-
         const CurveSound &sound = chart->sound().sound();
         QStringList heard;
-        for (const CurveSound::Part &part : sound.parts) heard << part.name;
+        for (const CurveSound::Part &part : sound.parts)
+            heard << part.name;
         QCOMPARE(heard, names);
-        // Each curve's pitch between two time steps, away from their ticks, from the crossings
-        // of zero.
+        // Each curve's pitch between two time steps, away from their ticks, from the zero
+        // crossings.
         const DrawnAxis &axis = chart->drawn().axes[DrawnChart::X];
-        const QList<QPointF> &points = std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
-                                                    [](const ContentCurve &c) { return c.current; })
-                                           ->points;
+        const QList<QPointF> &points = currentPoints(chart);
+        const qsizetype margin = CurveSound::SampleRate / 100;
         for (qsizetype part = 0; part < pitches.size(); ++part) {
+            const QString pitch = pitches[part];
             const double start = sound.parts[size_t(part)].start +
                                  (part ? CurveSoundTiming::Pause * CurveSound::SampleRate : 0);
             const auto sampleAt = [&](double x) {
@@ -783,7 +778,6 @@ class tst_Larggraf : public QObject
             };
             QList<double> heights;
             for (qsizetype i = 0; i + 1 < points.size(); ++i) {
-                const qsizetype margin = CurveSound::SampleRate / 100;
                 const qsizetype from = sampleAt(points[i].x()) + margin,
                                 to = sampleAt(points[i + 1].x()) - margin;
                 if (to - from < 2 * margin) continue; // steps too close to measure between
@@ -792,21 +786,23 @@ class tst_Larggraf : public QObject
                     crossings += (sound.sample(s) < 0) != (sound.sample(s + 1) < 0);
                     loudest = std::max(loudest, std::abs(int(sound.sample(s))));
                 }
-                QVERIFY2((loudest > 4000) == (pitches[part] != "silent"),
-                         qPrintable(QString("curve %1, step %2: %3").arg(part).arg(i).arg(loudest)));
+                QVERIFY2(
+                    (loudest > 4000) == (pitch != "silent"),
+                    qPrintable(QString("curve %1, step %2: %3").arg(part).arg(i).arg(loudest)));
                 heights << crossings / 2.0 / (double(to - from) / CurveSound::SampleRate);
             }
-            if (pitches[part] == "silent") continue;
+            if (pitch == "silent") continue;
             const auto [low, high] = std::minmax_element(heights.begin(), heights.end());
-            QVERIFY2(*low > 200 && *high < 1800, qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
+            QVERIFY2(*low > 200 && *high < 1800,
+                     qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
             for (qsizetype i = 1; i < heights.size(); ++i) {
                 const double change = heights[i] / heights[i - 1];
-                if (pitches[part] == "rises") QVERIFY2(change > 0.97, qPrintable(QString::number(i)));
-                if (pitches[part] == "falls") QVERIFY2(change < 1.03, qPrintable(QString::number(i)));
+                QVERIFY2(pitch == "rises" ? change > 0.97 : pitch != "falls" || change < 1.03,
+                         qPrintable(QString::number(i)));
             }
-            if (pitches[part] == "steady") QVERIFY(*high / *low < 1.05);
-            else QVERIFY(pitches[part] == "rises" ? heights.last() > 1.2 * heights.first()
-                                                  : heights.first() > 1.2 * heights.last());
+            QVERIFY(pitch == "steady"  ? *high / *low < 1.05
+                    : pitch == "rises" ? heights.last() > 1.2 * heights.first()
+                                       : heights.first() > 1.2 * heights.last());
         }
     }
 };

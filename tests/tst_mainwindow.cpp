@@ -15,6 +15,23 @@
 
 using namespace MALVORA1;
 
+// Adds the test's data columns, of these types under these names, in order.
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    size_t k = 0;
+    (QTest::addColumn<T>(names[k++]), ...);
+}
+
+// The current row's values of these columns, in order.
+template <typename... T> std::tuple<T...> fetch(const std::array<const char *, sizeof...(T)> &names)
+{
+    return [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...};
+    }
+    (std::index_sequence_for<T...>());
+}
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -77,9 +94,7 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun_data()
     {
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<bool>("afternoon");
-        QTest::addColumn<QString>("clock");
+        columns<QTime, bool, QString>({"time", "afternoon", "clock"});
         QTest::addRow("00:30 morning") << QTime(0, 30, 7) << false << "12/6/26 12:30:07_AM";
         QTest::addRow("12:59 morning") << QTime(12, 59, 7) << false << "12/6/26 12:59:07_PM";
         QTest::addRow("13:00 afternoon") << QTime(13, 0, 7) << true << "12/6/26 1:00:07_PM";
@@ -87,9 +102,7 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun()
     {
-        QFETCH(QTime, time);
-        QFETCH(bool, afternoon);
-        QFETCH(QString, clock);
+        auto [time, afternoon, clock] = fetch<QTime, bool, QString>({"time", "afternoon", "clock"});
         Clock::set([=] { return QDateTime(QDate(2026, 12, 6), time); });
         start();
         QCOMPARE(form->Label12->isVisible(), afternoon);
@@ -115,13 +128,11 @@ class tst_MainWindow : public QObject
 
     void typedValue_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key");   // Run; Enter in the box, or Run and then Enter in it
-        QTest::addColumn<QString>("after"); // the box after Enter; empty: taken, and Run is focused
-        QTest::addColumn<QString>("notice"); // empty: none
-        QTest::addColumn<QString>("shown");  // N(T) after Enter until a run; empty: nothing ran
+        // key: Run; Enter in the box, or Run and then Enter in it; after: the box after Enter;
+        // empty: taken, and Run is focused; notice: empty: none; shown: N(T) after Enter until a
+        // run; empty: nothing ran
+        columns<QString, QString, QString, QString, QString, QString, QString>(
+            {"locale", "box", "text", "key", "after", "notice", "shown"});
         const QString point = ": use a period as the decimal point.", defaults = "545.981500331442";
         const QString size = "Enter takes only sizes above 0, so N(0) went back to 10. To start "
                              "from 0 or below, type the size and click Run.";
@@ -163,13 +174,9 @@ class tst_MainWindow : public QObject
     // whole one). A notice says what was read, if not all of the text.
     void typedValue()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, box);
-        QFETCH(QString, text);
-        QFETCH(QString, key);
-        QFETCH(QString, after);
-        QFETCH(QString, notice);
-        QFETCH(QString, shown);
+        auto [locale, box, text, key, after, notice, shown] =
+            fetch<QString, QString, QString, QString, QString, QString, QString>(
+                {"locale", "box", "text", "key", "after", "notice", "shown"});
         start(locale);
         auto *edit = form->findChild<QLineEdit *>(box);
         type(edit, text);
@@ -224,12 +231,11 @@ class tst_MainWindow : public QObject
 
     void observations_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown"); // the fit beside the window, or the notice
-        QTest::addColumn<QString>("rate");  // the rate box after "Use the fitted values"
-        QTest::addColumn<QString>("size");  // and the N(0) box; empty: no fit to use
-        QTest::addColumn<QString>("end");   // and the end time: the span of the counts
+        // shown: the fit beside the window, or the notice; rate: the rate box after "Use the fitted
+        // values"; size: and the N(0) box; empty: no fit to use; end: and the end time: the span of
+        // the counts
+        columns<QString, QByteArray, QString, QString, QString, QString>(
+            {"locale", "bytes", "shown", "rate", "size", "end"});
         QFile census(QFINDTESTDATA("../resources/census-1790-1860.csv"));
         QVERIFY(census.open(QIODevice::ReadOnly));
         const QByteArray counts = census.readAll();
@@ -250,12 +256,9 @@ class tst_MainWindow : public QObject
     // file that cannot be read says which line, and changes nothing.
     void observations()
     {
-        QFETCH(QString, locale);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, shown);
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
+        auto [locale, bytes, shown, rate, size, end] =
+            fetch<QString, QByteArray, QString, QString, QString, QString>(
+                {"locale", "bytes", "shown", "rate", "size", "end"});
         start(locale);
         QTemporaryDir folder;
         QFile file(folder.filePath("counts.csv"));
@@ -324,10 +327,7 @@ class tst_MainWindow : public QObject
     // window, which tells the problems apart.
     void badValuesChangeNothing_data()
     {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString, QString>({"rate", "size", "end", "message"});
         // clang-format off
         // 2999.5 rounds to 3000, and 65556 is 20 in 16 bits.
         for (const char *end : {"2999.5", "-1", "65556", "1e999"})
@@ -345,10 +345,8 @@ class tst_MainWindow : public QObject
     // Run is all or nothing: a refused run leaves the last good one whole.
     void badValuesChangeNothing()
     {
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(QString, message);
+        auto [rate, size, end, message] =
+            fetch<QString, QString, QString, QString>({"rate", "size", "end", "message"});
         runWith("0.2", "10", "20");
         QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
         const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
@@ -369,18 +367,12 @@ class tst_MainWindow : public QObject
     // from 1E-04 to below a million and in E notation beyond, with the digits that tell them apart.
     void chartButtons_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("enabled"); // as enabledButtons() reads them
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QPointF>("atFive"); // the point of t = 5
-        QTest::addColumn<QStringList>("y");  // the tick labels; empty: not read
-        QTest::addColumn<QStringList>("x");
+        // kept: a rate run and kept first; empty: none; enabled: as enabledButtons() reads them;
+        // atFive: the point of t = 5; y: the tick labels; empty: not read
+        columns<QString, QString, QString, QString, QString, QStringList, QString, QString, QString,
+                QPointF, QStringList, QStringList>({"language", "kept", "rate", "size", "end",
+                                                    "clicks", "enabled", "focus", "title", "atFive",
+                                                    "y", "x"});
         const double n5 = 10 * std::exp(1.0), largest = std::numeric_limits<double>::max();
         const QString most = QString::number(largest, 'g', 17), nt = "Curve of N(t) vs. time",
                       perHead = "Curve of dN(t)/N(t)dt vs. N(t)";
@@ -404,18 +396,11 @@ class tst_MainWindow : public QObject
 
     void chartButtons()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, enabled);
-        QFETCH(QString, focus);
-        QFETCH(QString, title);
-        QFETCH(QPointF, atFive);
-        QFETCH(QStringList, y);
-        QFETCH(QStringList, x);
+        auto [language, kept, rate, size, end, clicks, enabled, focus, title, atFive, y, x] =
+            fetch<QString, QString, QString, QString, QString, QStringList, QString, QString,
+                  QString, QPointF, QStringList, QStringList>({"language", "kept", "rate", "size",
+                                                               "end", "clicks", "enabled", "focus",
+                                                               "title", "atFive", "y", "x"});
         start(language);
         if (!kept.isEmpty()) {
             runWith(kept, size, end);
