@@ -82,13 +82,11 @@ class tst_Larggraf : public QObject
         return statm.readAll().split(' ').value(1).toLong() * sysconf(_SC_PAGESIZE) >> 20;
     }
 
-    // How far a point lies from the path's segment that starts at point j (from the
-    // path's last point when none starts there).
+    // How far a point lies from the path's segment from point j (or from its last point).
     static double offPath(QPointF at, const QList<QPointF> &path, qsizetype j)
     {
         if (path.isEmpty()) return INFINITY;
-        const QPointF a = path[j], b = path[std::min(j + 1, path.size() - 1)];
-        const QPointF ab = b - a;
+        const QPointF a = path[j], ab = path[std::min(j + 1, path.size() - 1)] - a;
         const double length2 = QPointF::dotProduct(ab, ab);
         const double along =
             length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, ab) / length2, 0.0, 1.0) : 0.0;
@@ -96,8 +94,7 @@ class tst_Larggraf : public QObject
         return std::hypot(d.x(), d.y());
     }
 
-    // What a user sees on a chart: its titles (at the zoom's size), its axes, its points, its tick
-    // labels, or the line that says why there is nothing to draw.
+    // What a user sees on a chart: titles, axes, points, tick labels, or why nothing is drawn.
     static void chartHolds(ChartControl *control, double zoom)
     {
         const DrawnChart &chart = control->drawn();
@@ -118,11 +115,7 @@ class tst_Larggraf : public QObject
             QVERIFY2(std::isfinite(axis->minimum) && std::isfinite(axis->maximum) &&
                          axis->minimum < axis->maximum,
                      fail(QString("range %1 to %2").arg(axis->minimum).arg(axis->maximum)));
-        // Every point inside the axes, and each curve drawn within 0.1 px of it (the thinning's
-        // bound).
-        const auto inside = [](double v, const DrawnAxis &a) {
-            return v >= a.minimum && v <= a.maximum;
-        };
+        // Every point inside the axes, and each curve drawn within 0.1 px (the thinning's bound).
         const std::vector<ContentCurve> &curves = control->content().curves;
         QCOMPARE(chart.curves.size(), curves.size());
         bool current = false;
@@ -133,7 +126,9 @@ class tst_Larggraf : public QObject
                 if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
                 ++points;
                 const QString point = QString("(%1, %2)").arg(p.x()).arg(p.y());
-                QVERIFY2(inside(p.x(), x) && inside(p.y(), y), fail(point + " outside"));
+                QVERIFY2(p.x() >= x.minimum && p.x() <= x.maximum && p.y() >= y.minimum &&
+                             p.y() <= y.maximum,
+                         fail(point + " outside"));
                 const QPointF at = chart.position(p);
                 while (j + 1 < path.size() && offPath(at, path, j) > 0.1 + 1e-9)
                     ++j;
@@ -149,8 +144,7 @@ class tst_Larggraf : public QObject
                           .arg(chart.size.width())));
         for (const LegendEntry &entry : chart.legend)
             QVERIFY2(whole.contains(entry.rect), fail(entry.name + " outside"));
-        // The tick labels: distinct and whole on each axis, inside the chart, clear of each
-        // other, the titles, the legend and the plot.
+        // Tick labels: distinct, whole, inside, clear of each other, the titles, legend and plot.
         QList<QRectF> taken{chart.title.rect, x.title.rect, y.title.rect, chart.plot,
                             chart.legendBox};
         const QFontMetricsF metrics(chart.tickFont, control);
@@ -182,8 +176,7 @@ class tst_Larggraf : public QObject
             QVERIFY2(forms.size() <= 1,
                      fail("labels " + QStringList(distinct.values()).join(" / ")));
         }
-        // The current run with nothing to draw: one short line in the plot says why, and so does
-        // the description.
+        // The current run with nothing to draw: a line in the plot and the description say why.
         const QString noValue = chart.noValue.text;
         QCOMPARE(noValue.isEmpty(), current || control->content().noValue.isEmpty());
         QVERIFY2(noValue.isEmpty() || chart.plot.contains(chart.noValue.rect),
@@ -197,8 +190,7 @@ class tst_Larggraf : public QObject
             nonzero = nonzero && !curve.points.isEmpty() && curve.points[0].y() != 0 &&
                       std::isfinite(curve.points[0].y());
         QTest::keyClick(control, Qt::Key_Home);
-        const QStringList lines = control->readout().text().split('\n').mid(1);
-        for (const QString &line : lines)
+        for (const QString &line : control->readout().text().split('\n').mid(1))
             QVERIFY2(!nonzero || !line.endsWith(" = 0"), fail("read as 0: " + line));
         QTest::keyClick(control, Qt::Key_Escape);
     }
@@ -208,8 +200,9 @@ class tst_Larggraf : public QObject
     static void svgHoldsTheChart(ChartControl *control)
     {
         const DrawnChart &chart = control->drawn();
-        QStringList texts, drawnTexts{chart.title.text, chart.axes[DrawnChart::X].title.text,
-                                      chart.axes[DrawnChart::Y].title.text, chart.noValue.text};
+        QStringList texts, drawnTexts{chart.noValue.text};
+        for (const DrawnText *text : {&chart.title, &chart.axes[0].title, &chart.axes[1].title})
+            drawnTexts << text->text;
         for (const DrawnAxis &axis : chart.axes)
             for (const DrawnTick &tick : axis.ticks)
                 drawnTexts << tick.text;
@@ -235,9 +228,7 @@ class tst_Larggraf : public QObject
         }
         QVERIFY(!xml.hasError());
         QCOMPARE(viewBox, QString("0 0 %1 %2").arg(chart.size.width()).arg(chart.size.height()));
-        texts.sort();
-        drawnTexts.sort();
-        QCOMPARE(texts, drawnTexts);
+        QCOMPARE((texts.sort(), texts), (drawnTexts.sort(), drawnTexts));
         QCOMPARE(titleSize, std::round(10.0 * control->logicalDpiY() / 72 * 1e4) / 1e4);
         QCOMPARE(points.mid(0, drawnPoints.size()), drawnPoints); // the legend's lines after
     }
@@ -335,8 +326,7 @@ class tst_Larggraf : public QObject
 
     void cleanup() { Forms::unloadAll(); }
 
-    // Each click on the chart moves round the cycle (every chart of it is checked below); the
-    // buttons draw without moving it.
+    // Each click on the chart moves round the cycle; the buttons draw without moving it.
     void chartCycle()
     {
         larggraf &graph = openLargeGraph();
@@ -352,8 +342,7 @@ class tst_Larggraf : public QObject
         clickChart(chart);
         QCOMPARE(chart->title(), cycleTitles(1));
 
-        // "Main form" hides this window, the close box unloads it; opened again from the main
-        // window's chart, it starts afresh on N(t), and the cycle goes on from there.
+        // "Main form" hides it, the close box unloads it; opened again, it starts afresh on N(t).
         const QPointer<larggraf> first = &graph;
         for (const bool close : {false, true}) {
             if (close)
@@ -365,10 +354,9 @@ class tst_Larggraf : public QObject
             QVERIFY(Forms::form<Form1>().isVisible());
             QCOMPARE(m_ended, 0);
             clickChart(Forms::form<Form1>().MSChart1);
-            ChartControl *again = Forms::form<larggraf>().MSChart1;
-            QCOMPARE(again->title(), cycleTitles(3));
-            clickChart(again);
-            QCOMPARE(again->title(), cycleTitles(0));
+            QCOMPARE(Forms::form<larggraf>().MSChart1->title(), cycleTitles(3));
+            clickChart(Forms::form<larggraf>().MSChart1);
+            QCOMPARE(Forms::form<larggraf>().MSChart1->title(), cycleTitles(0));
         }
     }
 
@@ -417,9 +405,8 @@ class tst_Larggraf : public QObject
         const long residentBefore = residentMegabytes();
         Form1 &form1 = runWith(rate, size, end);
         QCOMPARE(notice(&form1).contains("too large in size"), refused);
-        if (refused) { // the model as it was: nothing run
-            QCOMPARE(MALVORA1::Simut, 0);
-            QCOMPARE(MALVORA1::Rrate, 0.0);
+        if (refused) { // nothing ran
+            QVERIFY(MALVORA1::Simut == 0 && MALVORA1::Rrate == 0);
             return;
         }
         if (kept) chooseByKeys(form1.MSChart1, "Keep this run"); // the menu logs its popup
