@@ -360,11 +360,9 @@ class tst_Larggraf : public QObject
         }
     }
 
-    // Every chart of both windows, for runs at the edges of what a class reaches: decay, a
-    // run of one point, tiny rates, the largest values, nothing to draw (r 0 N(0) 0 T 0: all zero,
-    // as before any run, where ln 0 and 0/0 are left out); and runs whose values
-    // near the largest double, drawn over themselves kept, once made the X axis's one step
-    // infinite and the thinning of the curves run out of memory.
+    // Every chart of both windows, for runs at the edges: decay, one point, tiny rates, the largest
+    // values, nothing to draw (all zero: ln 0 and 0/0 left out); and runs near the largest double,
+    // drawn over themselves kept, that once made an infinite X step and ran out of memory.
     void everyChartHolds_data()
     {
         // kept: the run kept ("Keep this run") before the charts; zoom: the texts' size, for a
@@ -437,11 +435,9 @@ class tst_Larggraf : public QObject
                  qPrintable(QString("%1 MB more").arg(residentMegabytes() - residentBefore)));
     }
 
-    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; S
-    // speaks what the chart shows and how it changes; then the chart's menu, opened by mouse or by
-    // keys, its item picked by a click or by keys: "Copy chart", as Ctrl+C, puts the chart on the
-    // clipboard at twice its size. (What "Save chart as..." writes is in the output test's table of
-    // write targets.)
+    // Values read off the curves at t = 10, by hovering or by keys; S speaks what the chart shows;
+    // "Copy chart" from the menu (opened and picked by mouse or keys), as Ctrl+C, copies it at
+    // twice its size. (What "Save chart as..." writes is tested with the output.)
     void readout_data()
     {
         // kept: a rate run and kept first; empty: none; clicks: -1: the main window's chart, else
@@ -555,9 +551,8 @@ class tst_Larggraf : public QObject
         QTRY_COMPARE(chart->readout().step(), -1);
     }
 
-    // Kept runs lie beneath the current one in every chart of both windows, named in the
-    // legend, and are heard as they are kept; a fifth drops the oldest and Forget removes them. The
-    // table, the file and N(T) stay the current run's.
+    // Kept runs lie beneath the current one in both windows, named in the legend and heard as
+    // kept; Forget removes them. The table, the file and N(T) stay the current run's.
     void keptRuns()
     {
         ChartControl *chart = chartAfterRun("0.2", -1);
@@ -592,8 +587,7 @@ class tst_Larggraf : public QObject
                  "4034.29");
         Forms::form<DataTabl>().hide();
 
-        // A decay on ln dN(t): the kept runs drawn, the current run named and told why it has no
-        // curve.
+        // A decay on ln dN(t): the kept runs drawn, the current run named and why it has no curve.
         runWith("-0.2");
         QTest::mouseClick(Forms::form<Form1>().Command9, Qt::LeftButton);
         QCOMPARE(chart->drawn().noValue.text, "ln dN(t) needs dN(t) > 0");
@@ -607,10 +601,8 @@ class tst_Larggraf : public QObject
         QCOMPARE(curvesOf(large).size(), 2u); // the hidden window's chart forgot them too
     }
 
-    // After one to six keeps (past the four kept), with the large window opened before the first
-    // keep or after the last, every curve of both windows holds its own run's values, under its
-    // own run's name, and the read-out at t = 9 says each run's N(9): r = 0.1 ... 0.6 kept, then
-    // r = 0.7 run.
+    // After keeping r = 0.1 ... 0.6 (past the four kept) and running r = 0.7, with the large window
+    // opened first or last, every curve holds its own run's values and name, and its N(9) reads.
     void keptRunsHoldTheirOwnValues_data()
     {
         columns<int, bool>({"keeps", "largeFirst"});
@@ -629,14 +621,11 @@ class tst_Larggraf : public QObject
             if (QTest::currentTestFailed()) return;
         }
         ChartControl *main = runWith("0.7").MSChart1;
-        const auto rateOf = [](const QString &name) {
-            return name.section(u',', 0, 0).section(u'=', 1).toDouble();
-        };
-        // Each curve against its run's model, named by the run: N(t) = 10 e^(rt), and the
-        // difference model's 10 (1 + r)^t; the current run is r = 0.7.
+        // Each curve against its run's model: N(t) = 10 e^(rt), or the difference model's 10 (1 +
+        // r)^t.
         const auto holds = [&](ChartControl *chart) {
-            // On N(t) every curve stands out from the white plot by 3:1; in greyscale the runs
-            // stay apart, by width or dash.
+            // On N(t) every curve contrasts 3:1 with white; in greyscale the runs differ by width
+            // or dash.
             const std::vector<ContentCurve> &curves = curvesOf(chart);
             for (size_t k = 0; chart == main && k < curves.size(); ++k) {
                 const QPen &pen = curves[k].pen;
@@ -647,7 +636,9 @@ class tst_Larggraf : public QObject
             }
             int runs = 0;
             for (const ContentCurve &curve : curves) {
-                const double r = curve.current ? 0.7 : rateOf(curve.name);
+                const double r = curve.current
+                                     ? 0.7
+                                     : curve.name.section(u',', 0, 0).section(u'=', 1).toDouble();
                 const bool difference =
                     curve.name.endsWith("(difference)") || curve.name == "difference";
                 runs += curve.legendName.startsWith("r = ");
@@ -696,10 +687,9 @@ class tst_Larggraf : public QObject
         QVERIFY2(notice(&graph).contains("printer"), qPrintable(notice(&graph)));
     }
 
-    // H plays the chart as sound: each curve's pitch follows it up the Y axis, a value with no
-    // point is silent, and each kept run comes after the current run under its own name. Here no
-    // sound server answers, and the window says so; one that is there but never answers is given
-    // two seconds, while the chart goes on reading its points.
+    // H plays the chart: each curve's pitch follows it up the Y axis, no point is silence, kept
+    // runs follow under their names. No sound server answers, and the window says so; one that
+    // never answers is given two seconds, while the chart goes on reading its points.
     void curveIsHeard_data()
     {
         // clicks: -1 the main window's chart, else the large one's; pitches: each curve's in turn

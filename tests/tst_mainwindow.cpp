@@ -1,5 +1,4 @@
-// The main window as a student uses it: entering parameters, Run, the chart
-// buttons, the messages for values that cannot be run.
+// The main window as a student uses it: parameters, Run, the chart buttons, refused values.
 #include "charts/chartreadout.h"
 #include "driving.h"
 #include "model/clock.h"
@@ -47,17 +46,14 @@ class tst_MainWindow : public QObject
         QVERIFY(activate(form));
     }
 
-    // Replaces the box's text by typing, as a user does; text beyond ASCII comes from an input
-    // method, as full-width digits do.
+    // Replaces the box's text by typing; beyond ASCII (full-width digits) from an input method.
     void type(QLineEdit *box, const QString &text)
     {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
-            QTest::keyClicks(box, text);
-            return;
-        }
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+            return QTest::keyClicks(box, text);
         QInputMethodEvent committed;
         committed.setCommitString(text);
         QApplication::sendEvent(box, &committed);
@@ -120,8 +116,7 @@ class tst_MainWindow : public QObject
         // The photograph sits 100 twips from the frame's right edge, centred in height.
         QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160).pixels());
         form->Timer1_Timer();
-        // "_" stands for what the locale writes before AM and PM: a space in older
-        // locale data, a narrow no-break space in newer.
+        // "_": a space before AM and PM in older locale data, a narrow no-break space in newer.
         const QString gap = QLocale().timeFormat(QLocale::ShortFormat).section(u'm', -1).chopped(2);
         QCOMPARE(form->Label6->text(), clock.replace(u'_', gap));
     }
@@ -169,9 +164,9 @@ class tst_MainWindow : public QObject
         // clang-format on
     }
 
-    // Enter takes a value that Run can use and moves on to Run, or else puts the box's default back
-    // and stays, saying why until Run; Run goes on with the value read (an end time rounded to a
-    // whole one). A notice says what was read, if not all of the text.
+    // Enter takes a value Run can use and moves on to Run, or puts the default back and says why;
+    // Run goes on with the value read (an end time rounded). A notice says what was read, if not
+    // all.
     void typedValue()
     {
         auto [locale, box, text, key, after, notice, shown] =
@@ -251,9 +246,8 @@ class tst_MainWindow : public QObject
         // clang-format on
     }
 
-    // Ctrl+O reads a class's counts off the window's thread and shows their fit beside the
-    // window; "Use the fitted values" puts r and N(0) into the boxes, and Run runs with them. A
-    // file that cannot be read says which line, and changes nothing.
+    // Ctrl+O reads counts off the window's thread and shows their fit; "Use the fitted values"
+    // fills the boxes for Run. A file that cannot be read says which line, and changes nothing.
     void observations()
     {
         auto [locale, bytes, shown, rate, size, end] =
@@ -280,9 +274,8 @@ class tst_MainWindow : public QObject
         QCOMPARE(form->useFitButton->isEnabled(), !rate.isEmpty());
         if (rate.isEmpty()) return;
         QTest::mouseClick(form->useFitButton, Qt::LeftButton);
-        QCOMPARE(form->txtRrate->text(), rate);
-        QCOMPARE(form->n0->text(), size);
-        QCOMPARE(form->txtSimut->text(), end);
+        QCOMPARE(QStringList({form->txtRrate->text(), form->n0->text(), form->txtSimut->text()}),
+                 QStringList({rate, size, end}));
         QVERIFY(form->Command2->isEnabled());
         QTest::mouseClick(form->Command2, Qt::LeftButton);
         QCOMPARE(::notice(form), QString());
@@ -290,8 +283,7 @@ class tst_MainWindow : public QObject
         QVERIFY(std::abs(Rrate / Observed.fit()->rate - 1) < 1e-14);
         QVERIFY(std::abs(Nt[0] / Observed.fit()->initialSize - 1) < 1e-14);
         QCOMPARE(Simut, end.toInt());
-        // Drawn beside the model on N(t) and ln N(t): a marker a count (ln N(t) leaves out those
-        // of 0 or below), named in the legend; the fitted curve lies on the model run with it.
+        // On N(t) and ln N(t) (without counts <= 0): a marker a count; the fit lies on the model.
         const double first = Observed.observations().front().time;
         for (QPushButton *button : {form->command4, form->Command3}) {
             QTest::mouseClick(button, Qt::LeftButton);
@@ -323,8 +315,7 @@ class tst_MainWindow : public QObject
                  qPrintable(form->MSChart1->readout().text()));
     }
 
-    // Values that Run refuses: the boxes and a word of the message the user reads beside the
-    // window, which tells the problems apart.
+    // Values that Run refuses, and a word of the message that tells the problems apart.
     void badValuesChangeNothing_data()
     {
         columns<QString, QString, QString, QString>({"rate", "size", "end", "message"});
@@ -362,9 +353,8 @@ class tst_MainWindow : public QObject
         QCOMPARE(notice(form), QString());
     }
 
-    // The chart buttons after a run: which are enabled, where the focus goes, and what the chart
-    // shows; its tick labels as a class reads them, in the desktop's number format, written out
-    // from 1E-04 to below a million and in E notation beyond, with the digits that tell them apart.
+    // The chart buttons after a run: enabled, focus, what the chart shows; tick labels in the
+    // desktop's format, written out from 1E-04 to below a million, beyond in E notation.
     void chartButtons_data()
     {
         // kept: a rate run and kept first; empty: none; enabled: as enabledButtons() reads them;
@@ -436,8 +426,7 @@ class tst_MainWindow : public QObject
         QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =");
         QCOMPARE(accessibleText(form->Command11), "Quiz");
-        // The instructions are the window's text, which a reader speaks as it opens, not the
-        // caption of their frame; a box's label names that box and nothing else.
+        // A reader speaks the instructions as the window opens; a box's label names only that box.
         QAccessibleInterface *instructions = QAccessible::queryAccessibleInterface(form->Label13);
         QVERIFY(instructions->relations().isEmpty());
         QCOMPARE(instructions->text(QAccessible::Name), form->Label13->text());
@@ -445,8 +434,8 @@ class tst_MainWindow : public QObject
         QCOMPARE(named.size(), 1);
         QCOMPARE(named[0].first->object(), form->txtRrate);
         QCOMPARE(named[0].second, QAccessible::Labelled);
-        // Run is heard at once, rounded to be listened to; the result box is named as its label
-        // reads, end time and all, and the focus goes on to the chart just drawn.
+        // Run is heard at once, rounded; the result box is named as its label reads; on to the
+        // chart.
         QTest::keyClick(form->Command2, Qt::Key_Return);
         QCOMPARE(announcement(form), "Population size at t = 20: 545.98");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =20");
