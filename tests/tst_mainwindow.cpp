@@ -123,9 +123,8 @@ class tst_MainWindow : public QObject
 
     void typedValue_data()
     {
-        // key: Run; Enter in the box, or Run and then Enter in it; after: the box after Enter;
-        // empty: taken, and Run is focused; notice: empty: none; shown: N(T) after Enter until a
-        // run; empty: nothing ran
+        // key: Run, Enter, or Run then Enter; after: the box after Enter, empty: taken, Run
+        // focused; shown: N(T) after Enter until a run, empty: nothing ran
         columns<QString, QString, QString, QString, QString, QString, QString>(
             {"locale", "box", "text", "key", "after", "notice", "shown"});
         const QString point = ": use a period as the decimal point.", defaults = "545.981500331442";
@@ -226,9 +225,8 @@ class tst_MainWindow : public QObject
 
     void observations_data()
     {
-        // shown: the fit beside the window, or the notice; rate: the rate box after "Use the fitted
-        // values"; size: and the N(0) box; empty: no fit to use; end: and the end time: the span of
-        // the counts
+        // shown: the fit, or the notice; rate, size, end: the boxes after "Use the fitted values"
+        // (empty: no fit to use), the end time spanning the counts
         columns<QString, QByteArray, QString, QString, QString, QString>(
             {"locale", "bytes", "shown", "rate", "size", "end"});
         QFile census(QFINDTESTDATA("../resources/census-1790-1860.csv"));
@@ -357,8 +355,7 @@ class tst_MainWindow : public QObject
     // desktop's format, written out from 1E-04 to below a million, beyond in E notation.
     void chartButtons_data()
     {
-        // kept: a rate run and kept first; empty: none; enabled: as enabledButtons() reads them;
-        // atFive: the point of t = 5; y: the tick labels; empty: not read
+        // kept: a rate run and kept first; atFive: the point of t = 5; y, x: tick labels, or none
         columns<QString, QString, QString, QString, QString, QStringList, QString, QString, QString,
                 QPointF, QStringList, QStringList>({"language", "kept", "rate", "size", "end",
                                                     "clicks", "enabled", "focus", "title", "atFive",
