@@ -309,14 +309,11 @@ class tst_Larggraf : public QObject
     }
 
   private slots:
-    void initTestCase()
-    {
-        dropHarmlessWarnings();
-        // The figures below are written as an English desktop shows them.
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { dropHarmlessWarnings(); }
     void init()
     {
+        // The figures below are written as an English desktop shows them.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         MALVORA1::clear();
         logged.clear();
         m_ended = 0;
@@ -465,8 +462,6 @@ class tst_Larggraf : public QObject
             fetch<QString, QString, int, bool, QString, QString, QLocale, QString>(
                 {"kept", "rate", "clicks", "hover", "text", "copy", "locale", "summary"});
         QLocale::setDefault(locale);
-        const auto english = qScopeGuard(
-            [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
         ChartControl *chart = chartAfterRun(rate, clicks, kept);
         QVERIFY(chart);
         const auto description = [chart] {
