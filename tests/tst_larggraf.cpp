@@ -18,6 +18,23 @@
 
 using namespace MALVORA1;
 
+// Adds the test's data columns, of these types under these names, in order.
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    size_t k = 0;
+    (QTest::addColumn<T>(names[k++]), ...);
+}
+
+// The current row's values of these columns, in order.
+template <typename... T> std::tuple<T...> fetch(const std::array<const char *, sizeof...(T)> &names)
+{
+    return [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...};
+    }
+    (std::index_sequence_for<T...>());
+}
+
 namespace
 {
 
@@ -65,13 +82,11 @@ class tst_Larggraf : public QObject
         return statm.readAll().split(' ').value(1).toLong() * sysconf(_SC_PAGESIZE) >> 20;
     }
 
-    // How far a point lies from the path's segment that starts at point j (from the
-    // path's last point when none starts there).
+    // How far a point lies from the path's segment from point j (or from its last point).
     static double offPath(QPointF at, const QList<QPointF> &path, qsizetype j)
     {
         if (path.isEmpty()) return INFINITY;
-        const QPointF a = path[j], b = path[std::min(j + 1, path.size() - 1)];
-        const QPointF ab = b - a;
+        const QPointF a = path[j], ab = path[std::min(j + 1, path.size() - 1)] - a;
         const double length2 = QPointF::dotProduct(ab, ab);
         const double along =
             length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, ab) / length2, 0.0, 1.0) : 0.0;
@@ -79,10 +94,11 @@ class tst_Larggraf : public QObject
         return std::hypot(d.x(), d.y());
     }
 
-    // What a user sees on a chart: its titles (at the zoom's size), its axes, its points, its tick
-    // labels, or the line that says why there is nothing to draw.
-    static void chartHolds(ChartControl *control, double zoom)
+    // What a user sees on a chart at the zoom: titles, axes, points, tick labels, or why nothing is
+    // drawn; and, if asked, its SVG.
+    static void chartHolds(ChartControl *control, double zoom, bool svg)
     {
+        control->setTextZoom(zoom);
         const DrawnChart &chart = control->drawn();
         const QRectF whole(QPointF(), chart.size);
         QByteArray message;
@@ -101,11 +117,7 @@ class tst_Larggraf : public QObject
             QVERIFY2(std::isfinite(axis->minimum) && std::isfinite(axis->maximum) &&
                          axis->minimum < axis->maximum,
                      fail(QString("range %1 to %2").arg(axis->minimum).arg(axis->maximum)));
-        // Every point inside the axes, and each curve drawn within 0.1 px of it (the thinning's
-        // bound).
-        const auto inside = [](double v, const DrawnAxis &a) {
-            return v >= a.minimum && v <= a.maximum;
-        };
+        // Every point inside the axes, and each curve drawn within 0.1 px (the thinning's bound).
         const std::vector<ContentCurve> &curves = control->content().curves;
         QCOMPARE(chart.curves.size(), curves.size());
         bool current = false;
@@ -116,7 +128,9 @@ class tst_Larggraf : public QObject
                 if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
                 ++points;
                 const QString point = QString("(%1, %2)").arg(p.x()).arg(p.y());
-                QVERIFY2(inside(p.x(), x) && inside(p.y(), y), fail(point + " outside"));
+                QVERIFY2(p.x() >= x.minimum && p.x() <= x.maximum && p.y() >= y.minimum &&
+                             p.y() <= y.maximum,
+                         fail(point + " outside"));
                 const QPointF at = chart.position(p);
                 while (j + 1 < path.size() && offPath(at, path, j) > 0.1 + 1e-9)
                     ++j;
@@ -132,8 +146,7 @@ class tst_Larggraf : public QObject
                           .arg(chart.size.width())));
         for (const LegendEntry &entry : chart.legend)
             QVERIFY2(whole.contains(entry.rect), fail(entry.name + " outside"));
-        // The tick labels: distinct and whole on each axis, inside the chart, clear of each
-        // other, the titles, the legend and the plot.
+        // Tick labels: distinct, whole, inside, clear of each other, the titles, legend and plot.
         QList<QRectF> taken{chart.title.rect, x.title.rect, y.title.rect, chart.plot,
                             chart.legendBox};
         const QFontMetricsF metrics(chart.tickFont, control);
@@ -153,20 +166,15 @@ class tst_Larggraf : public QObject
             QVERIFY2(distinct.isEmpty() != chart.numbered,
                      fail("tick labels where there is nothing"));
             // One notation and one number of decimals an axis; a lone 0 may stand as "0".
-            QSet<QString> forms;
-            for (const QString &label : std::as_const(distinct)) {
-                const QString mantissa = label.section('E', 0, 0);
-                const qsizetype point = mantissa.indexOf('.');
+            QSet<qsizetype> forms; // the decimals, plus 100 in E notation
+            for (const QString &label : std::as_const(distinct))
                 if (label != "0")
-                    forms << QString("%1 %2")
-                                 .arg(label.contains('E'))
-                                 .arg(point < 0 ? 0 : mantissa.size() - point - 1);
-            }
+                    forms << label.section('E', 0, 0).section('.', 1).size() +
+                                 100 * label.contains('E');
             QVERIFY2(forms.size() <= 1,
                      fail("labels " + QStringList(distinct.values()).join(" / ")));
         }
-        // The current run with nothing to draw: one short line in the plot says why, and so does
-        // the description.
+        // The current run with nothing to draw: a line in the plot and the description say why.
         const QString noValue = chart.noValue.text;
         QCOMPARE(noValue.isEmpty(), current || control->content().noValue.isEmpty());
         QVERIFY2(noValue.isEmpty() || chart.plot.contains(chart.noValue.rect),
@@ -180,10 +188,10 @@ class tst_Larggraf : public QObject
             nonzero = nonzero && !curve.points.isEmpty() && curve.points[0].y() != 0 &&
                       std::isfinite(curve.points[0].y());
         QTest::keyClick(control, Qt::Key_Home);
-        const QStringList lines = control->readout().text().split('\n').mid(1);
-        for (const QString &line : lines)
+        for (const QString &line : control->readout().text().split('\n').mid(1))
             QVERIFY2(!nonzero || !line.endsWith(" = 0"), fail("read as 0: " + line));
         QTest::keyClick(control, Qt::Key_Escape);
+        if (svg && !QTest::currentTestFailed()) svgHoldsTheChart(control);
     }
 
     // The saved SVG holds the chart as drawn: its size, every text as text (the title at its size
@@ -191,8 +199,9 @@ class tst_Larggraf : public QObject
     static void svgHoldsTheChart(ChartControl *control)
     {
         const DrawnChart &chart = control->drawn();
-        QStringList texts, drawnTexts{chart.title.text, chart.axes[DrawnChart::X].title.text,
-                                      chart.axes[DrawnChart::Y].title.text, chart.noValue.text};
+        QStringList texts, drawnTexts{chart.noValue.text};
+        for (const DrawnText *text : {&chart.title, &chart.axes[0].title, &chart.axes[1].title})
+            drawnTexts << text->text;
         for (const DrawnAxis &axis : chart.axes)
             for (const DrawnTick &tick : axis.ticks)
                 drawnTexts << tick.text;
@@ -218,23 +227,32 @@ class tst_Larggraf : public QObject
         }
         QVERIFY(!xml.hasError());
         QCOMPARE(viewBox, QString("0 0 %1 %2").arg(chart.size.width()).arg(chart.size.height()));
-        texts.sort();
-        drawnTexts.sort();
-        QCOMPARE(texts, drawnTexts);
+        QCOMPARE((texts.sort(), texts), (drawnTexts.sort(), drawnTexts));
         QCOMPARE(titleSize, std::round(10.0 * control->logicalDpiY() / 72 * 1e4) / 1e4);
         QCOMPARE(points.mid(0, drawnPoints.size()), drawnPoints); // the legend's lines after
     }
 
     // After a run with the given rate (and N(0), after a space): the main window's chart, or the
     // large window's after that many clicks on it; focused, in an active window.
-    static ChartControl *chartAfterRun(const QString &rate, int clicks)
+    static ChartControl *chartAfterRun(const QString &rate, int clicks, const QString &kept = {})
     {
+        if (!kept.isEmpty()) { // a rate run and kept first
+            runWith(kept);
+            Kept.keep(currentRun());
+        }
         const QStringList values = rate.split(' '); // the rate, and N(0) where it is not 10
         ChartControl *chart = clicks < 0 ? runWith(values[0], values.value(1, "10")).MSChart1
                                          : openLargeGraph(rate).MSChart1;
         clickChart(chart, std::max(clicks, 0));
         chart->setFocus();
         return activate(chart->window()) ? chart : nullptr;
+    }
+
+    static const QList<QPointF> &currentPoints(ChartControl *chart)
+    {
+        const std::vector<ContentCurve> &curves = curvesOf(chart);
+        return std::find_if(curves.begin(), curves.end(), [](auto &c) { return c.current; })
+            ->points;
     }
 
     // Opens the chart's menu by a right click, the Menu key or Shift+F10. The click goes
@@ -291,14 +309,11 @@ class tst_Larggraf : public QObject
     }
 
   private slots:
-    void initTestCase()
-    {
-        dropHarmlessWarnings();
-        // The figures below are written as an English desktop shows them.
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { dropHarmlessWarnings(); }
     void init()
     {
+        // The figures below are written as an English desktop shows them.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         MALVORA1::clear();
         logged.clear();
         m_ended = 0;
@@ -307,8 +322,7 @@ class tst_Larggraf : public QObject
 
     void cleanup() { Forms::unloadAll(); }
 
-    // Each click on the chart moves round the cycle (every chart of it is checked below); the
-    // buttons draw without moving it.
+    // Each click on the chart moves round the cycle; the buttons draw without moving it.
     void chartCycle()
     {
         larggraf &graph = openLargeGraph();
@@ -324,8 +338,7 @@ class tst_Larggraf : public QObject
         clickChart(chart);
         QCOMPARE(chart->title(), cycleTitles(1));
 
-        // "Main form" hides this window, the close box unloads it; opened again from the main
-        // window's chart, it starts afresh on N(t), and the cycle goes on from there.
+        // "Main form" hides it, the close box unloads it; opened again, it starts afresh on N(t).
         const QPointer<larggraf> first = &graph;
         for (const bool close : {false, true}) {
             if (close)
@@ -337,27 +350,20 @@ class tst_Larggraf : public QObject
             QVERIFY(Forms::form<Form1>().isVisible());
             QCOMPARE(m_ended, 0);
             clickChart(Forms::form<Form1>().MSChart1);
-            ChartControl *again = Forms::form<larggraf>().MSChart1;
-            QCOMPARE(again->title(), cycleTitles(3));
-            clickChart(again);
-            QCOMPARE(again->title(), cycleTitles(0));
+            QCOMPARE(Forms::form<larggraf>().MSChart1->title(), cycleTitles(3));
+            clickChart(Forms::form<larggraf>().MSChart1);
+            QCOMPARE(Forms::form<larggraf>().MSChart1->title(), cycleTitles(0));
         }
     }
 
-    // Every chart of both windows, for runs at the edges of what a class reaches: decay, a
-    // run of one point, tiny rates, the largest values, nothing to draw (r 0 N(0) 0 T 0: all zero,
-    // as before any run, where ln 0 and 0/0 are left out); and runs whose values
-    // near the largest double, drawn over themselves kept, once made the X axis's one step
-    // infinite and the thinning of the curves run out of memory.
+    // Every chart of both windows, for runs at the edges: decay, one point, tiny rates, the largest
+    // values, nothing to draw (all zero: ln 0 and 0/0 left out); and runs near the largest double,
+    // drawn over themselves kept, that once made an infinite X step and ran out of memory.
     void everyChartHolds_data()
     {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("kept");   // the run kept ("Keep this run") before the charts
-        QTest::addColumn<double>("zoom"); // the texts' size, for a projector
-        QTest::addColumn<bool>(
-            "refused"); // Run says the numbers grow too large, and keeps the last run
+        // kept: by "Keep this run"; zoom: the texts', for a projector; refused: too large to run
+        columns<QString, QString, QString, bool, double, bool>(
+            {"rate", "size", "end", "kept", "zoom", "refused"});
         const QString largest = QString::number(std::numeric_limits<double>::max(), 'g', 17);
         const auto add = [largest](const QString &rate, const QString &size, const QString &end,
                                    bool kept, double zoom) {
@@ -386,18 +392,14 @@ class tst_Larggraf : public QObject
     }
     void everyChartHolds()
     {
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(bool, kept);
-        QFETCH(double, zoom);
-        QFETCH(bool, refused);
+        auto [rate, size, end, kept, zoom, refused] =
+            fetch<QString, QString, QString, bool, double, bool>(
+                {"rate", "size", "end", "kept", "zoom", "refused"});
         const long residentBefore = residentMegabytes();
         Form1 &form1 = runWith(rate, size, end);
         QCOMPARE(notice(&form1).contains("too large in size"), refused);
-        if (refused) { // the model as it was: nothing run
-            QCOMPARE(MALVORA1::Simut, 0);
-            QCOMPARE(MALVORA1::Rrate, 0.0);
+        if (refused) { // nothing ran
+            QVERIFY(MALVORA1::Simut == 0 && MALVORA1::Rrate == 0);
             return;
         }
         if (kept) chooseByKeys(form1.MSChart1, "Keep this run"); // the menu logs its popup
@@ -405,16 +407,11 @@ class tst_Larggraf : public QObject
         const QtMessageHandler before = qInstallMessageHandler(logMessage);
         const auto restore = qScopeGuard([&] { qInstallMessageHandler(before); });
         // The saved files of every chart against each other, for a growth and a decay.
-        const bool media = size == "10" && end == "20" && (rate == "0.2" || rate == "-0.1");
-        const auto holds = [media, zoom](ChartControl *chart) {
-            chart->setTextZoom(zoom);
-            chartHolds(chart, zoom);
-            if (media && !QTest::currentTestFailed()) svgHoldsTheChart(chart);
-        };
+        const bool svg = size == "10" && end == "20" && (rate == "0.2" || rate == "-0.1");
         for (QPushButton *button :
              {form1.command4, form1.Command3, form1.Command5, form1.Command8, form1.Command9}) {
             if (button != form1.command4) QTest::mouseClick(button, Qt::LeftButton);
-            holds(form1.MSChart1);
+            chartHolds(form1.MSChart1, zoom, svg);
             if (QTest::currentTestFailed()) return;
         }
         clickChart(form1.MSChart1);
@@ -422,27 +419,21 @@ class tst_Larggraf : public QObject
         for (int click = 0; click <= 8 && !QTest::currentTestFailed(); ++click) {
             if (click > 0) clickChart(graph.MSChart1); // opened on N(t), then round the cycle
             QCOMPARE(graph.MSChart1->title(), cycleTitles(click == 0 ? 3 : click - 1));
-            holds(graph.MSChart1);
+            chartHolds(graph.MSChart1, zoom, svg);
         }
         QVERIFY2(residentMegabytes() - residentBefore < 50 + QuarantineMegabytes,
                  qPrintable(QString("%1 MB more").arg(residentMegabytes() - residentBefore)));
     }
 
-    // Values read off the curves at t = 10, by hovering or by the arrow keys, kept runs' too; S
-    // speaks what the chart shows and how it changes; then the chart's menu, opened by mouse or by
-    // keys, its item picked by a click or by keys: "Copy chart", as Ctrl+C, puts the chart on the
-    // clipboard at twice its size. (What "Save chart as..." writes is in the output test's table of
-    // write targets.)
+    // Values read off the curves at t = 10, by hovering or by keys; S speaks what the chart shows;
+    // "Copy chart" from the menu (opened and picked by mouse or keys), as Ctrl+C, copies it at
+    // twice its size. (What "Save chart as..." writes is tested with the output.)
     void readout_data()
     {
-        QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<bool>("hover");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("copy");    // how the chart is copied; empty: not
-        QTest::addColumn<QLocale>("locale");  // the desktop's, which writes the numbers
-        QTest::addColumn<QString>("summary"); // what S speaks; empty: not asked
+        // kept: a rate run and kept first; clicks: -1 the main window's chart, else the large
+        // one's; copy: how the chart is copied; summary: what S speaks (empty: not copied, asked)
+        columns<QString, QString, int, bool, QString, QString, QLocale, QString>(
+            {"kept", "rate", "clicks", "hover", "text", "copy", "locale", "summary"});
         const QLocale en(QLocale::English, QLocale::UnitedStates),
             de(QLocale::German, QLocale::Germany);
         // clang-format off
@@ -467,22 +458,11 @@ class tst_Larggraf : public QObject
 
     void readout()
     {
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(int, clicks);
-        QFETCH(bool, hover);
-        QFETCH(QString, text);
-        QFETCH(QString, copy);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, summary);
+        auto [kept, rate, clicks, hover, text, copy, locale, summary] =
+            fetch<QString, QString, int, bool, QString, QString, QLocale, QString>(
+                {"kept", "rate", "clicks", "hover", "text", "copy", "locale", "summary"});
         QLocale::setDefault(locale);
-        const auto english = qScopeGuard(
-            [] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
-        if (!kept.isEmpty()) {
-            runWith(kept);
-            Kept.keep(currentRun());
-        }
-        ChartControl *chart = chartAfterRun(rate, clicks);
+        ChartControl *chart = chartAfterRun(rate, clicks, kept);
         QVERIFY(chart);
         const auto description = [chart] {
             return accessibleText(chart, QAccessible::Description);
@@ -498,10 +478,7 @@ class tst_Larggraf : public QObject
             QTest::keyClick(chart, Qt::Key_Escape);
         }
         // The pointer a little beside the point of t = 10, nearer to it than to its neighbours.
-        const QList<QPointF> &steps =
-            std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
-                         [](const ContentCurve &curve) { return curve.current; })
-                ->points;
+        const QList<QPointF> &steps = currentPoints(chart);
         const QPointF at = chart->drawn().position(steps[10]);
         const QPoint beside =
             at.toPoint() + QPoint(steps[11].x() > steps[10].x() ? 1 : -1,
@@ -561,9 +538,8 @@ class tst_Larggraf : public QObject
         QTRY_COMPARE(chart->readout().step(), -1);
     }
 
-    // Kept runs lie beneath the current one in every chart of both windows, named in the
-    // legend, and are heard as they are kept; a fifth drops the oldest and Forget removes them. The
-    // table, the file and N(T) stay the current run's.
+    // Kept runs lie beneath the current one in both windows, named in the legend and heard as
+    // kept; Forget removes them. The table, the file and N(T) stay the current run's.
     void keptRuns()
     {
         ChartControl *chart = chartAfterRun("0.2", -1);
@@ -598,8 +574,7 @@ class tst_Larggraf : public QObject
                  "4034.29");
         Forms::form<DataTabl>().hide();
 
-        // A decay on ln dN(t): the kept runs drawn, the current run named and told why it has no
-        // curve.
+        // A decay on ln dN(t): the kept runs drawn, the current run named and why it has no curve.
         runWith("-0.2");
         QTest::mouseClick(Forms::form<Form1>().Command9, Qt::LeftButton);
         QCOMPARE(chart->drawn().noValue.text, "ln dN(t) needs dN(t) > 0");
@@ -613,14 +588,11 @@ class tst_Larggraf : public QObject
         QCOMPARE(curvesOf(large).size(), 2u); // the hidden window's chart forgot them too
     }
 
-    // After one to six keeps (past the four kept), with the large window opened before the first
-    // keep or after the last, every curve of both windows holds its own run's values, under its
-    // own run's name, and the read-out at t = 9 says each run's N(9): r = 0.1 ... 0.6 kept, then
-    // r = 0.7 run.
+    // After keeping r = 0.1 ... 0.6 (past the four kept) and running r = 0.7, with the large window
+    // opened first or last, every curve holds its own run's values and name, and its N(9) reads.
     void keptRunsHoldTheirOwnValues_data()
     {
-        QTest::addColumn<int>("keeps");
-        QTest::addColumn<bool>("largeFirst");
+        columns<int, bool>({"keeps", "largeFirst"});
         for (int keeps : {1, 4, 5, 6}) // one, as many as are kept, and past them once and twice
             for (bool largeFirst : {true, false})
                 QTest::addRow("%d kept, large window opened %s", keeps,
@@ -629,22 +601,18 @@ class tst_Larggraf : public QObject
     }
     void keptRunsHoldTheirOwnValues()
     {
-        QFETCH(int, keeps);
-        QFETCH(bool, largeFirst);
+        auto [keeps, largeFirst] = fetch<int, bool>({"keeps", "largeFirst"});
         if (largeFirst) QTest::mouseClick(openLargeGraph("0.1").command4, Qt::LeftButton);
         for (int k = 1; k <= keeps; ++k) {
             chooseByKeys(runWith(QString::number(0.1 * k)).MSChart1, "Keep this run");
             if (QTest::currentTestFailed()) return;
         }
         ChartControl *main = runWith("0.7").MSChart1;
-        const auto rateOf = [](const QString &name) {
-            return name.section(u',', 0, 0).section(u'=', 1).toDouble();
-        };
-        // Each curve against its run's model, named by the run: N(t) = 10 e^(rt), and the
-        // difference model's 10 (1 + r)^t; the current run is r = 0.7.
+        // Each curve against its run's model: N(t) = 10 e^(rt), or the difference model's 10 (1 +
+        // r)^t.
         const auto holds = [&](ChartControl *chart) {
-            // On N(t) every curve stands out from the white plot by 3:1; in greyscale the runs
-            // stay apart, by width or dash.
+            // On N(t) every curve contrasts 3:1 with white; in greyscale the runs differ by width
+            // or dash.
             const std::vector<ContentCurve> &curves = curvesOf(chart);
             for (size_t k = 0; chart == main && k < curves.size(); ++k) {
                 const QPen &pen = curves[k].pen;
@@ -655,7 +623,9 @@ class tst_Larggraf : public QObject
             }
             int runs = 0;
             for (const ContentCurve &curve : curves) {
-                const double r = curve.current ? 0.7 : rateOf(curve.name);
+                const double r = curve.current
+                                     ? 0.7
+                                     : curve.name.section(u',', 0, 0).section(u'=', 1).toDouble();
                 const bool difference =
                     curve.name.endsWith("(difference)") || curve.name == "difference";
                 runs += curve.legendName.startsWith("r = ");
@@ -704,41 +674,30 @@ class tst_Larggraf : public QObject
         QVERIFY2(notice(&graph).contains("printer"), qPrintable(notice(&graph)));
     }
 
-    // H plays the chart as sound: each curve's pitch follows it up the Y axis, a value with no
-    // point is silent, and each kept run comes after the current run under its own name. Here no
-    // sound server answers, and the window says so; one that is there but never answers is given
-    // two seconds, while the chart goes on reading its points.
+    // H plays the chart: each curve's pitch follows it up the Y axis, no point is silence, kept
+    // runs follow under their names. No sound server answers, and the window says so; one that
+    // never answers is given two seconds, while the chart goes on reading its points.
     void curveIsHeard_data()
     {
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("clicks"); // -1: the main window's chart, else the large one's
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("pitches"); // of each curve in turn
-        QTest::addRow("growth") << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
-        QTest::addRow("growth, a sound server that never answers")
-            << "" << "0.2" << -1 << QStringList{"N(t)"} << QStringList{"rises"};
-        QTest::addRow("decay") << "" << "-0.2" << 0 << QStringList{"N(t)"} << QStringList{"falls"};
+        // clicks: -1 the main window's chart, else the large one's; pitches: each curve's in turn
+        columns<QString, QString, int, QStringList, QStringList>(
+            {"kept", "rate", "clicks", "names", "pitches"});
+        const QStringList nt{"N(t)"}, rises{"rises"};
+        // clang-format off
+        QTest::addRow("growth") << "" << "0.2" << -1 << nt << rises;
+        QTest::addRow("growth, a sound server that never answers") << "" << "0.2" << -1 << nt << rises;
+        QTest::addRow("decay") << "" << "-0.2" << 0 << nt << QStringList{"falls"};
         QTest::addRow("dN/N") << "" << "0.2" << 1 << QStringList{"dN/Ndt"} << QStringList{"steady"};
-        QTest::addRow("a kept run after the current one")
-            << "0.15" << "0.2" << 0 << QStringList{"r = 0.2, N(0) = 10", "r = 0.15, N(0) = 10"}
-            << QStringList{"rises", "rises"};
-        QTest::addRow("ln dN(t) of a decay beside a kept growth")
-            << "0.2" << "-0.2" << 7 << QStringList{"r = -0.2, N(0) = 10", "r = 0.2, N(0) = 10"}
-            << QStringList{"silent", "rises"};
+        QTest::addRow("a kept run after the current one") << "0.15" << "0.2" << 0 << QStringList{"r = 0.2, N(0) = 10", "r = 0.15, N(0) = 10"} << QStringList{"rises", "rises"};
+        QTest::addRow("ln dN(t) of a decay beside a kept growth") << "0.2" << "-0.2" << 7 << QStringList{"r = -0.2, N(0) = 10", "r = 0.2, N(0) = 10"} << QStringList{"silent", "rises"};
+        // clang-format on
     }
     void curveIsHeard()
     {
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(int, clicks);
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, pitches);
-        if (!kept.isEmpty()) {
-            runWith(kept);
-            Kept.keep(currentRun());
-        }
-        ChartControl *chart = chartAfterRun(rate, clicks);
+        auto [kept, rate, clicks, names, pitches] =
+            fetch<QString, QString, int, QStringList, QStringList>(
+                {"kept", "rate", "clicks", "names", "pitches"});
+        ChartControl *chart = chartAfterRun(rate, clicks, kept);
         QVERIFY(chart);
         // A server that takes the connection and never says a word, or none.
         const bool hung = QString(QTest::currentDataTag()).contains("never answers");
@@ -763,18 +722,18 @@ class tst_Larggraf : public QObject
                                   "No sound device was found: the curve cannot be played.", 5000);
         QCOMPARE(announcement(chart->window()), notice(chart->window()));
         QVERIFY(!chart->sound().playing());
-
         const CurveSound &sound = chart->sound().sound();
         QStringList heard;
-        for (const CurveSound::Part &part : sound.parts) heard << part.name;
+        for (const CurveSound::Part &part : sound.parts)
+            heard << part.name;
         QCOMPARE(heard, names);
-        // Each curve's pitch between two time steps, away from their ticks, from the crossings
-        // of zero.
+        // Each curve's pitch between two time steps, away from their ticks, from the zero
+        // crossings.
         const DrawnAxis &axis = chart->drawn().axes[DrawnChart::X];
-        const QList<QPointF> &points = std::find_if(curvesOf(chart).begin(), curvesOf(chart).end(),
-                                                    [](const ContentCurve &c) { return c.current; })
-                                           ->points;
+        const QList<QPointF> &points = currentPoints(chart);
+        const qsizetype margin = CurveSound::SampleRate / 100;
         for (qsizetype part = 0; part < pitches.size(); ++part) {
+            const QString pitch = pitches[part];
             const double start = sound.parts[size_t(part)].start +
                                  (part ? CurveSoundTiming::Pause * CurveSound::SampleRate : 0);
             const auto sampleAt = [&](double x) {
@@ -783,7 +742,6 @@ class tst_Larggraf : public QObject
             };
             QList<double> heights;
             for (qsizetype i = 0; i + 1 < points.size(); ++i) {
-                const qsizetype margin = CurveSound::SampleRate / 100;
                 const qsizetype from = sampleAt(points[i].x()) + margin,
                                 to = sampleAt(points[i + 1].x()) - margin;
                 if (to - from < 2 * margin) continue; // steps too close to measure between
@@ -792,21 +750,23 @@ class tst_Larggraf : public QObject
                     crossings += (sound.sample(s) < 0) != (sound.sample(s + 1) < 0);
                     loudest = std::max(loudest, std::abs(int(sound.sample(s))));
                 }
-                QVERIFY2((loudest > 4000) == (pitches[part] != "silent"),
-                         qPrintable(QString("curve %1, step %2: %3").arg(part).arg(i).arg(loudest)));
+                QVERIFY2(
+                    (loudest > 4000) == (pitch != "silent"),
+                    qPrintable(QString("curve %1, step %2: %3").arg(part).arg(i).arg(loudest)));
                 heights << crossings / 2.0 / (double(to - from) / CurveSound::SampleRate);
             }
-            if (pitches[part] == "silent") continue;
+            if (pitch == "silent") continue;
             const auto [low, high] = std::minmax_element(heights.begin(), heights.end());
-            QVERIFY2(*low > 200 && *high < 1800, qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
+            QVERIFY2(*low > 200 && *high < 1800,
+                     qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
             for (qsizetype i = 1; i < heights.size(); ++i) {
                 const double change = heights[i] / heights[i - 1];
-                if (pitches[part] == "rises") QVERIFY2(change > 0.97, qPrintable(QString::number(i)));
-                if (pitches[part] == "falls") QVERIFY2(change < 1.03, qPrintable(QString::number(i)));
+                QVERIFY2(pitch == "rises" ? change > 0.97 : pitch != "falls" || change < 1.03,
+                         qPrintable(QString::number(i)));
             }
-            if (pitches[part] == "steady") QVERIFY(*high / *low < 1.05);
-            else QVERIFY(pitches[part] == "rises" ? heights.last() > 1.2 * heights.first()
-                                                  : heights.first() > 1.2 * heights.last());
+            QVERIFY(pitch == "steady"  ? *high / *low < 1.05
+                    : pitch == "rises" ? heights.last() > 1.2 * heights.first()
+                                       : heights.first() > 1.2 * heights.last());
         }
     }
 };

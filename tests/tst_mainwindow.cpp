@@ -1,5 +1,4 @@
-// The main window as a student uses it: entering parameters, Run, the chart
-// buttons, the messages for values that cannot be run.
+// The main window as a student uses it: parameters, Run, the chart buttons, refused values.
 #include "charts/chartreadout.h"
 #include "driving.h"
 #include "model/clock.h"
@@ -14,6 +13,23 @@
 #include <limits>
 
 using namespace MALVORA1;
+
+// Adds the test's data columns, of these types under these names, in order.
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    size_t k = 0;
+    (QTest::addColumn<T>(names[k++]), ...);
+}
+
+// The current row's values of these columns, in order.
+template <typename... T> std::tuple<T...> fetch(const std::array<const char *, sizeof...(T)> &names)
+{
+    return [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...};
+    }
+    (std::index_sequence_for<T...>());
+}
 
 class tst_MainWindow : public QObject
 {
@@ -30,17 +46,14 @@ class tst_MainWindow : public QObject
         QVERIFY(activate(form));
     }
 
-    // Replaces the box's text by typing, as a user does; text beyond ASCII comes from an input
-    // method, as full-width digits do.
+    // Replaces the box's text by typing; beyond ASCII (full-width digits) from an input method.
     void type(QLineEdit *box, const QString &text)
     {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
-            QTest::keyClicks(box, text);
-            return;
-        }
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+            return QTest::keyClicks(box, text);
         QInputMethodEvent committed;
         committed.setCommitString(text);
         QApplication::sendEvent(box, &committed);
@@ -77,9 +90,7 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun_data()
     {
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<bool>("afternoon");
-        QTest::addColumn<QString>("clock");
+        columns<QTime, bool, QString>({"time", "afternoon", "clock"});
         QTest::addRow("00:30 morning") << QTime(0, 30, 7) << false << "12/6/26 12:30:07_AM";
         QTest::addRow("12:59 morning") << QTime(12, 59, 7) << false << "12/6/26 12:59:07_PM";
         QTest::addRow("13:00 afternoon") << QTime(13, 0, 7) << true << "12/6/26 1:00:07_PM";
@@ -87,9 +98,7 @@ class tst_MainWindow : public QObject
 
     void startsReadyToRun()
     {
-        QFETCH(QTime, time);
-        QFETCH(bool, afternoon);
-        QFETCH(QString, clock);
+        auto [time, afternoon, clock] = fetch<QTime, bool, QString>({"time", "afternoon", "clock"});
         Clock::set([=] { return QDateTime(QDate(2026, 12, 6), time); });
         start();
         QCOMPARE(form->Label12->isVisible(), afternoon);
@@ -107,21 +116,17 @@ class tst_MainWindow : public QObject
         // The photograph sits 100 twips from the frame's right edge, centred in height.
         QCOMPARE(form->Image1->geometry(), twips(3803, 427.5, 1632, 2160).pixels());
         form->Timer1_Timer();
-        // "_" stands for what the locale writes before AM and PM: a space in older
-        // locale data, a narrow no-break space in newer.
+        // "_": a space before AM and PM in older locale data, a narrow no-break space in newer.
         const QString gap = QLocale().timeFormat(QLocale::ShortFormat).section(u'm', -1).chopped(2);
         QCOMPARE(form->Label6->text(), clock.replace(u'_', gap));
     }
 
     void typedValue_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key");   // Run; Enter in the box, or Run and then Enter in it
-        QTest::addColumn<QString>("after"); // the box after Enter; empty: taken, and Run is focused
-        QTest::addColumn<QString>("notice"); // empty: none
-        QTest::addColumn<QString>("shown");  // N(T) after Enter until a run; empty: nothing ran
+        // key: Run, Enter, or Run then Enter; after: the box after Enter, empty: taken, Run
+        // focused; shown: N(T) after Enter until a run, empty: nothing ran
+        columns<QString, QString, QString, QString, QString, QString, QString>(
+            {"locale", "box", "text", "key", "after", "notice", "shown"});
         const QString point = ": use a period as the decimal point.", defaults = "545.981500331442";
         const QString size = "Enter takes only sizes above 0, so N(0) went back to 10. To start "
                              "from 0 or below, type the size and click Run.";
@@ -158,18 +163,14 @@ class tst_MainWindow : public QObject
         // clang-format on
     }
 
-    // Enter takes a value that Run can use and moves on to Run, or else puts the box's default back
-    // and stays, saying why until Run; Run goes on with the value read (an end time rounded to a
-    // whole one). A notice says what was read, if not all of the text.
+    // Enter takes a value Run can use and moves on to Run, or puts the default back and says why;
+    // Run goes on with the value read (an end time rounded). A notice says what was read, if not
+    // all.
     void typedValue()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, box);
-        QFETCH(QString, text);
-        QFETCH(QString, key);
-        QFETCH(QString, after);
-        QFETCH(QString, notice);
-        QFETCH(QString, shown);
+        auto [locale, box, text, key, after, notice, shown] =
+            fetch<QString, QString, QString, QString, QString, QString, QString>(
+                {"locale", "box", "text", "key", "after", "notice", "shown"});
         start(locale);
         auto *edit = form->findChild<QLineEdit *>(box);
         type(edit, text);
@@ -224,12 +225,10 @@ class tst_MainWindow : public QObject
 
     void observations_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown"); // the fit beside the window, or the notice
-        QTest::addColumn<QString>("rate");  // the rate box after "Use the fitted values"
-        QTest::addColumn<QString>("size");  // and the N(0) box; empty: no fit to use
-        QTest::addColumn<QString>("end");   // and the end time: the span of the counts
+        // shown: the fit, or the notice; rate, size, end: the boxes after "Use the fitted values"
+        // (empty: no fit to use), the end time spanning the counts
+        columns<QString, QByteArray, QString, QString, QString, QString>(
+            {"locale", "bytes", "shown", "rate", "size", "end"});
         QFile census(QFINDTESTDATA("../resources/census-1790-1860.csv"));
         QVERIFY(census.open(QIODevice::ReadOnly));
         const QByteArray counts = census.readAll();
@@ -245,17 +244,13 @@ class tst_MainWindow : public QObject
         // clang-format on
     }
 
-    // Ctrl+O reads a class's counts off the window's thread and shows their fit beside the
-    // window; "Use the fitted values" puts r and N(0) into the boxes, and Run runs with them. A
-    // file that cannot be read says which line, and changes nothing.
+    // Ctrl+O reads counts off the window's thread and shows their fit; "Use the fitted values"
+    // fills the boxes for Run. A file that cannot be read says which line, and changes nothing.
     void observations()
     {
-        QFETCH(QString, locale);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, shown);
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
+        auto [locale, bytes, shown, rate, size, end] =
+            fetch<QString, QByteArray, QString, QString, QString, QString>(
+                {"locale", "bytes", "shown", "rate", "size", "end"});
         start(locale);
         QTemporaryDir folder;
         QFile file(folder.filePath("counts.csv"));
@@ -277,9 +272,8 @@ class tst_MainWindow : public QObject
         QCOMPARE(form->useFitButton->isEnabled(), !rate.isEmpty());
         if (rate.isEmpty()) return;
         QTest::mouseClick(form->useFitButton, Qt::LeftButton);
-        QCOMPARE(form->txtRrate->text(), rate);
-        QCOMPARE(form->n0->text(), size);
-        QCOMPARE(form->txtSimut->text(), end);
+        QCOMPARE(QStringList({form->txtRrate->text(), form->n0->text(), form->txtSimut->text()}),
+                 QStringList({rate, size, end}));
         QVERIFY(form->Command2->isEnabled());
         QTest::mouseClick(form->Command2, Qt::LeftButton);
         QCOMPARE(::notice(form), QString());
@@ -287,8 +281,7 @@ class tst_MainWindow : public QObject
         QVERIFY(std::abs(Rrate / Observed.fit()->rate - 1) < 1e-14);
         QVERIFY(std::abs(Nt[0] / Observed.fit()->initialSize - 1) < 1e-14);
         QCOMPARE(Simut, end.toInt());
-        // Drawn beside the model on N(t) and ln N(t): a marker a count (ln N(t) leaves out those
-        // of 0 or below), named in the legend; the fitted curve lies on the model run with it.
+        // On N(t) and ln N(t) (without counts <= 0): a marker a count; the fit lies on the model.
         const double first = Observed.observations().front().time;
         for (QPushButton *button : {form->command4, form->Command3}) {
             QTest::mouseClick(button, Qt::LeftButton);
@@ -320,14 +313,10 @@ class tst_MainWindow : public QObject
                  qPrintable(form->MSChart1->readout().text()));
     }
 
-    // Values that Run refuses: the boxes and a word of the message the user reads beside the
-    // window, which tells the problems apart.
+    // Values that Run refuses, and a word of the message that tells the problems apart.
     void badValuesChangeNothing_data()
     {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString, QString>({"rate", "size", "end", "message"});
         // clang-format off
         // 2999.5 rounds to 3000, and 65556 is 20 in 16 bits.
         for (const char *end : {"2999.5", "-1", "65556", "1e999"})
@@ -345,10 +334,8 @@ class tst_MainWindow : public QObject
     // Run is all or nothing: a refused run leaves the last good one whole.
     void badValuesChangeNothing()
     {
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(QString, message);
+        auto [rate, size, end, message] =
+            fetch<QString, QString, QString, QString>({"rate", "size", "end", "message"});
         runWith("0.2", "10", "20");
         QTest::mouseClick(form->Command3, Qt::LeftButton); // lnN on display
         const Series nt = Nt, difference = NtDifference, deltaN = DeltaN;
@@ -364,23 +351,15 @@ class tst_MainWindow : public QObject
         QCOMPARE(notice(form), QString());
     }
 
-    // The chart buttons after a run: which are enabled, where the focus goes, and what the chart
-    // shows; its tick labels as a class reads them, in the desktop's number format, written out
-    // from 1E-04 to below a million and in E notation beyond, with the digits that tell them apart.
+    // The chart buttons after a run: enabled, focus, what the chart shows; tick labels in the
+    // desktop's format, written out from 1E-04 to below a million, beyond in E notation.
     void chartButtons_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("kept"); // a rate run and kept first; empty: none
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("enabled"); // as enabledButtons() reads them
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QPointF>("atFive"); // the point of t = 5
-        QTest::addColumn<QStringList>("y");  // the tick labels; empty: not read
-        QTest::addColumn<QStringList>("x");
+        // kept: a rate run and kept first; atFive: the point of t = 5; y, x: tick labels, or none
+        columns<QString, QString, QString, QString, QString, QStringList, QString, QString, QString,
+                QPointF, QStringList, QStringList>({"language", "kept", "rate", "size", "end",
+                                                    "clicks", "enabled", "focus", "title", "atFive",
+                                                    "y", "x"});
         const double n5 = 10 * std::exp(1.0), largest = std::numeric_limits<double>::max();
         const QString most = QString::number(largest, 'g', 17), nt = "Curve of N(t) vs. time",
                       perHead = "Curve of dN(t)/N(t)dt vs. N(t)";
@@ -404,18 +383,11 @@ class tst_MainWindow : public QObject
 
     void chartButtons()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, kept);
-        QFETCH(QString, rate);
-        QFETCH(QString, size);
-        QFETCH(QString, end);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, enabled);
-        QFETCH(QString, focus);
-        QFETCH(QString, title);
-        QFETCH(QPointF, atFive);
-        QFETCH(QStringList, y);
-        QFETCH(QStringList, x);
+        auto [language, kept, rate, size, end, clicks, enabled, focus, title, atFive, y, x] =
+            fetch<QString, QString, QString, QString, QString, QStringList, QString, QString,
+                  QString, QPointF, QStringList, QStringList>({"language", "kept", "rate", "size",
+                                                               "end", "clicks", "enabled", "focus",
+                                                               "title", "atFive", "y", "x"});
         start(language);
         if (!kept.isEmpty()) {
             runWith(kept, size, end);
@@ -451,8 +423,7 @@ class tst_MainWindow : public QObject
         QCOMPARE(accessibleText(form->txtSimut), "For t = 0 to ");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =");
         QCOMPARE(accessibleText(form->Command11), "Quiz");
-        // The instructions are the window's text, which a reader speaks as it opens, not the
-        // caption of their frame; a box's label names that box and nothing else.
+        // A reader speaks the instructions as the window opens; a box's label names only that box.
         QAccessibleInterface *instructions = QAccessible::queryAccessibleInterface(form->Label13);
         QVERIFY(instructions->relations().isEmpty());
         QCOMPARE(instructions->text(QAccessible::Name), form->Label13->text());
@@ -460,8 +431,8 @@ class tst_MainWindow : public QObject
         QCOMPARE(named.size(), 1);
         QCOMPARE(named[0].first->object(), form->txtRrate);
         QCOMPARE(named[0].second, QAccessible::Labelled);
-        // Run is heard at once, rounded to be listened to; the result box is named as its label
-        // reads, end time and all, and the focus goes on to the chart just drawn.
+        // Run is heard at once, rounded; the result box is named as its label reads; on to the
+        // chart.
         QTest::keyClick(form->Command2, Qt::Key_Return);
         QCOMPARE(announcement(form), "Population size at t = 20: 545.98");
         QCOMPARE(accessibleText(form->Text4), "Population size at t =20");
