@@ -177,6 +177,9 @@ QByteArray testData(const QString &name)
 
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
+// The headers of the six value columns, in the table and in the workbook.
+const QStringList Columns = row("N(t)=N(0)*exp(rt), N(t+1)-N(t), [N(t+1)-N(t)]/N(t), dN(t)=r*N(t), "
+                                "dN(t)/N(t), N(t)=N(t-1)+dN(t)");
 
 // What the user reads in the row of time step t: the time, then the six values.
 const auto rowTexts = [](const QTableView *view, int t) {
@@ -384,8 +387,6 @@ class tst_Output : public QObject
                  "Time");
         QAccessibleInterface *view = QAccessible::queryAccessibleInterface(grid);
         QVERIFY(view && view->tableInterface());
-        const QStringList columns = row("N(t)=N(0)*exp(rt), N(t+1)-N(t), [N(t+1)-N(t)]/N(t), "
-                                        "dN(t)=r*N(t), dN(t)/N(t), N(t)=N(t-1)+dN(t)");
         QStringList heard, told;
         for (int c = 0; c < 6; ++c) {
             QAccessibleInterface *cell = view->tableInterface()->cellAt(t, c);
@@ -394,7 +395,7 @@ class tst_Output : public QObject
             const auto headers = inCell->columnHeaderCells() + inCell->rowHeaderCells();
             heard << name(headers.value(0)) + " at " + name(headers.value(1)) + ": " + name(cell);
             // A row read as a whole tells its time with its first value.
-            told << columns[c] + " at " + expected[0] + ": " +
+            told << Columns[c] + " at " + expected[0] + ": " +
                         (c == 0 ? "Time " + expected[0] + ", " : QString()) + expected[c + 1];
             for (QAccessibleInterface *header : headers) // new, ours to delete
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
@@ -462,9 +463,7 @@ class tst_Output : public QObject
             QCOMPARE(rows[0].toArray()[1].toDouble(), run.rate);
             QCOMPARE(rows[1].toArray()[1].toDouble(), run.initialSize());
             QCOMPARE(rows[2].toArray()[1].toInt(), int(run.endTime));
-            QCOMPARE(firstSeven(rows[4].toArray()),
-                     QStringList({"Time", "N(t)=N(0)*exp(rt)", "N(t+1)-N(t)", "[N(t+1)-N(t)]/N(t)",
-                                  "dN(t)=r*N(t)", "dN(t)/N(t)", "N(t)=N(t-1)+dN(t)"}));
+            QCOMPARE(firstSeven(rows[4].toArray()), QStringList{"Time"} + Columns);
             QCOMPARE(rows.size(), run.endTime + 6);
             for (int t = 0; t <= run.endTime; ++t)
                 QCOMPARE(firstSeven(rows[t + 5].toArray()), stepCells(run, t));
@@ -524,11 +523,9 @@ class tst_Output : public QObject
                                      "the test's own");
         for (const char *tool : {"setpriv", "strace"}) // make deps installs them
             QVERIFY2(!student || !QStandardPaths::findExecutable(tool).isEmpty(), tool);
-        // The signal that ends the program mid-write, and the call where strace holds it.
-        const int ending = target.contains("SIGTERM")  ? SIGTERM
-                           : target.contains("SIGINT") ? SIGINT
-                           : target.contains("SIGHUP") ? SIGHUP
-                                                       : 0;
+        int ending = 0; // the signal that ends the program mid-write; strace holds it at `hold`
+        for (const int s : {SIGTERM, SIGINT, SIGHUP})
+            if (target.contains(QString("SIG%1").arg(sigabbrev_np(s)))) ending = s;
         const QString hold = ending ? "fsync" : target.contains("0600") ? "fchown" : "";
 
         Form1 &form1 = runWith("0.2", "10", "2999");

@@ -359,8 +359,10 @@ class tst_Shell : public QObject
         QTest::mouseClick(main->Command5, Qt::LeftButton); // the curve of dN(t)
         if (window != "Form1") main->hide(); // the main window stands hidden behind these windows
         if (window == "DataTabl") Forms::show<larggraf>(); // "Detail" is the graph window's
-        if (window == "copyrigh") // reached by Quit from the graph window, which stays behind
-            Forms::show<larggraf>(), press<larggraf>("Command5");
+        if (window == "copyrigh") { // reached by Quit from the graph window, which stays behind
+            Forms::show<larggraf>();
+            press<larggraf>("Command5");
+        }
         QPointer<Form> form =
             open<Form1, Introfrm, Referenc, Form3, Quiz, copyrigh, Vater, larggraf, DataTabl>(
                 window);
@@ -759,7 +761,9 @@ class tst_Shell : public QObject
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(catalogue) == catalogue.size());
         damaged.close();
         QProcess run;
-        run.setEnvironment(QProcess::systemEnvironment() << "LANGUAGE=de");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "de"); // over any language of the user's
+        run.setProcessEnvironment(environment);
         run.start(program, {"--help"});
         QVERIFY(run.waitForFinished());
         QCOMPARE(run.exitStatus(), QProcess::NormalExit);
