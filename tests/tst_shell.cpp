@@ -640,12 +640,12 @@ class tst_Shell : public QObject
             const QCursor hand = form.Command6->cursor();
             QCOMPARE(hand.pixmap().size(), QSize(32, 32) * zoom);
             QCOMPARE(hand.hotSpot(), QPoint(int(12.5 * zoom), int(1.5 * zoom)));
-            QCOMPARE(form.Command11->iconSize(), QSize(32, 32) * zoom);
-            QCOMPARE(form.Command11->icon().pixmap(QSize(32, 32) * zoom).size(),
-                     QSize(32, 32) * zoom);
+            const QSize quiz = form.Command11->iconSize();
+            QCOMPARE(quiz, QSize(32, 32) * zoom);
+            QCOMPARE(form.Command11->icon().pixmap(quiz).size(), quiz);
             QVERIFY(form.Image1->pixmap().width() >= form.Image1->width());
-            const QLabel *dedication = Forms::form<Vater>().Picture2;
-            QVERIFY(dedication->pixmap().width() >= dedication->width());
+            const Vater &dedication = Forms::form<Vater>();
+            QVERIFY(dedication.Picture2->pixmap().width() >= dedication.Picture2->width());
             // The data table as wide as its columns, where the screen has room.
             const DataTabl &table = Forms::form<DataTabl>();
             QVERIFY(table.MSFlexGrid1->horizontalScrollBar()->maximum() == 0 ||
@@ -710,10 +710,10 @@ class tst_Shell : public QObject
             QVERIFY(run.size() == 2 && glyph(run[0]) != glyph(run[1]));
             QVERIFY(glyph(run[0]) != missing && glyph(run[1]) != missing);
             // The button as shown holds its caption's strokes, in the text colour of its state.
-            const auto gray = [&form](auto role) {
-                return qGray(form.Command2->palette().color(role).rgb());
-            };
-            const int strokes = (gray(QPalette::Button) + gray(QPalette::ButtonText)) / 2;
+            const QPalette &colours = form.Command2->palette();
+            const int strokes = (qGray(colours.color(QPalette::Button).rgb()) +
+                                 qGray(colours.color(QPalette::ButtonText).rgb())) /
+                                2;
             int ink = 0;
             for (int y = 0; y < shot.height(); ++y)
                 for (int x = 0; x < shot.width(); ++x)
@@ -745,8 +745,8 @@ class tst_Shell : public QObject
         QFile built(":/translations/malvora_de.qm");
         QVERIFY(built.open(QIODevice::ReadOnly));
         QByteArray catalogue = built.readAll();
-        const QString described(
-            "Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.");
+        const QString described =
+            "Ein Lehrprogramm zum exponentiellen Modell des Populationswachstums.";
         QByteArray utf16(described.size() * 2, 0);
         qToBigEndian<char16_t>(described.utf16(), described.size(), utf16.data());
         if (fromDescription) place += int(catalogue.indexOf(utf16));
