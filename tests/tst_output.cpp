@@ -29,13 +29,10 @@
 namespace
 {
 
-// As root the test may mount a file system of its own: a mount namespace of the process alone,
-// entered before any thread starts. Nothing mounted here reaches the rest of the system; in a
-// chroot its "/" is no mount of its own, and the temporary folder's mount is made private.
+// As root, a mount namespace of the process alone (entered before any thread starts), private.
 const bool ownMounts = [] {
     if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0) return false;
     const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? "/tmp" : qgetenv("TMPDIR");
-    // In a chroot neither "/" nor the temporary folder is a mount point: the folder becomes one.
     const auto privately = [&] {
         return mount(nullptr, temporary.constData(), nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     };
@@ -44,8 +41,7 @@ const bool ownMounts = [] {
             privately());
 }();
 
-// A mount that never answers, as a network mount whose server has gone: a FUSE file system with
-// no server. Every look at it waits until it goes, then fails.
+// A mount that never answers: a FUSE file system with no server, as a network mount gone away.
 struct HungMount {
     int device = -1;
     QByteArray folder;
@@ -65,8 +61,7 @@ struct HungMount {
     }
 };
 
-// Writes beyond so many bytes into any file fail ("File too large") while this lives, in this
-// process and the programs it starts, as on a disk with that much room left.
+// Writes beyond so many bytes fail ("File too large") while this lives, as on a full disk.
 struct FileSizeLimit {
     rlimit was{};
     explicit FileSizeLimit(qint64 bytes)
@@ -79,8 +74,7 @@ struct FileSizeLimit {
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &was); }
 };
 
-// What a FIFO's reader receives while the program writes into it: there before the write starts,
-// it reads until the writer closes the FIFO (or nothing comes for a minute).
+// What a FIFO's reader receives until the writer closes it (or nothing comes for a minute).
 std::future<QByteArray> readFifo(const QByteArray &fifo)
 {
     const int fd = open(fifo, O_RDONLY | O_NONBLOCK);
@@ -107,12 +101,8 @@ struct PaintCount : QObject {
     }
 };
 
-/*
- * Opens a dialog with `open`; once it shows, `whileOpen` may act on it and, if the dialog is still
- * open, the window behind it must paint within a second; then the dialog is cancelled. A window
- * thread that stops answering ends the test (a dialog that hangs would not let it end otherwise).
- * Returns the folder the dialog opened in.
- */
+// The folder of the dialog `open` shows, where `whileOpen` acts; the window behind must paint
+// within a second, and a window thread that stops answering ends the test.
 QString folderOfDialog(QWidget *window, const std::function<void()> &open,
                        const std::function<void(QFileDialog *)> &whileOpen, const QString &row)
 {
@@ -120,12 +110,8 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
     std::thread([done = answered.get_future(),
                  row = (QTest::currentDataTag() + (", " + row)).toStdString()] {
         if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
-        // Qt Test cannot tell it from the window thread, nor trace a thread that hangs on a
-        // mount: the test ends here.
-        std::fprintf(stderr,
-                     "FAIL!  : %s: the window thread stopped answering with a save "
-                     "dialog open\n",
-                     row.c_str());
+        // Qt Test cannot report it from a window thread that hangs on a mount.
+        std::fprintf(stderr, "FAIL!  : %s: the window thread stopped answering\n", row.c_str());
         std::_Exit(1);
     }).detach();
     PaintCount paints;
@@ -153,13 +139,10 @@ QString folderOfDialog(QWidget *window, const std::function<void()> &open,
 
 const QByteArray Header = "\"T\",\"N(t)\",\"DeltaN(t)\"\r\n";
 
-// The users of a shared school machine, by number: the student who saves, and another who
-// plants links and FIFOs in the folders everyone may write.
+// The student who saves, and another user who plants links and FIFOs in shared folders.
 constexpr uid_t Student = 12345, Planter = 23456;
 
-// The program's command line for the student, through setpriv; where `hold` names a system call,
-// strace holds the program for three seconds at its first such call, while the file beside the
-// target exists, for the test to look at it or to end the program there.
+// The program's command line for the student; strace holds it for 3 s at its first `hold` call.
 QStringList asStudent(const QStringList &arguments, const QString &hold)
 {
     const QString id = QString::number(Student);
@@ -185,8 +168,7 @@ QString companionIn(const QString &folder)
     return parts.isEmpty() ? QString() : folder + '/' + parts.constFirst();
 }
 
-// A file of tests/data: defaults.csv is the file that Save writes with the defaults, byte for
-// byte, as the command line's and the end-to-end tests expect too.
+// A file of tests/data (defaults.csv: what Save writes with the defaults).
 QByteArray testData(const QString &name)
 {
     QFile file(QFINDTESTDATA("data/" + name));
@@ -195,6 +177,9 @@ QByteArray testData(const QString &name)
 
 const auto row = [](const char *texts) { return QString::fromLatin1(texts).split(", "); };
 const auto name = [](QAccessibleInterface *a) { return a ? a->text(QAccessible::Name) : ""; };
+// The headers of the six value columns, in the table and in the workbook.
+const QStringList Columns = row("N(t)=N(0)*exp(rt), N(t+1)-N(t), [N(t+1)-N(t)]/N(t), dN(t)=r*N(t), "
+                                "dN(t)/N(t), N(t)=N(t-1)+dN(t)");
 
 // What the user reads in the row of time step t: the time, then the six values.
 const auto rowTexts = [](const QTableView *view, int t) {
@@ -212,9 +197,7 @@ const auto detail = []() -> DataTabl & {
     return Forms::form<DataTabl>();
 };
 
-// A workbook as a reader that is not ours sees it (openpyxl, from Debian): each sheet's name, its
-// frozen cell, its charts' series, the display formats of its first data row and every cell's
-// value, numbers as JSON numbers with all of their digits.
+// A workbook as a reader that is not ours sees it (openpyxl, from Debian).
 QJsonArray workbookSeen(const QString &path)
 {
     static const char *const script = R"(
@@ -234,16 +217,14 @@ print(json.dumps([{"name": s.title, "freeze": s.freeze_panes,
     return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
 }
 
-// Debian's libxlsxwriter writes a number with 16 significant digits (%.16G): one or two units
-// in the last place of a double may differ, never a digit that a spreadsheet shows (15).
+// The workbook keeps 16 significant digits (%.16G), more than a spreadsheet shows.
 QString workbookNumber(double x)
 {
     char text[40];
     return QString::fromLatin1(text, std::snprintf(text, sizeof text, "%.16G", x));
 }
 
-// The first seven cells of a row: numbers to the workbook's digits, texts as they are, empty
-// ones empty.
+// The first seven cells of a row, numbers to the workbook's digits.
 QStringList firstSeven(const QJsonArray &cells)
 {
     QStringList texts;
@@ -252,8 +233,7 @@ QStringList firstSeven(const QJsonArray &cells)
     return texts;
 }
 
-// The seven columns of a run as the workbook holds them: unrounded numbers, an empty cell for a
-// quotient over N(t) = 0.
+// A run's seven columns as the workbook holds them: empty for a quotient over N(t) = 0.
 QStringList stepCells(const RunSeries &run, int t)
 {
     const auto k = size_t(t);
@@ -294,8 +274,7 @@ class tst_Output : public QObject
     }
     void cleanup() { Forms::unloadAll(); }
 
-    // One run: the end of the saved file (a line per step, values to 0.0001 with ties to the even
-    // neighbour, no leading zero), and row t of the table "Detail" shows (to 0.01).
+    // One run: the end of the saved file, and row t of the table "Detail" shows.
     void runs_data()
     {
         QTest::addColumn<QString>("locale");
@@ -304,8 +283,7 @@ class tst_Output : public QObject
         QTest::addColumn<int>("t");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("copied"); // the whole table's copy, in tests/data; empty: none
-        // How the table of a run of T 20 before it was left: the close box, "Back to the main form"
-        // or "Back to the graph form"; -1: no table before.
+        // How an earlier table was left: close box, Command1 or Command2; -1: none.
         QTest::addColumn<int>("wayBack");
         // clang-format off
         QTest::addRow("defaults, t = 1") << "C" << row("0.2, 10, 20") << testData("defaults.csv") << 1 << row("1, 12.21, 2.7, 0.2214, 2.44, 0.2, 12") << "table-C.tsv" << -1;
@@ -350,8 +328,7 @@ class tst_Output : public QObject
         QVERIFY(grid->isVisible() && !Forms::form<Form1>().isVisible());
         QCOMPARE(grid->model()->rowCount(), boxes[2].toInt() + 1);
         QCOMPARE(rowTexts(grid, t), expected);
-        // Each column starts wide enough for every value, by the view's own measure of a cell,
-        // and so again in a larger font.
+        // Each column starts wide enough for every value, in a larger font too.
         const auto cut = [grid](const QModelIndex &cell) {
             QStyleOptionViewItem option;
             option.initFrom(grid);
@@ -385,9 +362,7 @@ class tst_Output : public QObject
         QVERIFY(header->sectionSize(0) < edge.x());
         if (cut(cell)) QCOMPARE(tip(), expected[1]);
         if (!copied.isEmpty()) {
-            // Ctrl+C copies the whole table while nothing is selected, and so after Ctrl+A; "Copy"
-            // in the context menu copies the selection. HTML too, with values that spreadsheets
-            // of any locale read.
+            // Ctrl+C copies the whole table, "Copy" the selection; HTML too, for any locale.
             const QString whole = QString::fromUtf8(testData(copied));
             QVERIFY(activate(grid->window()));
             grid->setFocus();
@@ -412,8 +387,6 @@ class tst_Output : public QObject
                  "Time");
         QAccessibleInterface *view = QAccessible::queryAccessibleInterface(grid);
         QVERIFY(view && view->tableInterface());
-        const QStringList columns = row("N(t)=N(0)*exp(rt), N(t+1)-N(t), [N(t+1)-N(t)]/N(t), "
-                                        "dN(t)=r*N(t), dN(t)/N(t), N(t)=N(t-1)+dN(t)");
         QStringList heard, told;
         for (int c = 0; c < 6; ++c) {
             QAccessibleInterface *cell = view->tableInterface()->cellAt(t, c);
@@ -422,7 +395,7 @@ class tst_Output : public QObject
             const auto headers = inCell->columnHeaderCells() + inCell->rowHeaderCells();
             heard << name(headers.value(0)) + " at " + name(headers.value(1)) + ": " + name(cell);
             // A row read as a whole tells its time with its first value.
-            told << columns[c] + " at " + expected[0] + ": " +
+            told << Columns[c] + " at " + expected[0] + ": " +
                         (c == 0 ? "Time " + expected[0] + ", " : QString()) + expected[c + 1];
             for (QAccessibleInterface *header : headers) // new, ours to delete
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
@@ -437,9 +410,7 @@ class tst_Output : public QObject
         QTest::addRow("--output NAME.xlsx: one run of 3000 steps") << "--output";
     }
 
-    // The workbook read back by a reader that is not ours: every cell against the model, the
-    // header row frozen, the table's decimals as display formats, a chart of two lines on each
-    // run's sheet.
+    // The workbook read back by a reader that is not ours, every cell against the model.
     void workbook()
     {
         QFETCH(QString, writer);
@@ -456,8 +427,7 @@ class tst_Output : public QObject
             DataTabl &table = detail();
             runWith("0.9", "1", "5"); // the table goes on showing its run
             table.show();
-            // A folder that is not there: the notice names the file and why; then the good save
-            // takes it away. The name gets .xlsx where the user left it out.
+            // A missing folder is told, the next good save clears it; .xlsx is added.
             QSignalSpy written(&table, &DataTabl::workbookWritten);
             const auto saveAs = [&](const QString &typed, bool succeeds) {
                 table.WorkbookDialog = [typed](QWidget *) { return typed; };
@@ -493,9 +463,7 @@ class tst_Output : public QObject
             QCOMPARE(rows[0].toArray()[1].toDouble(), run.rate);
             QCOMPARE(rows[1].toArray()[1].toDouble(), run.initialSize());
             QCOMPARE(rows[2].toArray()[1].toInt(), int(run.endTime));
-            QCOMPARE(firstSeven(rows[4].toArray()),
-                     QStringList({"Time", "N(t)=N(0)*exp(rt)", "N(t+1)-N(t)", "[N(t+1)-N(t)]/N(t)",
-                                  "dN(t)=r*N(t)", "dN(t)/N(t)", "N(t)=N(t-1)+dN(t)"}));
+            QCOMPARE(firstSeven(rows[4].toArray()), QStringList{"Time"} + Columns);
             QCOMPARE(rows.size(), run.endTime + 6);
             for (int t = 0; t <= run.endTime; ++t)
                 QCOMPARE(firstSeven(rows[t + 5].toArray()), stepCells(run, t));
@@ -518,13 +486,8 @@ class tst_Output : public QObject
         QCOMPARE(counts[5].toArray()[4].toString(), "counts fitted = 3");
     }
 
-    // One table of what a name may stand for, through every writer of the program: the window's
-    // Save, the command line's --output and the chart's "Save chart as..." in PNG and SVG. The
-    // bytes are the run's (not what the boxes hold since), written whole or not at all; a regular
-    // file is replaced keeping its mode and owner, a FIFO or a device is written into, a link
-    // followed. A failure names the file and why, keeps the old file and goes with the next good
-    // save. A name the dialog read with U+FFFD in place of bytes is refused: it would name another
-    // file. The chart's file has the type its name ends in, else the chosen filter's.
+    // What a name may stand for, through every writer: the run's bytes, whole or not at all, mode
+    // and owner kept; a failure names the file and why and keeps the old one.
     void writeTargets_data()
     {
         QTest::addColumn<QString>("writer");
@@ -541,8 +504,7 @@ class tst_Output : public QObject
                          "student: own file in a read-only folder;student: SIGTERM mid-write;"
                          "student: SIGINT mid-write;student: SIGHUP mid-write")
                      .split(';'))
-                // Cancel and a misread name are a dialog's, the filters the chart's; the
-                // window's notice is the window's; a second user runs the command line.
+                // Dialogs, filters and notices where the writer has them; students use --output.
                 if (!(writer == "--output" && (target == "Cancel" || target.contains("FFFD") ||
                                                target.contains("notice"))) &&
                     !(target.endsWith("extension") && !writer.startsWith("chart")) &&
@@ -561,20 +523,17 @@ class tst_Output : public QObject
                                      "the test's own");
         for (const char *tool : {"setpriv", "strace"}) // make deps installs them
             QVERIFY2(!student || !QStandardPaths::findExecutable(tool).isEmpty(), tool);
-        // The signal that ends the program mid-write, and the call where strace holds it.
-        const int ending = target.contains("SIGTERM")  ? SIGTERM
-                           : target.contains("SIGINT") ? SIGINT
-                           : target.contains("SIGHUP") ? SIGHUP
-                                                       : 0;
+        int ending = 0; // the signal that ends the program mid-write; strace holds it at `hold`
+        for (const int s : {SIGTERM, SIGINT, SIGHUP})
+            if (target.contains(QString("SIG%1").arg(sigabbrev_np(s)))) ending = s;
         const QString hold = ending ? "fsync" : target.contains("0600") ? "fchown" : "";
 
         Form1 &form1 = runWith("0.2", "10", "2999");
         form1.n0->setText("99"); // a box changed since the run: what is written is still the run's
         ChartControl *chart = form1.MSChart1;
         const QString suffix = writer.startsWith("chart") ? writer.right(3).toLower() : "csv";
-        QString name = path("target." + suffix); // the file written
-        QString typed = name;                    // the name the user gives
-        QString holder = name;                   // what holds the bytes afterwards, if anything
+        // The file written, the name the user gives, what holds the bytes afterwards.
+        QString name = path("target." + suffix), typed = name, holder = name;
         const QByteArray bytes =
             suffix == "csv" ? dataFileText()
                             : chartFile(chart->drawn(), 2,
@@ -588,7 +547,7 @@ class tst_Output : public QObject
             if (others) QCOMPARE(chown(QFile::encodeName(file), 65534, 65534), 0); // nobody
         };
         std::future<QByteArray> reader; // what a FIFO's reader receives
-        QString reason;                 // why the write fails; empty where it succeeds
+        QString reason, told;           // why the write fails, and what the user is told
         mode_t mode = 0640;
         uid_t owner = others ? 65534 : geteuid();
         const QByteArray n = QFile::encodeName(name);
@@ -666,9 +625,7 @@ class tst_Output : public QObject
         };
         const QStringList before = listing();
 
-        // The dialog offers the two types and picks one: the other type than the name's where
-        // the name ends in .png or .svg, so that the name decides.
-        QString told;
+        // The dialog picks the other type than the name's, so that the name decides.
         const auto write = [&] {
             std::optional<FileSizeLimit> disk;
             if (limit >= 0) disk.emplace(limit);
@@ -711,15 +668,13 @@ class tst_Output : public QObject
                 chart->menu().saveAction->trigger();
             told = notice(&form1);
         };
-        // While a save waits for a FIFO's reader the window paints and its clock ticks; after a
-        // second a notice says that no program reads, and the user cancels or a reader comes.
+        // Waiting for a FIFO's reader the window paints and ticks; after a second a notice.
         PaintCount paints;
         QStringList clock;
         QString waiting;
         QTimer watch;
         QElapsedTimer waited;
-        qint64 noticed = -1; // when the notice came
-        int ticks = 0;
+        qint64 noticed = -1, ticks = 0; // when the notice came
         Clock::set([&ticks] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(ticks++); });
         const auto systemClock = qScopeGuard([] { Clock::set({}); });
         if (target.startsWith("FIFO") && !reader.valid() && writer != "--output") {
@@ -787,9 +742,7 @@ class tst_Output : public QObject
         QVERIFY2(told.isEmpty() && QFileInfo(typed).size() == bytes.size(), qPrintable(told));
     }
 
-    // The folder the program remembered for its save dialogs, and whether the dialogs open there;
-    // the toolkit's own remembered folder, shared by every Qt program of the user, is /proc
-    // throughout, as a save into /proc left it.
+    // The folder remembered for save dialogs, and whether they open there; the toolkit's is /proc.
     void saveDialogsNeverHoldTheWindow_data()
     {
         QTest::addColumn<QString>("remembered");
@@ -856,8 +809,7 @@ class tst_Output : public QObject
         const auto whileOpen = [&](QFileDialog *) {
             if (changes) chmod(folder, 0);
         };
-        // The folder made unusable under the first dialog is not used by the next (root may
-        // use any folder).
+        // A folder made unusable under the first dialog is not used by the next (but by root).
         const QString first = used ? kept : documents;
         const QString later = used && (!changes || geteuid() == 0) ? kept : documents;
         Form1 &form1 = runWith();
@@ -878,16 +830,15 @@ class tst_Output : public QObject
         QCOMPARE(sharedFile.readAll(), found);
     }
 
-    // Both save dialogs open in the documents folder at first, then where the user saved last,
-    // after a restart too; the file keeps the name as typed.
+    // Save dialogs open in the documents folder, then where the user saved last, after a restart
+    // too.
     void saveDialogsStartWhereTheLastSaveWent()
     {
         QSettings().clear();
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(documents.startsWith(QDir::homePath()) && QDir().mkpath(documents));
-        // The folder the dialog opens in; then the name typed into it, and Save. The user looks
-        // at the files as a list, and the dialogs show them so from then on.
+        // The folder the dialog opens in; the name is typed, the list view kept from then on.
         QList<QFileDialog::ViewMode> views;
         const auto saveIn = [&views](QWidget *window, const std::function<void()> &save,
                                      const QString &name) {
