@@ -3,6 +3,7 @@
 // What the tests share: they use the program as a user does, with clicks, keys and focus, and
 // read what a user sees.
 #include "charts/chartcontrol.h"
+#include "datacolumns.h"
 #include "forms/forms.h"
 #include "forms/program.h"
 #include "model/malvora1.h"
@@ -12,10 +13,6 @@
 #include <QtSvg>
 #include <QtTest>
 #include <QtWidgets>
-
-#include <array>
-#include <tuple>
-#include <utility>
 
 // Drops the warnings that the offscreen platform gives for every window it cannot raise or size
 // by hints, so that a warning that tells of a fault stands out; all others go on to Qt Test.
@@ -63,20 +60,3 @@ QRect inkIn(const QImage &image, int below, QRect within = {});
 // Root, where the tests' other users (12345, 23456 and nobody, 65534) exist: a user namespace
 // that maps root alone has none to give a file to or to run a program as.
 bool mayActAsOtherUsers();
-
-// Adds the test's data columns, of these types under these names, in order.
-template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
-{
-    size_t k = 0;
-    (QTest::addColumn<T>(names[k++]), ...);
-}
-
-// The current row's values of these columns, in order.
-template <typename... T> std::tuple<T...> fetch(const std::array<const char *, sizeof...(T)> &names)
-{
-    return [&]<size_t... I>(std::index_sequence<I...>)
-    {
-        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...};
-    }
-    (std::index_sequence_for<T...>());
-}

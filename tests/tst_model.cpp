@@ -1,4 +1,5 @@
 // The model: how boxes are read, how numbers are written, and Run's computation.
+#include "datacolumns.h"
 #include "model/growthfit.h"
 #include "model/malvora1.h"
 #include "model/numbertext.h"
@@ -68,9 +69,7 @@ class tst_Model : public QObject
 
     void val()
     {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QFETCH(bool, whole);
+        auto [text, value, whole] = fetch<QString, double, bool>({"text", "value", "whole"});
         const auto result = Val(text);
         QCOMPARE(result.has_value(), !std::isnan(value));
         if (result) QCOMPARE(*result, value);
@@ -81,9 +80,7 @@ class tst_Model : public QObject
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("digits"); // significant digits on the screen; the file keeps 15
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("german");
-        QTest::addColumn<QString>("file");
+        columns<QString, QString, QString>({"english", "german", "file"});
         // clang-format off
         QTest::addRow("below one") << 0.5 << 15 << "0.5" << "0,5" << ".5";
         QTest::addRow("negative below one") << -0.25 << 15 << "-0.25" << "-0,25" << "-.25";
@@ -112,11 +109,8 @@ class tst_Model : public QObject
 
     void numberText()
     {
-        QFETCH(double, value);
-        QFETCH(int, digits);
-        QFETCH(QString, english);
-        QFETCH(QString, german);
-        QFETCH(QString, file);
+        auto [value, digits, english, german, file] = fetch<double, int, QString, QString, QString>(
+            {"value", "digits", "english", "german", "file"});
         QCOMPARE(generalNumber(value, QLocale(QLocale::English), digits), english);
         QCOMPARE(generalNumber(value, QLocale(QLocale::German), digits), german);
         QCOMPARE(QString::fromLatin1(fileText(value)), file);
@@ -175,9 +169,7 @@ class tst_Model : public QObject
     // A file is read whole or refused at the first line that is not two numbers, naming it.
     void observationFile()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, read);
-        QFETCH(int, refused);
+        auto [bytes, read, refused] = fetch<QByteArray, QString, int>({"bytes", "read", "refused"});
         const ObservationFile file = readObservations(bytes, QStringLiteral("counts.csv"));
         QStringList texts;
         for (const Observation &o : file.observations)
@@ -213,11 +205,9 @@ class tst_Model : public QObject
     // On counts that lie on an exponential the fit gives it back, with no error and R² = 1.
     void growthFit()
     {
-        QFETCH(QList<double>, times);
-        QFETCH(QList<double>, counts);
-        QFETCH(double, rate);
-        QFETCH(double, initial);
-        QFETCH(int, leftOut);
+        auto [times, counts, rate, initial, leftOut] =
+            fetch<QList<double>, QList<double>, double, double, int>(
+                {"times", "counts", "rate", "initial", "leftOut"});
         std::vector<Observation> observations;
         for (qsizetype k = 0; k < times.size(); ++k)
             observations.push_back({times[k], counts[k]});

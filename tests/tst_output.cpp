@@ -277,11 +277,8 @@ class tst_Output : public QObject
     // One run: the end of the saved file, and row t of the table "Detail" shows.
     void runs_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<int>("t");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, QStringList, QByteArray, int, QStringList>(
+            {"locale", "boxes", "tail", "t", "expected"});
         QTest::addColumn<QString>("copied"); // the whole table's copy, in tests/data; empty: none
         // How an earlier table was left: close box, Command1 or Command2; -1: none.
         QTest::addColumn<int>("wayBack");
@@ -302,13 +299,9 @@ class tst_Output : public QObject
     }
     void runs()
     {
-        QFETCH(QString, locale);
-        QFETCH(QStringList, boxes);
-        QFETCH(QByteArray, tail);
-        QFETCH(int, t);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, copied);
-        QFETCH(int, wayBack);
+        auto [locale, boxes, tail, t, expected, copied, wayBack] =
+            fetch<QString, QStringList, QByteArray, int, QStringList, QString, int>(
+                {"locale", "boxes", "tail", "t", "expected", "copied", "wayBack"});
         QLocale::setDefault(QLocale(locale));
         if (wayBack >= 0) {
             runWith();
@@ -760,9 +753,8 @@ class tst_Output : public QObject
 
     void saveDialogsNeverHoldTheWindow()
     {
-        QFETCH(QString, remembered);
-        QFETCH(bool, used);
-        QFETCH(bool, changes);
+        auto [remembered, used, changes] =
+            fetch<QString, bool, bool>({"remembered", "used", "changes"});
         QSettings().clear();
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -111,9 +111,8 @@ class tst_Printing : public QObject
     // printed.
     void print()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, button);
-        QFETCH(QString, fault);
+        auto [window, button, fault] =
+            fetch<QString, QString, QString>({"window", "button", "fault"});
         if (fault == "printer") run("cupsreject", {QPrinterInfo::defaultPrinterName()});
         // The main window after a run with the defaults, or the large graph window opened from it.
         QWidget *form = window == "Form1" ? static_cast<QWidget *>(&runWith()) : &openLargeGraph();

@@ -226,9 +226,7 @@ class tst_Shell : public QObject
     void dismiss_data()
     {
         QTest::addColumn<QKeySequence>("key"); // none for a click
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<bool>("dismisses");
+        columns<QString, int, bool>({"target", "clicks", "dismisses"});
         auto key = [](const char *name, QKeySequence key, bool dismisses) {
             QTest::newRow(name) << key << QString() << 0 << dismisses;
         };
@@ -247,10 +245,8 @@ class tst_Shell : public QObject
     // The main window comes up once, with Run focused; the backdrop stays.
     void dismiss()
     {
-        QFETCH(QKeySequence, key);
-        QFETCH(QString, target);
-        QFETCH(int, clicks);
-        QFETCH(bool, dismisses);
+        auto [key, target, clicks, dismisses] =
+            fetch<QKeySequence, QString, int, bool>({"key", "target", "clicks", "dismisses"});
         QVERIFY(startProgram());
         title->Timer1_Timer();
         QWidget *w = target == "window"    ? static_cast<QWidget *>(title)
@@ -739,9 +735,8 @@ class tst_Shell : public QObject
 
     void damagedCatalogues()
     {
-        QFETCH(int, place);
-        QFETCH(bool, fromDescription);
-        QFETCH(int, byte);
+        auto [place, fromDescription, byte] =
+            fetch<int, bool, int>({"place", "fromDescription", "byte"});
         QFile built(":/translations/malvora_de.qm");
         QVERIFY(built.open(QIODevice::ReadOnly));
         QByteArray catalogue = built.readAll();
